@@ -20,6 +20,7 @@ struct Impostazioni {
     int16_t LimiteMinTC = 30, LimiteMaxTC = 70, LimiteMinTE = -40, LimiteMaxTE = 20;
     QString VersioneProgramma;
     QString DataRilascio = "25/09/2003";
+    bool archivioGuasto = false; // the settings failure was already shown this run
 };
 
 // The user-interface language.
@@ -31,10 +32,9 @@ struct StatoLingua {
     QStringList EtichetteCondizioni = QStringList(QVector<QString>(6));
 };
 
-// What the catalogue screens treat as current.
+// What the catalogue screens treat as current (the current model is motore.codiceProdottoCorrente).
 struct StatoSchermi {
     bool AvvioConfermato = false;
-    QString CodiceProdottoCorrente;
     QString CodiceGasCorrente;
     bool bCalcoloSingolo = false;
     int16_t TipoElencoOpzioni = 0;

@@ -1,0 +1,26 @@
+#pragma once
+// Reading and writing the settings of section "ParametriGenerali".
+
+#include "app/StatoApplicazione.h"
+
+class ArchivioImpostazioni;
+class ServizioMessaggi;
+
+inline const QString SezioneParametri = QStringLiteral("ParametriGenerali");
+inline const QString MessaggioParametri =
+    QStringLiteral("Impossibile Leggere i parametri di inizializzazione");
+// Title of the settings message: the program's file description.
+inline const QString DescrizioneProgramma = QStringLiteral("Didaz - Selezione Compressori");
+
+// Reads all settings into `stato`, writing the defaults of empty values back.
+// Any failure shows one message per call; reading goes on with the defaults.
+void LeggiParametri(StatoApplicazione& stato, ArchivioImpostazioni& archivio,
+                    ServizioMessaggi& messaggi);
+
+// Writes the path, the language and air-conditioning texts and the four constant limits.
+// Returns false when the store could not be written.
+bool SalvaParametri(const StatoApplicazione& stato, ArchivioImpostazioni& archivio);
+
+// A stored text as a setting's number: its leading number rounded to 16 bits;
+// nothing when it does not fit in 16 bits.
+std::optional<int16_t> interoParametro(const QString& testo);
