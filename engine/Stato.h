@@ -47,10 +47,17 @@ struct DatiCompressore {
 // Capacity/mass-flow, power and current factors by supply option (rows 0..5).
 using FattoriTensione = std::array<std::array<double, 3>, 6>;
 
+// The two lines of the debug window, filled by the correction when the Debug setting is on.
+struct TestoDebug {
+    bool daMostrare = false;
+    std::string riga1, riga2;
+};
+
 // Outputs and intermediates of the superheat and subcooling correction.
 struct Correzioni {
     double CoeffResa = 1, CoeffResaCompressore = 1, VA0 = 1, VA = 1;
     double HL0 = 0, HLX = 0, HA0 = 0, HU = 0, HA = 0, VU = 0;
+    TestoDebug debug;
 };
 
 struct StatoMotore {
@@ -61,5 +68,6 @@ struct StatoMotore {
     Risultati risultati;
     Risultati risultatiInferiore;
     std::string codiceProdottoInferiore;
+    std::string codiceProdottoCorrente; // the model the catalogue screens treat as current
     int16_t debug = 0;
 };
