@@ -1,0 +1,189 @@
+#include "selection/Ricerca.h"
+
+#include "engine/Condizioni.h"
+#include "engine/Correzioni.h"
+#include "engine/Numeri.h"
+#include "engine/Prestazioni.h"
+
+int ProssimoCandidato(StatoRicerca& s, int N, int ultimo) {
+    if (s.DirezioneRicerca == 0) {
+        s.PassoRicerca = N / 2 + N % 2;
+        s.RestoRicerca = N % 2 != 0 ? -1 : 0;
+        return s.PassoRicerca;
+    }
+    const int riporto = (s.RestoRicerca == 0 && s.PassoRicerca % 2 == 1) ? 1 : 0;
+    s.PassoRicerca = s.PassoRicerca / 2 + riporto;
+    s.RestoRicerca = riporto;
+    int prossimo;
+    if (s.DirezioneRicerca == 1) {
+        prossimo = (s.PassoRicerca == 0 && ultimo <= N - 1) ? ultimo + 1 : ultimo + s.PassoRicerca;
+        if (prossimo > N) {
+            prossimo = N;
+            s.DirezioneRicerca = 2;
+        }
+    } else {
+        prossimo = (s.PassoRicerca == 0 && ultimo >= 2) ? ultimo - 1 : ultimo - s.PassoRicerca;
+        if (prossimo <= 1) {
+            prossimo = 1;
+            s.DirezioneRicerca = 1;
+        }
+    }
+    return prossimo;
+}
+
+EsitoBisezione Bisezione(int N, double richiesta, const CaricaPosizione& carica) {
+    EsitoBisezione out;
+    if (N <= 0) return out;
+    StatoRicerca s;
+    int ultimo = 0, corrente = 0, migliore = 0;
+    bool trovato = false, fatto = false;
+    double capacita = 0;
+    // Capacities that do not rise with position could make the walk circle; the
+    // bisection needs far fewer passes than this on any sound catalogue.
+    const int passiMassimi = 2 * N + 64;
+    for (int passi = 0; !fatto; ++passi) {
+        if (passi > passiMassimi) {
+            out.esito = Esito::errore(TipoEsito::ErroreDati, "Visitati",
+                                      "Ricerca interrotta: le rese non crescono con l'ordinamento");
+            return out;
+        }
+        corrente = ProssimoCandidato(s, N, ultimo);
+        if (corrente == ultimo) fatto = true;
+        if (!fatto) {
+            if (Esito e = carica(corrente, capacita); !e.ok()) {
+                out.esito = e;
+                return out;
+            }
+            out.Visitati.push_back(corrente);
+            if (richiesta > capacita) { // too small
+                s.DirezioneRicerca = 1;
+                ultimo = corrente;
+                if (trovato && migliore == corrente + 1 && s.PassoRicerca == 1) {
+                    corrente = migliore;
+                    fatto = true;
+                }
+                if (s.PassoRicerca == 1) s.PassoRicerca = 2;
+            } else if (capacita > TolleranzaSelezione * richiesta) { // too large
+                s.DirezioneRicerca = 2;
+                trovato = true;
+                migliore = corrente;
+                if (s.PassoRicerca == 1) s.PassoRicerca = 2;
+                ultimo = corrente;
+            } else {
+                fatto = true;
+            }
+        }
+        if (trovato) {
+            if (Esito e = carica(corrente, capacita); !e.ok()) {
+                out.esito = e;
+                return out;
+            }
+        }
+    }
+    out.scelta = corrente;
+    return out;
+}
+
+namespace {
+// Loads the row of a candidate into the module state and rates it.
+Esito CaricaCandidato(StatoMotore& stato, const RigaCompressore& riga) {
+    stato.condFunz.CodiceProdotto = riga.CodiceProdotto;
+    stato.codiceProdottoCorrente = riga.CodiceProdotto;
+    stato.condFunz.NomeGas = riga.CodiceGas;
+    const int16_t wmax = stato.datiCompressore.WMAX; // not part of a candidate's load
+    CaricaDatiCompressore(stato.datiCompressore, riga);
+    stato.datiCompressore.WMAX = wmax;
+    return CalcolaPrestazioni(stato);
+}
+} // namespace
+
+Esito SelezionaCompressore(StatoMotore& stato, const std::vector<RigaCompressore>& righe,
+                           RisultatoSelezione& uscita) {
+    uscita = {};
+    CondFunz& cf = stato.condFunz;
+    const int banda = BandaTc(cf.TC);
+    std::vector<const RigaCompressore*> candidati;
+    if (banda >= 0) {
+        for (const RigaCompressore& riga : righe) {
+            cf.TeMin = riga.inviluppo.TEMin[banda].value_or(0);
+            cf.TeMax = riga.inviluppo.TEMax[banda].value_or(0);
+            if (cf.TeMin <= cf.TE && cf.TE <= cf.TeMax) {
+                candidati.push_back(&riga);
+                uscita.CandidatiSelezione.push_back(riga.IDCollCompGas);
+                uscita.codiciCandidati.push_back(riga.CodiceProdotto);
+            }
+        }
+    }
+    const int N = static_cast<int>(candidati.size());
+    uscita.NumCandidati = N;
+    if (N == 0)
+        return Esito::errore(TipoEsito::NessunCandidato, "NumCandidati", "Nessun compressore trovato");
+
+    auto carica = [&](int p, double& capacitaW) {
+        Esito e = CaricaCandidato(stato, *candidati[p - 1]);
+        capacitaW = stato.risultati.ResaEvaporatore * 1000;
+        return e;
+    };
+    EsitoBisezione b = Bisezione(N, cf.PotenzaRichiesta, carica);
+    uscita.Visitati = b.Visitati;
+    if (!b.esito.ok()) return b.esito;
+
+    const int c = b.scelta;
+    double ignorata = 0;
+    if (c > 1) {
+        if (Esito e = carica(c - 1, ignorata); !e.ok()) return e;
+        stato.codiceProdottoInferiore = cf.CodiceProdotto;
+        stato.risultatiInferiore = stato.risultati;
+    } else {
+        // Nothing smaller exists: an empty record and a blank code say so.
+        stato.codiceProdottoInferiore.clear();
+        stato.risultatiInferiore = Risultati{};
+    }
+    if (Esito e = carica(c, ignorata); !e.ok()) return e;
+    uscita.posizioneScelta = c;
+    return Esito::riuscito();
+}
+
+Esito EseguiSelezione(StatoMotore& stato, const std::string& codiceGas, SorgenteCandidati& sorgente,
+                      const LibreriaProprieta& lib, MessaggiMotore& messaggi,
+                      RisultatoSelezione& uscita) {
+    uscita = {};
+    if (!VerificaCondizioniSelezione(stato.condFunz))
+        return Esito::errore(TipoEsito::CondizioniRifiutate, "CondFunz",
+                             "Condizioni rifiutate: codice " +
+                                 std::to_string(stato.condFunz.CodiceErrore));
+    if (Esito e = CalcolaCorrezioni(stato, lib, messaggi); !e.ok()) return e;
+    std::vector<RigaCompressore> righe;
+    if (Esito e = sorgente.candidati(codiceGas, stato.condFunz.TC, righe); !e.ok()) return e;
+    return SelezionaCompressore(stato, righe, uscita);
+}
+
+std::string TestoQueryCandidati(double TC) {
+    const std::string tc = testoNumero(TC);
+    return "SELECT DISTINCTROW CollCompGas.IDCollCompGas, CollCompGas.CodiceProdotto, "
+           "CollCompGas.CodiceGas, Compressori.Ordinamento, "
+           "CollCompGas.WR0, CollCompGas.WR1, CollCompGas.WR2, CollCompGas.WR3, CollCompGas.WR4, "
+           "CollCompGas.WR5, CollCompGas.WR6, CollCompGas.WR7, CollCompGas.WR8, CollCompGas.WR9, "
+           "CollCompGas.WA0, CollCompGas.WA1, CollCompGas.WA2, CollCompGas.WA3, CollCompGas.WA4, "
+           "CollCompGas.WA5, CollCompGas.WA6, CollCompGas.WA7, CollCompGas.WA8, CollCompGas.WA9, "
+           " CollCompGas.PM1, CollCompGas.PM2, CollCompGas.PM3, CollCompGas.PM4, "
+           "CollCompGas.PM5, CollCompGas.PM6, CollCompGas.PM7, CollCompGas.PM8, CollCompGas.PM9,CollCompGas.PM10, "
+           "Compressori.VolumeSpostato50hz, Compressori.VolumeSpostato60hz, "
+           "Motori.W1, Motori.W2, Motori.W3, Motori.W4,Motori.W5, Motori.W6, Motori.W7, Motori.W8, Motori.W9, Motori.W10, "
+           "Motori.W11, Motori.W12, Motori.W13, Motori.W14,Motori.W15, Motori.W16, Motori.W17, Motori.W18, Motori.W19, Motori.W20, "
+           "Motori.W21, Motori.W22, "
+           "Motori.A1, Motori.A2, Motori.A3, Motori.A4,Motori.A5, Motori.A6, Motori.A7, Motori.A8, Motori.A9, Motori.A10, "
+           "Motori.A11, Motori.A12, Motori.A13, Motori.A14,Motori.A15, Motori.A16, Motori.A17, Motori.A18, Motori.A19, Motori.A20, "
+           "Motori.A21, Motori.A22, "
+           "CollCompGas.TEMin30, CollCompGas.TEMax30, CollCompGas.TEMin35, CollCompGas.TEMax35, "
+           "CollCompGas.TEMin40, CollCompGas.TEMax40, CollCompGas.TEMin45, CollCompGas.TEMax45, "
+           "CollCompGas.TEMin50, CollCompGas.TEMax50, CollCompGas.TEMin55, CollCompGas.TEMax55, "
+           "CollCompGas.TEMin60, CollCompGas.TEMax60, CollCompGas.TEMin65, CollCompGas.TEMax65, "
+           "CollCompGas.TEMin70, CollCompGas.TEMax70, "
+           "CollCompGas.MinTC, CollCompGas.MaxTC, CollCompGas.Ca,CollCompGas.bTempfarh, CollCompGas.bResaBtu "
+           "FROM (CollCompGas INNER JOIN Compressori ON "
+           "CollCompGas.CodiceProdotto = Compressori.CodiceProdotto) "
+           "LEFT JOIN Motori ON Compressori.CodMotore = Motori.CodiceMotore "
+           "WHERE ((CollCompGas.CodiceGas =?) AND (CollCompGas.MinTC<=" + tc +
+           ") AND (CollCompGas.MaxTC>=" + tc + "))" + "ORDER BY Compressori.Ordinamento;";
+}
