@@ -2,7 +2,6 @@
 
 #include "engine/Condizioni.h"
 #include "engine/Correzioni.h"
-#include "engine/Numeri.h"
 #include "engine/Prestazioni.h"
 
 int ProssimoCandidato(StatoRicerca& s, int N, int ultimo) {
@@ -156,34 +155,4 @@ Esito EseguiSelezione(StatoMotore& stato, const std::string& codiceGas, Sorgente
     std::vector<RigaCompressore> righe;
     if (Esito e = sorgente.candidati(codiceGas, stato.condFunz.TC, righe); !e.ok()) return e;
     return SelezionaCompressore(stato, righe, uscita);
-}
-
-std::string TestoQueryCandidati(double TC) {
-    const std::string tc = testoNumero(TC);
-    return "SELECT DISTINCTROW CollCompGas.IDCollCompGas, CollCompGas.CodiceProdotto, "
-           "CollCompGas.CodiceGas, Compressori.Ordinamento, "
-           "CollCompGas.WR0, CollCompGas.WR1, CollCompGas.WR2, CollCompGas.WR3, CollCompGas.WR4, "
-           "CollCompGas.WR5, CollCompGas.WR6, CollCompGas.WR7, CollCompGas.WR8, CollCompGas.WR9, "
-           "CollCompGas.WA0, CollCompGas.WA1, CollCompGas.WA2, CollCompGas.WA3, CollCompGas.WA4, "
-           "CollCompGas.WA5, CollCompGas.WA6, CollCompGas.WA7, CollCompGas.WA8, CollCompGas.WA9, "
-           " CollCompGas.PM1, CollCompGas.PM2, CollCompGas.PM3, CollCompGas.PM4, "
-           "CollCompGas.PM5, CollCompGas.PM6, CollCompGas.PM7, CollCompGas.PM8, CollCompGas.PM9,CollCompGas.PM10, "
-           "Compressori.VolumeSpostato50hz, Compressori.VolumeSpostato60hz, "
-           "Motori.W1, Motori.W2, Motori.W3, Motori.W4,Motori.W5, Motori.W6, Motori.W7, Motori.W8, Motori.W9, Motori.W10, "
-           "Motori.W11, Motori.W12, Motori.W13, Motori.W14,Motori.W15, Motori.W16, Motori.W17, Motori.W18, Motori.W19, Motori.W20, "
-           "Motori.W21, Motori.W22, "
-           "Motori.A1, Motori.A2, Motori.A3, Motori.A4,Motori.A5, Motori.A6, Motori.A7, Motori.A8, Motori.A9, Motori.A10, "
-           "Motori.A11, Motori.A12, Motori.A13, Motori.A14,Motori.A15, Motori.A16, Motori.A17, Motori.A18, Motori.A19, Motori.A20, "
-           "Motori.A21, Motori.A22, "
-           "CollCompGas.TEMin30, CollCompGas.TEMax30, CollCompGas.TEMin35, CollCompGas.TEMax35, "
-           "CollCompGas.TEMin40, CollCompGas.TEMax40, CollCompGas.TEMin45, CollCompGas.TEMax45, "
-           "CollCompGas.TEMin50, CollCompGas.TEMax50, CollCompGas.TEMin55, CollCompGas.TEMax55, "
-           "CollCompGas.TEMin60, CollCompGas.TEMax60, CollCompGas.TEMin65, CollCompGas.TEMax65, "
-           "CollCompGas.TEMin70, CollCompGas.TEMax70, "
-           "CollCompGas.MinTC, CollCompGas.MaxTC, CollCompGas.Ca,CollCompGas.bTempfarh, CollCompGas.bResaBtu "
-           "FROM (CollCompGas INNER JOIN Compressori ON "
-           "CollCompGas.CodiceProdotto = Compressori.CodiceProdotto) "
-           "LEFT JOIN Motori ON Compressori.CodMotore = Motori.CodiceMotore "
-           "WHERE ((CollCompGas.CodiceGas =?) AND (CollCompGas.MinTC<=" + tc +
-           ") AND (CollCompGas.MaxTC>=" + tc + "))" + "ORDER BY Compressori.Ordinamento;";
 }

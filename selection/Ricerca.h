@@ -70,6 +70,3 @@ public:
 Esito EseguiSelezione(StatoMotore& stato, const std::string& codiceGas, SorgenteCandidati& sorgente,
                       const LibreriaProprieta& lib, MessaggiMotore& messaggi,
                       RisultatoSelezione& uscita);
-
-// SQL text of the candidates' query; the refrigerant code is the one parameter ("?").
-std::string TestoQueryCandidati(double TC);

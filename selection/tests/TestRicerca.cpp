@@ -222,20 +222,6 @@ TEST(SelezionaCompressore, MotorTableOfTheCandidateOnly) {
     EXPECT_EQ(s.datiCompressore.W[5], 0);
 }
 
-TEST(TestoQueryCandidati, PiecesAndNumbers) {
-    const std::string q = TestoQueryCandidati(42.5);
-    EXPECT_EQ(q.rfind("SELECT DISTINCTROW CollCompGas.IDCollCompGas, CollCompGas.CodiceProdotto, "
-                      "CollCompGas.CodiceGas, Compressori.Ordinamento, CollCompGas.WR0",
-                      0),
-              0u);
-    EXPECT_NE(q.find("CollCompGas.WA9,  CollCompGas.PM1"), std::string::npos);
-    EXPECT_NE(q.find("CollCompGas.bResaBtu FROM (CollCompGas INNER JOIN"), std::string::npos);
-    const std::string fine = "WHERE ((CollCompGas.CodiceGas =?) AND (CollCompGas.MinTC<=42.5) AND "
-                             "(CollCompGas.MaxTC>=42.5))ORDER BY Compressori.Ordinamento;";
-    EXPECT_EQ(q.substr(q.size() - fine.size()), fine);
-    EXPECT_NE(TestoQueryCandidati(40).find("MinTC<=40)"), std::string::npos);
-}
-
 // The shared path: the check comes first, then the correction, then the query.
 struct SorgenteProva : SorgenteCandidati {
     std::vector<RigaCompressore> righe;
