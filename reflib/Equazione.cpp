@@ -1,0 +1,173 @@
+#include "reflib/Equazione.h"
+
+#include <cmath>
+
+namespace reflib {
+
+void Equazione::completa() {
+    dMax = 0;
+    lUsati = 0;
+    for (int d : polyD) dMax = std::max(dMax, d);
+    for (int d : espD) dMax = std::max(dMax, d);
+    for (int l : espL) lUsati |= 1u << l;
+}
+
+void ValutatoreTau::prepara(const Equazione& eq, double tau) {
+    if (tau == m_tau) return;
+    m_tau = tau;
+    const double lt = std::log(tau);
+    const double it = 1.0 / tau;
+    auto fattori = [&](const std::vector<double>& n, const std::vector<double>& t,
+                       std::vector<double>& a, std::vector<double>& at) {
+        a.resize(n.size());
+        at.resize(n.size());
+        for (size_t i = 0; i < n.size(); ++i) {
+            a[i] = t[i] == 0 ? n[i] : n[i] * std::exp(t[i] * lt);
+            at[i] = a[i] * t[i] * it;
+        }
+    };
+    fattori(eq.polyN, eq.polyT, m_poly, m_polyT);
+    fattori(eq.espN, eq.espT, m_esp, m_espT);
+    m_gau.resize(eq.gauss.size());
+    m_gauT.resize(eq.gauss.size());
+    for (size_t i = 0; i < eq.gauss.size(); ++i) {
+        const TermineGauss& g = eq.gauss[i];
+        const double dt = tau - g.gamma;
+        m_gau[i] = g.n * std::exp(g.t * lt - g.beta * dt * dt);
+        m_gauT[i] = m_gau[i] * (g.t * it - 2 * g.beta * dt);
+    }
+    m_a0t = ideale_t(eq, tau);
+}
+
+namespace {
+
+// Adds one critical-region term and its derivatives.
+void aggiungiNonAnalitico(const TermineNonAnalitico& k, double tau, double delta, Residuo& r) {
+    // The term's derivatives are singular at delta = 1 exactly; a nudge keeps them finite.
+    if (std::abs(delta - 1) < 1e-10) delta = 1 + 1e-10;
+    const double dm1 = delta - 1;
+    const double q = dm1 * dm1;
+    const double theta = (1 - tau) + k.A * std::pow(q, 1 / (2 * k.beta));
+    const double Delta = theta * theta + k.B * std::pow(q, k.a);
+    const double psi = std::exp(-k.C * q - k.D * (tau - 1) * (tau - 1));
+    const double psi_d = -2 * k.C * dm1 * psi;
+    const double psi_dd = (2 * k.C * q - 1) * 2 * k.C * psi;
+    const double psi_t = -2 * k.D * (tau - 1) * psi;
+    const double qa = std::pow(q, 1 / (2 * k.beta) - 1);
+    const double D_d = dm1 * (k.A * theta * (2 / k.beta) * qa + 2 * k.B * k.a * std::pow(q, k.a - 1));
+    const double D_dd = D_d / dm1
+        + q * (4 * k.B * k.a * (k.a - 1) * std::pow(q, k.a - 2)
+               + 2 * k.A * k.A * (1 / (k.beta * k.beta)) * qa * qa
+               + k.A * theta * (4 / k.beta) * (1 / (2 * k.beta) - 1) * std::pow(q, 1 / (2 * k.beta) - 2));
+    double Db, Db_d, Db_dd, Db_t;
+    if (Delta == 0) {
+        Db = Db_d = Db_dd = Db_t = 0;
+    } else {
+        Db = std::pow(Delta, k.b);
+        const double Db1 = Db / Delta;
+        Db_d = k.b * Db1 * D_d;
+        Db_dd = k.b * (Db1 * D_dd + (k.b - 1) * (Db1 / Delta) * D_d * D_d);
+        Db_t = -2 * theta * k.b * Db1;
+    }
+    r.ar += k.n * Db * delta * psi;
+    r.ar_d += k.n * (Db * (psi + delta * psi_d) + Db_d * delta * psi);
+    r.ar_dd += k.n * (Db * (2 * psi_d + delta * psi_dd) + 2 * Db_d * (psi + delta * psi_d) + Db_dd * delta * psi);
+    r.ar_t += k.n * delta * (Db_t * psi + Db * psi_t);
+}
+
+}  // namespace
+
+Residuo ValutatoreTau::residuo(const Equazione& eq, double delta) const {
+    // Sums of the terms times 1, delta d/ddelta and delta^2 d2/ddelta2: no negative powers.
+    std::array<double, 24> pot{};
+    pot[0] = 1;
+    for (int i = 1; i <= eq.dMax && i < 24; ++i) pot[i] = pot[i - 1] * delta;
+    std::array<double, 16> ul{}, el{};
+    for (int l = 1; l < 16; ++l)
+        if (eq.lUsati & (1u << l)) {
+            ul[l] = std::pow(delta, l);
+            el[l] = std::exp(-ul[l]);
+        }
+    double s0 = 0, s1 = 0, s2 = 0, st = 0;
+    for (size_t i = 0; i < m_poly.size(); ++i) {
+        const int d = eq.polyD[i];
+        const double x = pot[d];
+        const double a = m_poly[i] * x;
+        s0 += a;
+        s1 += a * d;
+        s2 += a * d * (d - 1);
+        st += m_polyT[i] * x;
+    }
+    for (size_t i = 0; i < m_esp.size(); ++i) {
+        const int d = eq.espD[i], l = eq.espL[i];
+        const double u = ul[l];
+        const double x = pot[d] * el[l];
+        const double a = m_esp[i] * x;
+        const double k = d - l * u;
+        s0 += a;
+        s1 += a * k;
+        s2 += a * (k * (k - 1) - l * l * u);
+        st += m_espT[i] * x;
+    }
+    for (size_t i = 0; i < eq.gauss.size(); ++i) {
+        const TermineGauss& g = eq.gauss[i];
+        const double de = delta - g.epsilon;
+        const double x = std::pow(delta, g.d) * std::exp(-g.eta * de * de);
+        const double a = m_gau[i] * x;
+        const double k = g.d - 2 * g.eta * delta * de;
+        s0 += a;
+        s1 += a * k;
+        s2 += a * (k * k - g.d - 2 * g.eta * delta * delta);
+        st += m_gauT[i] * x;
+    }
+    Residuo r;
+    r.ar = s0;
+    r.ar_d = s1 / delta;
+    r.ar_dd = s2 / (delta * delta);
+    r.ar_t = st;
+    for (const TermineNonAnalitico& k : eq.nonAnalitici) aggiungiNonAnalitico(k, m_tau, delta, r);
+    return r;
+}
+
+Residuo residuo(const Equazione& eq, double tau, double delta) {
+    ValutatoreTau v;
+    v.prepara(eq, tau);
+    return v.residuo(eq, delta);
+}
+
+double residuoAlpha(const Equazione& eq, double tau, double delta) {
+    return residuo(eq, tau, delta).ar;
+}
+
+double ideale(const Equazione& eq, double tau, double delta) {
+    double a = std::log(delta) + eq.a1 + eq.a2 * tau + eq.logTau * std::log(tau);
+    for (size_t i = 0; i < eq.potN.size(); ++i) a += eq.potN[i] * std::pow(tau, eq.potT[i]);
+    for (size_t i = 0; i < eq.planckN.size(); ++i)
+        a += eq.planckN[i] * std::log(1 - std::exp(-eq.planckT[i] * tau));
+    for (size_t i = 0; i < eq.cp0C.size(); ++i) {
+        const double c = eq.cp0C[i], t0 = eq.cp0Tau0[i];
+        a += c - c * tau / t0 + c * std::log(tau / t0);
+    }
+    for (size_t i = 0; i < eq.cpPolyC.size(); ++i) {
+        const double c = eq.cpPolyC[i], t = eq.cpPolyT[i], T0 = eq.cpPolyT0[i], Tc = eq.cpPolyTc[i];
+        a += -c * std::pow(Tc, t) * std::pow(tau, -t) / (t * (t + 1))
+             - c * std::pow(T0, t + 1) * tau / (Tc * (t + 1)) + c * std::pow(T0, t) / t;
+    }
+    return a;
+}
+
+double ideale_t(const Equazione& eq, double tau) {
+    double a = eq.a2 + eq.logTau / tau;
+    for (size_t i = 0; i < eq.potN.size(); ++i)
+        a += eq.potN[i] * eq.potT[i] * std::pow(tau, eq.potT[i] - 1);
+    for (size_t i = 0; i < eq.planckN.size(); ++i)
+        a += eq.planckN[i] * eq.planckT[i] / std::expm1(eq.planckT[i] * tau);
+    for (size_t i = 0; i < eq.cp0C.size(); ++i) a += eq.cp0C[i] * (1 / tau - 1 / eq.cp0Tau0[i]);
+    for (size_t i = 0; i < eq.cpPolyC.size(); ++i) {
+        const double c = eq.cpPolyC[i], t = eq.cpPolyT[i], T0 = eq.cpPolyT0[i], Tc = eq.cpPolyTc[i];
+        a += c * std::pow(Tc, t) * std::pow(tau, -t - 1) / (t + 1) - c * std::pow(T0, t + 1) / (Tc * (t + 1));
+    }
+    return a;
+}
+
+}  // namespace reflib

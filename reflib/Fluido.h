@@ -1,0 +1,69 @@
+#pragma once
+// One refrigerant: its equation of state, its saturation ancillaries, and the states it
+// last computed (the superheat correction asks for the same few states many times).
+#include <string>
+#include <vector>
+
+#include "reflib/Equazione.h"
+
+namespace reflib {
+
+// theta = 1 - T/Tr; "pressione": x = xr exp((Tr/T) sum n theta^t) (or without Tr/T),
+// "lineare": x = xr (1 + sum n theta^t), "esponenziale": like "pressione".
+struct Ancillare {
+    enum class Forma { Pressione, Lineare, Esponenziale } forma = Forma::Pressione;
+    double Tr = 0, valoreRid = 0, Tmin = 0, Tmax = 0;
+    bool tauR = false;
+    std::vector<double> n, t;
+    bool presente() const { return !n.empty(); }
+    double valuta(double T) const;
+};
+
+// Statuses, the same values as ILK.h.
+enum Esito : int { Ok = 0, NonInizializzata = 1, Sconosciuto = 2, FuoriCampo = 3, NonConverge = 4,
+                   FileDati = 5, Argomento = 6 };
+
+class Fluido {
+public:
+    std::string nome;
+    std::vector<std::string> alias;
+    std::string fonte;
+    bool pseudoPuro = false;
+    double Tcrit = 0, pcrit = 0, Tmin = 0, Tmax = 0;
+    Equazione eq;
+    Ancillare ps, pl, pv, rhol, rhov;
+
+    // Each returns an Esito and writes the result only on success; `errore` gets the cause.
+    int pressioneRugiada(double T, double& p, std::string& errore);
+    int entalpiaLiquido(double T, double& h, std::string& errore);
+    int vapore(double T, double p, double& h, double& v, std::string& errore);
+
+    // Properties at (T, molar density), for the tests and the states above.
+    double pressione(double T, double rho);
+    double entalpia(double T, double rho);
+
+    // Forgets the remembered states (so a benchmark can time the full work).
+    void dimentica();
+
+    // Phase equilibrium of the equation at T (pure fluids): pressure, liquid and vapour
+    // molar densities.
+    int equilibrio(double T, double& p, double& rhoL, double& rhoV, std::string& errore);
+
+private:
+    struct Saturazione {
+        double T = -1, pRugiada = 0, hL = 0, rhoV = 0, hV = 0, vV = 0;
+        bool vaporeNoto = false;
+    } m_sat;
+    struct StatoVapore {
+        double T = -1, p = -1, h = 0, v = 0;
+    } m_vap;
+    ValutatoreTau m_val;
+
+    int saturazione(double T, std::string& errore);
+    const ValutatoreTau& valutatore(double T);
+    // Density at (T, p) by Newton from rho0: vapour from below (ideal gas), liquid from the
+    // ancillary value.
+    int densita(double T, double p, double rho0, bool liquido, double& rho, std::string& errore);
+};
+
+}  // namespace reflib
