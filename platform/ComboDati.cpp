@@ -3,7 +3,8 @@
 #include "platform/FormatoNumero.h"
 #include "platform/SorgenteDati.h"
 
-#include <QLineEdit>
+#include <QAbstractItemView>
+#include <QFocusEvent>
 
 namespace {
 QString testoCella(const QVariant& v, const QLocale& locale) {
@@ -83,4 +84,24 @@ void ComboDati::impostaTesto(const QString& testo) {
         if (currentText() == testo) return;
     }
     setEditText(testo);
+}
+
+void ComboDati::focusInEvent(QFocusEvent* evento) {
+    QComboBox::focusInEvent(evento);
+    if (!m_conFuoco) {
+        m_conFuoco = true;
+        emit fuocoEntrato();
+    }
+}
+
+void ComboDati::focusOutEvent(QFocusEvent* evento) {
+    QComboBox::focusOutEvent(evento);
+    // Focus passing to the combo's own drop-down keeps it inside the combo (the platform
+    // may report that as a popup or as a window change).
+    const bool versoElenco = evento->reason() == Qt::PopupFocusReason ||
+                             (view() && view()->window()->isVisible());
+    if (m_conFuoco && !versoElenco) {
+        m_conFuoco = false;
+        emit fuocoUscito();
+    }
 }

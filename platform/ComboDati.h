@@ -7,6 +7,9 @@
 //   sceltaElenco   the user picked an entry of the list (click in the drop-down, or the
 //                  arrow keys / wheel on the closed combo); it follows the testoCambiato
 //                  of the same pick, and comes even when the entry equals the text.
+// fuocoEntrato/fuocoUscito tell the host when focus enters or leaves the combo (opening
+// its own drop-down does not count as leaving), so the screen can hand the arrow keys to
+// the combo meanwhile.
 //
 //     ComboDati combo;
 //     combo.collega(&gas, "CodiceGas");   // the list follows every refresh of `gas`
@@ -44,6 +47,12 @@ public:
 signals:
     void testoCambiato(const QString& testo);
     void sceltaElenco(const QString& testo);
+    void fuocoEntrato();
+    void fuocoUscito();
+
+protected:
+    void focusInEvent(QFocusEvent* evento) override;
+    void focusOutEvent(QFocusEvent* evento) override;
 
 private:
     void collegaSorgente(SorgenteDati* sorgente);
@@ -53,4 +62,5 @@ private:
     QString m_nomeColonna;
     int m_posizioneColonna = -1;
     bool m_ricarica = false;
+    bool m_conFuoco = false;
 };

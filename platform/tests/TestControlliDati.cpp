@@ -4,6 +4,8 @@
 #include "platform/SorgenteDati.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QSignalSpy>
 #include <QLineEdit>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -182,6 +184,30 @@ private slots:
         QCOMPARE(registro.eventi, QStringList({"T:R404A", "T:R999"}));
         QCOMPARE(combo.testo(), QString("R999"));
         QCOMPARE(combo.count(), 3);
+    }
+
+    // The host hands the arrow keys to the combo while it has focus; its own drop-down
+    // must not count as focus leaving.
+    void fuocoEntraEEsce() {
+        QWidget finestra;
+        auto* campo = new QLineEdit(&finestra);
+        auto* combo = new ComboDati(&finestra);
+        combo->move(0, 40);
+        combo->collega(gas.get(), "CodiceGas");
+        finestra.show();
+        QApplication::setActiveWindow(&finestra);
+        QVERIFY(QTest::qWaitForWindowActive(&finestra));
+        campo->setFocus();
+        QSignalSpy entrato(combo, &ComboDati::fuocoEntrato), uscito(combo, &ComboDati::fuocoUscito);
+        QTest::keyClick(campo, Qt::Key_Tab);
+        QTRY_COMPARE(entrato.count(), 1);
+        clicNellElenco(*combo, 1);
+        QTRY_VERIFY(combo->hasFocus());
+        QCOMPARE(uscito.count(), 0);
+        QCOMPARE(entrato.count(), 1);
+        QTest::keyClick(combo, Qt::Key_Backtab);
+        QTRY_COMPARE(uscito.count(), 1);
+        QVERIFY(campo->hasFocus());
     }
 
     void etichettaSegueLaRigaCorrente() {
