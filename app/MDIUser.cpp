@@ -16,13 +16,6 @@
 #include <QScreen>
 #include <QStringDecoder>
 
-int twipsInPixel(int twips, QWidget* riferimento) {
-    const QScreen* schermo = riferimento && riferimento->screen() ? riferimento->screen()
-                                                                  : QGuiApplication::primaryScreen();
-    const double dpi = schermo ? schermo->logicalDotsPerInchY() : 96.0;
-    return int(twips * dpi / 1440.0 + 0.5);
-}
-
 MDIUser::MDIUser(StatoApplicazione& stato, ArchivioImpostazioni& archivio,
                  ImpostaFluidi impostaFluidi, QWidget* parent)
     : QMainWindow(parent), m_stato(stato), archivio(archivio), m_area(new QMdiArea(this)) {

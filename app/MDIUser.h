@@ -4,6 +4,7 @@
 
 #include "app/StatoApplicazione.h"
 #include "app/TestiLingue.h"
+#include "platform/Twips.h"
 
 #include <QMainWindow>
 #include <array>
@@ -61,5 +62,3 @@ private:
     std::map<VoceMenu, Apertura> aperture;
 };
 
-// Pixels for a length in twips at the screen's logical resolution.
-int twipsInPixel(int twips, QWidget* riferimento = nullptr);

@@ -1,0 +1,100 @@
+#pragma once
+// The results screen: the latest rating left in the shared state, with the
+// conditions it was made at, and after a selection the next smaller candidate.
+// It computes nothing but the required capacity in kW.
+
+#include "app/StatoApplicazione.h"
+
+#include <QMap>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMdiArea;
+class QPushButton;
+class QRadioButton;
+class SorgenteDati;
+class EtichetteLingua;
+
+class cfrmResults : public QWidget {
+    Q_OBJECT
+public:
+    // Window heights, in twips, after a single calculation and after a selection.
+    static constexpr int AltezzaSingolo = 6675, AltezzaSelezione = 9255;
+    static constexpr int NumeroCelle = 36;
+    static constexpr int NumeroTensioni = 5;
+
+    // What the buttons open; the program wires the browsing windows in, tests record.
+    struct Aperture {
+        std::function<void(QWidget* da)> caratteristiche; // shows stato.motore.codiceProdottoCorrente
+        std::function<void(QWidget* da)> note;            // modal notes list of the current model
+        std::function<void(QWidget* da)> noteGas;         // refrigerant application notes
+        std::function<void(QWidget* da)> stampa;          // prints the report of the screen
+    };
+
+    // Loads the screen: captions, data sources, placement. Call attiva() (or show it) to fill.
+    explicit cfrmResults(StatoApplicazione& stato, QWidget* parent = nullptr);
+    ~cfrmResults() override;
+
+    void impostaAperture(Aperture aperture) { m_aperture = std::move(aperture); }
+
+    // Refills every cell from the shared state (done at every activation).
+    void attiva();
+
+    // The figures and captions as shown, by name, for the report of this screen.
+    QMap<QString, QString> valoriSchermo() const;
+
+    // Controls, indexed like the control arrays they stand for.
+    std::array<QLabel*, NumeroCelle> Panel3D2{};
+    std::array<QGroupBox*, 2> Panel3D5{};
+    std::array<QPushButton*, 5> cm3Naviga{};
+    std::array<QRadioButton*, NumeroTensioni> optTensioni{};
+    std::array<QLabel*, 17> Label2{};  // row captions; 16 is the required capacity
+    std::array<QLabel*, 5> Label3{};   // units of the five temperature rows
+    QLabel* unitaPotenza = nullptr;    // Panel3D3(5), "kW" of the required capacity
+    QCheckBox* chkStandard = nullptr;
+    QCheckBox* chkDifferenziali = nullptr;
+    QGroupBox* fmCondizioni = nullptr;
+    QGroupBox* frmTensioni = nullptr;
+    QPushButton* cmdNoteGas = nullptr;
+    QLabel* Label1 = nullptr;          // "Tentative Data"
+
+    // Row captions and headings of the two result grids (both grids share the texts).
+    struct Griglia;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    void costruisci();
+    QGroupBox* creaGriglia(int frame, const std::array<int, 13>& celle, int cellaModello);
+    void caricaSorgenti();
+    void applicaDidascalie();
+    void riempiGriglia(const std::array<int, 13>& celle, const Risultati& r);
+    void svuotaGriglia(const std::array<int, 13>& celle);
+    void mostraRigheOpzionali();
+    void applicaAltezza(int twips);
+    void premiNaviga(int indice);
+    void differenzialiCliccato(bool spuntato);
+    QString etichetta(const QString& chiave) const;
+
+    StatoApplicazione& m_stato;
+    Aperture m_aperture;
+    std::unique_ptr<SorgenteDati> m_compGas; // Data1(0)
+    std::unique_ptr<EtichetteLingua> m_lingue;
+    std::vector<std::pair<QLabel*, QString>> m_etichetteGriglia; // labels bound to Lingue keys
+    bool m_aggiornando = false;
+    bool m_collegato = false;
+};
+
+// Shows the results screen inside `area`: brings an open one forward and refills it, or
+// creates one. `aperture` wires its buttons. Returns the screen.
+cfrmResults* mostraRisultati(StatoApplicazione& stato, QMdiArea* area,
+                             const cfrmResults::Aperture& aperture = {});

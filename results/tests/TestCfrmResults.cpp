@@ -1,0 +1,288 @@
+#include "results/cfrmResults.h"
+
+#include "CatalogoDiProva.h"
+#include "catalogue/Catalogo.h"
+#include "platform/Twips.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestCfrmResults : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir cartella;
+    std::unique_ptr<Catalogo> catalogo, catalogoVuoto;
+
+    // A rating as the calculation screen leaves it.
+    StatoApplicazione statoCalcolo() {
+        StatoApplicazione s;
+        s.catalogo = catalogo.get();
+        s.lingua.Didascalie[0] = "Caratteristiche tecniche";
+        s.lingua.Didascalie[2] = "Calcoli su compressore ";
+        s.lingua.Didascalie[9] = "Risultati ";
+        s.lingua.EtichetteCondizioni = {"T. uscita evap.", "T. liquido", "T. aspirazione",
+                                        "Surr. evap.", "Sottoraffr.", "Surr. aspir."};
+        CondFunz& c = s.motore.condFunz;
+        c.TE = -10;
+        c.TC = 40;
+        c.TU = -10;
+        c.TL = 40;
+        c.TA = 20;
+        c.DeltaTU = 0;
+        c.Sottoraffreddamento = 5;
+        c.Surriscaldamento = 30;
+        c.NomeGas = "R134a";
+        c.CodiceProdotto = "D4-110";
+        c.IndiceTensione = 2;
+        Risultati& r = s.motore.risultati;
+        r.ResaCompressore = 10;
+        r.ResaEvaporatore = 9.876;
+        r.ResaStd = 12345.678;
+        r.PotenzaAssorbita = 4.2;
+        r.CorrenteAssorbita = 8.25;
+        r.CorrenteStd = 8.3;
+        r.PortataMassa = 250;
+        r.PortataMassaStd = 260;
+        r.COP = 2.5;
+        r.COPStd = 2.1234;
+        r.CaloreCondensatore = 14.2;
+        r.CaloreCondensatoreStd = 1000;
+        s.schermi.bCalcoloSingolo = true;
+        return s;
+    }
+    StatoApplicazione statoSelezione() {
+        StatoApplicazione s = statoCalcolo();
+        s.schermi.bCalcoloSingolo = false;
+        s.motore.condFunz.PotenzaRichiesta = 12500;
+        s.motore.codiceProdottoInferiore = "D3-80";
+        s.motore.risultatiInferiore.ResaCompressore = 8.5;
+        s.motore.risultatiInferiore.COP = 1.75;
+        return s;
+    }
+    static QString cella(const cfrmResults& w, int i) { return w.Panel3D2[size_t(i)]->text(); }
+
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(cartella.isValid());
+        const QString a = cartella.filePath("risultati.db"), b = cartella.filePath("vuoto.db");
+        QString errore;
+        QVERIFY2(creaCatalogoDiProva(SELCOMP_TEST_DATA "/risultati.sql", a, &errore), qPrintable(errore));
+        QVERIFY2(creaCatalogoDiProva(SELCOMP_TEST_DATA "/senza_compressori.sql", b, &errore),
+                 qPrintable(errore));
+        catalogo = Catalogo::apri(a, &errore);
+        QVERIFY2(catalogo, qPrintable(errore));
+        catalogoVuoto = Catalogo::apri(b, &errore);
+        QVERIFY2(catalogoVuoto, qPrintable(errore));
+    }
+
+    void layoutByOrigin() {
+        StatoApplicazione s = statoCalcolo();
+        cfrmResults w(s);
+        w.show();
+        QCOMPARE(w.height(), twipsInPixel(cfrmResults::AltezzaSingolo, &w));
+        QVERIFY(!w.Panel3D5[1]->isVisible());
+        QVERIFY(!w.Panel3D2[13]->isVisible());
+        QVERIFY(!w.Label2[16]->isVisible());
+        QCOMPARE(w.windowTitle(), QString("Calcoli su compressore "));
+
+        s.schermi.bCalcoloSingolo = false;
+        s.motore.condFunz.PotenzaRichiesta = 12500;
+        s.motore.codiceProdottoInferiore = "D3-80";
+        w.attiva();
+        QCOMPARE(w.height(), twipsInPixel(cfrmResults::AltezzaSelezione, &w));
+        QVERIFY(w.Panel3D5[1]->isVisible());
+        QVERIFY(w.Panel3D2[13]->isVisible());
+        QVERIFY(w.unitaPotenza->isVisible());
+        QCOMPARE(w.unitaPotenza->text(), QString("kW"));
+        QCOMPARE(cella(w, 34), QString("D3-80"));
+        // The second frame lies below everything else.
+        QVERIFY(w.Panel3D5[1]->geometry().top() >= w.Panel3D5[0]->geometry().bottom());
+    }
+
+    void cellsWithTheirPatterns_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("indice");
+        QTest::addColumn<QString>("atteso");
+        const struct { const char* nome; const char* loc; int i; const char* t; } righe[] = {
+            {"required 12500 W in kW, en", "en_US", 13, "12.50"},
+            {"required 12500 W in kW, it", "it_IT", 13, "12,50"},
+            {"COP 2.5 with 0.###", "en_US", 4, "2.5"},
+            {"COP at rating cut to three places", "en_US", 20, "2.123"},
+            {"capacity 10 keeps the separator", "en_US", 0, "10."},
+            {"capacity 10 keeps the separator, it", "it_IT", 0, "10,"},
+            {"thousands grouped, two places", "en_US", 16, "12,345.68"},
+            {"thousands grouped, it", "it_IT", 16, "12.345,68"},
+            {"heat rejection at rating #,###.##", "en_US", 10, "1,000."},
+            {"power input in both columns", "en_US", 18, "4.2"},
+            {"current", "en_US", 3, "8.25"},
+            {"mass flow", "en_US", 1, "250."},
+            {"evaporating temperature plain", "en_US", 5, "-10"},
+            {"model beside the headings", "en_US", 35, "D4-110"},
+            {"refrigerant", "en_US", 11, "R134a"},
+        };
+        for (const auto& r : righe)
+            QTest::newRow(r.nome) << r.loc << r.i << r.t;
+    }
+    void cellsWithTheirPatterns() {
+        QFETCH(QString, locale);
+        QFETCH(int, indice);
+        QFETCH(QString, atteso);
+        QLocale::setDefault(QLocale(locale));
+        StatoApplicazione s = statoSelezione();
+        cfrmResults w(s);
+        w.show();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(cella(w, indice), atteso);
+        QCOMPARE(w.Panel3D2[size_t(indice)]->alignment() & Qt::AlignHorizontal_Mask,
+                 indice == 11 ? Qt::AlignLeft : indice == 35 ? Qt::AlignHCenter : Qt::AlignRight);
+    }
+
+    void requiredCapacityBelowOneKilowatt() {
+        StatoApplicazione s = statoSelezione();
+        s.motore.condFunz.PotenzaRichiesta = 500;
+        cfrmResults w(s);
+        w.show();
+        QCOMPARE(cella(w, 13), QString(".50"));
+    }
+
+    void secondFrameWithoutSmallerCandidateIsBlank() {
+        StatoApplicazione s = statoSelezione();
+        cfrmResults w(s);
+        w.show();
+        QCOMPARE(cella(w, 33), QString("8.5"));
+        QCOMPARE(cella(w, 30), QString("1.75"));
+        // A new selection finds no smaller compressor: nothing stale may remain.
+        s.motore.codiceProdottoInferiore.clear();
+        w.attiva();
+        for (int i : {21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34})
+            QVERIFY2(cella(w, i).isEmpty(), qPrintable(QString::number(i)));
+    }
+
+    void differentialToggle() {
+        StatoApplicazione s = statoCalcolo();
+        s.motore.condFunz.ValoriDifferenziali = true;
+        cfrmResults w(s);
+        w.show();
+        QVERIFY(w.chkDifferenziali->isChecked());
+        QCOMPARE(w.Label3[2]->text(), QString("K"));
+        QCOMPARE(w.Label2[5]->text(), QString("Sottoraffr."));
+        QCOMPARE(cella(w, 7), QString("0"));
+        QCOMPARE(cella(w, 8), QString("5"));
+        QCOMPARE(cella(w, 9), QString("30"));
+
+        QTest::mouseClick(w.chkDifferenziali, Qt::LeftButton);
+        QVERIFY(!s.motore.condFunz.ValoriDifferenziali);
+        for (int i = 2; i < 5; ++i)
+            QCOMPARE(w.Label3[size_t(i)]->text(), QString("°C"));
+        QCOMPARE(w.Label2[4]->text(), QString("T. uscita evap."));
+        QCOMPARE(w.Label2[6]->text(), QString("T. aspirazione"));
+        QCOMPARE(cella(w, 7), QString("-10"));
+        QCOMPARE(cella(w, 8), QString("40"));
+        QCOMPARE(cella(w, 9), QString("20"));
+
+        QTest::mouseClick(w.chkDifferenziali, Qt::LeftButton);
+        QVERIFY(s.motore.condFunz.ValoriDifferenziali);
+        QCOMPARE(w.Label3[4]->text(), QString("K"));
+        QCOMPARE(cella(w, 9), QString("30"));
+    }
+
+    void standardBoxAndSupplyOptionsOnlyShow() {
+        StatoApplicazione s = statoCalcolo();
+        cfrmResults w(s);
+        w.show();
+        QVERIFY(w.optTensioni[2]->isChecked());
+        QVERIFY(!w.chkStandard->isChecked());
+        QTest::mouseClick(w.chkStandard, Qt::LeftButton);
+        QTest::mouseClick(w.optTensioni[0], Qt::LeftButton);
+        QVERIFY(!s.motore.condFunz.CondizioniStandard);
+        QCOMPARE(s.motore.condFunz.IndiceTensione, int16_t(2));
+        QVERIFY(w.optTensioni[2]->isChecked());
+        QVERIFY(!w.chkStandard->isChecked());
+    }
+
+    void captionsOfTheLanguage() {
+        StatoApplicazione s = statoSelezione();
+        s.lingua.IndiceLingua = 1;
+        cfrmResults w(s);
+        w.show();
+        // Pictures of the screen to look at, when asked for.
+        if (qEnvironmentVariableIsSet("SELCOMP_IMMAGINI"))
+            w.grab().save(qEnvironmentVariable("SELCOMP_IMMAGINI") + "/risultati-selezione.png");
+        QCOMPARE(w.Panel3D5[1]->title(), QString("Next smaller compressor"));
+        QCOMPARE(w.chkDifferenziali->text(), QString("Differential values"));
+        QCOMPARE(w.fmCondizioni->title(), QString(" Operating conditions "));
+        QCOMPARE(w.Label2[16]->text(), QString("Required capacity"));
+        QCOMPARE(w.cm3Naviga[3]->text(), QString("Caratteristiche tecniche"));
+        const auto v = w.valoriSchermo();
+        QCOMPARE(v.value("et.DescResult1"), QString("Cooling capacity"));
+        QCOMPARE(v.value("ResaCompressore"), QString("10."));
+        QCOMPARE(v.value("inf.modello"), QString("D3-80"));
+        QCOMPARE(v.value("PotenzaRichiesta"), QString("12.50"));
+        // The screen takes the first refrigerant of Gas as the current one.
+        QCOMPARE(s.schermi.CodiceGasCorrente, QString("R404A"));
+        QCOMPARE(s.motore.codiceProdottoCorrente, std::string("D4-110"));
+    }
+
+    void keysAndButtons() {
+        StatoApplicazione s = statoSelezione();
+        QStringList aperti;
+        cfrmResults w(s);
+        w.impostaAperture({
+            [&](QWidget*) { aperti << "k:" + QString::fromStdString(s.motore.codiceProdottoCorrente); },
+            [&](QWidget*) { aperti << "n:" + QString::fromStdString(s.motore.codiceProdottoCorrente); },
+            [&](QWidget*) { aperti << "gas"; },
+            [&](QWidget*) { aperti << "stampa"; },
+        });
+        w.show();
+        QTest::keyClick(&w, Qt::Key_K);
+        QTest::keyClick(&w, Qt::Key_N, Qt::ShiftModifier);
+        QCOMPARE(s.schermi.TipoElencoOpzioni, int16_t(1));
+        QTest::mouseClick(w.cm3Naviga[3], Qt::LeftButton);
+        QCOMPARE(s.motore.codiceProdottoCorrente, std::string("D4-110")); // restored
+        QTest::mouseClick(w.cm3Naviga[1], Qt::LeftButton);
+        QTest::mouseClick(w.cm3Naviga[4], Qt::LeftButton);
+        QTest::mouseClick(w.cmdNoteGas, Qt::LeftButton);
+        QCOMPARE(aperti, (QStringList{"k:D4-110", "n:D4-110", "k:D3-80", "stampa", "gas"}));
+    }
+
+    void buttonsIdleWithoutCompressorsForTheFirstRefrigerant() {
+        StatoApplicazione s = statoCalcolo();
+        s.catalogo = catalogoVuoto.get();
+        int aperti = 0;
+        cfrmResults w(s);
+        w.impostaAperture({[&](QWidget*) { ++aperti; }, {}, {}, [&](QWidget*) { ++aperti; }});
+        w.show();
+        QCOMPARE(s.schermi.CodiceGasCorrente, QString("R507"));
+        QTest::mouseClick(w.cm3Naviga[0], Qt::LeftButton);
+        QTest::mouseClick(w.cm3Naviga[1], Qt::LeftButton);
+        QTest::keyClick(&w, Qt::Key_K);
+        QCOMPARE(aperti, 0);
+    }
+
+    void shownAgainRefillsTheSameWindow() {
+        StatoApplicazione s = statoCalcolo();
+        QMdiArea area;
+        area.resize(1000, 800);
+        area.show();
+        cfrmResults* w = mostraRisultati(s, &area);
+        QCOMPARE(w->parentWidget()->height(), twipsInPixel(cfrmResults::AltezzaSingolo, w));
+        QCOMPARE(w->parentWidget()->pos(), QPoint(0, 0));
+        s.motore.risultati.ResaCompressore = 22.25;
+        s.schermi.bCalcoloSingolo = false;
+        QCOMPARE(mostraRisultati(s, &area), w);
+        QCOMPARE(area.subWindowList().size(), 1);
+        QCOMPARE(cella(*w, 0), QString("22.25"));
+        QCOMPARE(w->parentWidget()->height(), twipsInPixel(cfrmResults::AltezzaSelezione, w));
+    }
+};
+
+QTEST_MAIN(TestCfrmResults)
+#include "TestCfrmResults.moc"
