@@ -19,6 +19,8 @@ QString testoCella(const QVariant& v, const QLocale& locale) {
 }
 } // namespace
 
+SorgenteDati* ComboDati::sorgente() const { return m_sorgente.data(); }
+
 ComboDati::ComboDati(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     // The text is what the user typed: no completion, and Enter adds nothing to the list.

@@ -35,7 +35,7 @@ public:
     // (from 0). The list is read now and again after every refresh of the source.
     void collega(SorgenteDati* sorgente, const QString& colonna);
     void collega(SorgenteDati* sorgente, int colonna);
-    SorgenteDati* sorgente() const { return m_sorgente; }
+    SorgenteDati* sorgente() const;
 
     // Rereads the listed column from the source's rows.
     void ricaricaElenco();

@@ -3,6 +3,8 @@
 #include "platform/FormatoNumero.h"
 #include "platform/SorgenteDati.h"
 
+SorgenteDati* EtichettaDati::sorgente() const { return m_sorgente.data(); }
+
 EtichettaDati::EtichettaDati(QWidget* parent) : QLabel(parent) {}
 
 EtichettaDati::EtichettaDati(SorgenteDati* sorgente, const QString& colonna, QWidget* parent)

@@ -25,7 +25,7 @@ public:
     // A picture such as "#,##0.##" for numeric values; empty: the default number text.
     void impostaSchema(const QString& schema);
 
-    SorgenteDati* sorgente() const { return m_sorgente; }
+    SorgenteDati* sorgente() const;
     QString colonna() const { return m_colonna; }
 
     // Shows the column of the source's current row now.
