@@ -1,0 +1,333 @@
+#include "calculation/cfrmCalcoli.h"
+
+#include "calculation/PannelloCondizioni.h"
+#include "catalogue/RigheCatalogo.h"
+#include "engine/Calcolo.h"
+#include "platform/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
+#include "platform/ComboDati.h"
+#include "platform/EtichettaDati.h"
+#include "platform/ServizioMessaggi.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString QueryCompressori =
+    QStringLiteral("select * from CollCompGasQry where CodiceGas = ? order by Ordinamento ");
+
+// Engine messages go to the program's message service.
+class MessaggiSchermo : public MessaggiMotore {
+public:
+    void mostra(const std::string& testo) override {
+        ServizioMessaggi::corrente().errore(QGuiApplication::applicationDisplayName(),
+                                            QString::fromStdString(testo));
+    }
+};
+
+QString u(const char* t) { return QString::fromUtf8(t); }
+
+} // namespace
+
+cfrmCalcoli::cfrmCalcoli(StatoApplicazione& stato, AgganciCalcoli agganci, QWidget* parent)
+    : QWidget(parent), stato(stato), agganci(std::move(agganci)) {
+    setObjectName("cfrmCalcoli");
+    for (auto& s : sorgenti) s = new SorgenteDati(this);
+    ElencoGasPannello gas;
+    gas.trovaPrimo = [this](const QString& c) { return Data1(2).trovaPrimo(c); };
+    gas.valore = [this](const QString& c) { return Data1(2).valore(c); };
+    pannello = new PannelloCondizioni(stato, gas, OspitePannello::Calcoli, this);
+    creaControlli();
+    disponi();
+    pannello->installaTasti();
+    carica();
+}
+
+cfrmCalcoli::~cfrmCalcoli() = default;
+
+const SorgenteDati& cfrmCalcoli::compressoreCorrente() const { return *sorgenti[0]; }
+QString cfrmCalcoli::testoCompressore() const { return CSCombo1->currentText(); }
+QString cfrmCalcoli::testoRefrigerante() const { return pannello->CSCombo2->currentText(); }
+
+void cfrmCalcoli::creaControlli() {
+    Label2Modello = new QLabel(u("Modello"), pannello->frmSelezioni);
+    CSCombo1 = new ComboDati(pannello->frmSelezioni);
+    CSCombo1->collega(sorgenti[0], "CodiceProdotto");
+    pannello->CSCombo2->collega(sorgenti[2], 0);
+    CSCombo1->setObjectName("CSCombo1");
+    CSCombo1->setMinimumWidth(140);
+    connect(CSCombo1, &ComboDati::sceltaElenco, this, [this] { compressoreScelto(); });
+
+    Panel3D2 = new QGroupBox(u(" Campo di Applicazione "), this);
+    for (int i = 0; i < 12; ++i) {
+        Panel3D6[size_t(i)] = new QLabel(Panel3D2);
+        Panel3D6[size_t(i)]->setAlignment(Qt::AlignCenter);
+        if (i >= 2 && i <= 10) Panel3D6[size_t(i)]->setText(QString::number(30 + 5 * (i - 2)));
+    }
+    Panel3D6[0]->setText(u("TE Min."));
+    Panel3D6[1]->setText(u("TE Max."));
+    Panel3D6[11]->setText(u("T. Cond."));
+    for (int i = 0; i < 18; ++i) {
+        auto*& l = Panel3D5[size_t(i)];
+        l = new EtichettaDati(sorgenti[0],
+                              QString(i < 9 ? "TEMin%1" : "TEMax%1").arg(30 + 5 * (i % 9)), Panel3D2);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setFrameShape(QFrame::StyledPanel);
+        l->setMinimumWidth(40);
+    }
+    cmdNoteGas = new QPushButton(Panel3D2->title().trimmed(), this);
+
+    P3DInformazioni = new QLabel(this);
+    P3DInformazioni->setObjectName("P3DInformazioni");
+    P3DInformazioni->setFrameShape(QFrame::Panel);
+    P3DInformazioni->setFrameShadow(QFrame::Sunken);
+    P3DInformazioni->setMinimumHeight(24);
+    P3DInformazioni->setWordWrap(true);
+
+    const std::array<QStyle::StandardPixmap, NumeroNaviga> icone = {
+        QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward, QStyle::SP_MediaSeekForward,
+        QStyle::SP_MediaSkipForward,  QStyle::SP_CustomBase,        QStyle::SP_CustomBase,
+        QStyle::SP_DialogCloseButton};
+    for (int i = 0; i < NumeroNaviga; ++i) {
+        if (i == 4) continue;
+        auto* b = new QPushButton(this);
+        b->setObjectName(QString("cm3Naviga_%1").arg(i));
+        if (icone[size_t(i)] != QStyle::SP_CustomBase) b->setIcon(style()->standardIcon(icone[size_t(i)]));
+        cm3Naviga[size_t(i)] = b;
+    }
+    cm3Naviga[5]->setText("&" + stato.lingua.Didascalie.value(10));
+    for (int i = 0; i < 4; ++i)
+        connect(cm3Naviga[size_t(i)], &QPushButton::clicked, this, [this, i] { naviga(i); });
+    connect(cm3Naviga[5], &QPushButton::clicked, this, [this] { Elabora(); });
+    connect(cm3Naviga[6], &QPushButton::clicked, pannello, &PannelloCondizioni::chiudiOspite);
+
+    Command1[0] = new QPushButton(u("Grafico"), this);
+    Command1[1] = new QPushButton(u("Tabelle"), this);
+    connect(Command1[0], &QPushButton::clicked, this, [this] {
+        if (Data1(0).numeroRecord() > 0 && agganci.apriGrafico) agganci.apriGrafico(*this);
+    });
+    connect(Command1[1], &QPushButton::clicked, this, [this] {
+        if (agganci.apriTabelle) agganci.apriTabelle(*this);
+    });
+    connect(cmdNoteGas, &QPushButton::clicked, this, [this] {
+        if (agganci.apriNoteGas) agganci.apriNoteGas(etichetta("dESCCAMPOAPP"));
+    });
+    connect(pannello->cmdInfo407C, &QPushButton::clicked, this, [this] {
+        if (agganci.apriInfo407C) agganci.apriInfo407C();
+    });
+
+    connect(pannello, &PannelloCondizioni::campoAttivato, this,
+            [this](int i) { Panel3D2->setVisible(i <= 1); });
+    connect(pannello->CSCombo2, &ComboDati::sceltaElenco, this, [this] {
+        if (bCaricamento) return;
+        pannello->cercaRefrigerante();
+        refrigeranteScelto();
+    });
+    connect(sorgenti[0], &SorgenteDati::riposizionato, this, [this] { aggiornaCompressore(); });
+    connect(sorgenti[2], &SorgenteDati::riposizionato, pannello, &PannelloCondizioni::seguiRigaGas);
+}
+
+void cfrmCalcoli::disponi() {
+    auto* sel = static_cast<QGridLayout*>(pannello->frmSelezioni->layout());
+    sel->addWidget(Label2Modello, 1, 0);
+    sel->addWidget(CSCombo1, 1, 1);
+    auto* nav = new QHBoxLayout;
+    for (int i = 0; i < 4; ++i) nav->addWidget(cm3Naviga[size_t(i)]);
+    nav->addStretch();
+    sel->addLayout(nav, 2, 0, 1, 2);
+
+    auto* inv = new QGridLayout(Panel3D2);
+    inv->setHorizontalSpacing(4);
+    inv->addWidget(Panel3D6[11], 0, 0);
+    for (int c = 0; c < 9; ++c) {
+        inv->addWidget(Panel3D6[size_t(c + 2)], 0, c + 1);
+        inv->addWidget(Panel3D5[size_t(c)], 1, c + 1);
+        inv->addWidget(Panel3D5[size_t(c + 9)], 2, c + 1);
+    }
+    inv->addWidget(Panel3D6[0], 1, 0);
+    inv->addWidget(Panel3D6[1], 2, 0);
+    QSizePolicy sp = Panel3D2->sizePolicy();
+    sp.setRetainSizeWhenHidden(true);
+    Panel3D2->setSizePolicy(sp);
+
+    auto* destra = new QVBoxLayout;
+    destra->addWidget(pannello->fmNonAzeo);
+    destra->addWidget(pannello->frmTensioni);
+    destra->addStretch();
+    QSizePolicy zp = pannello->fmNonAzeo->sizePolicy();
+    zp.setRetainSizeWhenHidden(true);
+    pannello->fmNonAzeo->setSizePolicy(zp);
+
+    auto* sinistra = new QVBoxLayout;
+    sinistra->addWidget(pannello->frmSelezioni);
+    sinistra->addWidget(pannello->fmCondizioni);
+    sinistra->addStretch();
+
+    auto* centro = new QHBoxLayout;
+    centro->addLayout(sinistra, 3);
+    centro->addLayout(destra, 2);
+
+    auto* invRiga = new QHBoxLayout;
+    invRiga->addWidget(Panel3D2, 1);
+    invRiga->addWidget(cmdNoteGas, 0, Qt::AlignBottom);
+
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addWidget(Command1[0]);
+    pulsanti->addWidget(Command1[1]);
+    pulsanti->addStretch();
+    pulsanti->addWidget(cm3Naviga[5]);
+    pulsanti->addWidget(cm3Naviga[6]);
+
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addLayout(invRiga);
+    tutto->addLayout(centro);
+    tutto->addWidget(P3DInformazioni);
+    tutto->addLayout(pulsanti);
+}
+
+QString cfrmCalcoli::etichetta(const QString& chiave) const {
+    return EtichetteLingua::daSorgente(*sorgenti[1]).etichetta(chiave);
+}
+
+void cfrmCalcoli::carica() {
+    bCaricamento = true;
+    setWindowTitle(stato.lingua.Didascalie.value(2));
+    for (auto* s : sorgenti) s->impostaCatalogo(stato.catalogo);
+    Data1(1).impostaOrigineRecord("select * from Lingue");
+    Data1(1).aggiorna();
+    Data1(2).impostaOrigineRecord("select * from Gas");
+    Data1(2).aggiorna();
+    Data1(2).muoviPrimo();
+    // Setting the combo's text counts as a change of it: the refrigerant's facts and
+    // standard values are in place before the first compute.
+    const QString codice = Data1(2).testo(0);
+    pannello->CSCombo2->impostaTesto(codice);
+    stato.schermi.CodiceGasCorrente = codice;
+
+    // The refresh is a change of the current compressor.
+    Data1(0).impostaOrigineRecord(QueryCompressori, {codice});
+    Data1(0).aggiorna();
+
+    if (Data1(0).numeroRecord() > 0) {
+        Data1(0).muoviPrimo();
+        calcolaLimitiTc();
+        Data1(1).muoviPrimo();
+        for (int i = 0; i < stato.lingua.IndiceLingua; ++i) Data1(1).muoviSuccessivo();
+        CSCombo1->impostaTesto(Data1(0).testo(1));
+        applicaEtichette();
+        move(0, 0);
+    }
+    const bool tedesco = stato.lingua.IndiceLingua == 3;
+    Panel3D6[0]->setText(tedesco ? "TV.Min" : "TE.Min");
+    Panel3D6[1]->setText(tedesco ? "TV.Max" : "TE.Max");
+    Panel3D6[11]->setText(tedesco ? "Kond.T." : "T.Cond");
+    pannello->aggiornaEtichetteModo();
+    bCaricamento = false;
+}
+
+void cfrmCalcoli::applicaEtichette() {
+    auto e = [this](const QString& k) { return etichetta(k); };
+    pannello->applicaEtichette(e);
+    Label2Modello->setText(etichetta("DescModello"));
+    Panel3D2->setTitle(etichetta("DescCalc16"));
+    cmdNoteGas->setText(Panel3D2->title().trimmed());
+    Command1[1]->setText(etichetta("DescTabel"));
+}
+
+void cfrmCalcoli::calcolaLimitiTc() {
+    const RigaCompressore riga = rigaCompressore(Data1(0).righe(), Data1(0).posizione());
+    LimitiTcDaInviluppo(stato.motore.condFunz, riga.inviluppo);
+}
+
+void cfrmCalcoli::aggiornaCompressore() {
+    if (bRiposizionamento) return;
+    SorgenteDati& c = Data1(0);
+    // A passing stop before the first or after the last row is not a compressor.
+    if (c.numeroRecord() > 0 && (c.bof() || c.eof())) return;
+    bRiposizionamento = true;
+    if (c.numeroRecord() == 0) {
+        ServizioMessaggi::corrente().informazione(
+            QGuiApplication::applicationDisplayName(),
+            "Attenzione per il GAS :" + stato.schermi.CodiceGasCorrente +
+                " non esiste nessun compressore ");
+    } else {
+        CSCombo1->impostaTesto(c.testo("CodiceProdotto"));
+        stato.schermi.bk8 = c.vero("bk8");
+        pannello->tagliaTensionik8(stato.schermi.bk8);
+    }
+    bRiposizionamento = false;
+}
+
+void cfrmCalcoli::compressoreScelto() {
+    if (bCaricamento || bRiposizionamento) return;
+    const QString codice = CSCombo1->currentText();
+    stato.motore.codiceProdottoCorrente = codice.toStdString();
+    Data1(0).trovaPrimo("CodiceProdotto ='" + codice + "'");
+    calcolaLimitiTc();
+}
+
+void cfrmCalcoli::refrigeranteScelto() {
+    // The new first compressor is a change of compressor like any other: its code, bk8 and
+    // supply options, or the message when the refrigerant has none.
+    Data1(0).impostaOrigineRecord(QueryCompressori, {stato.schermi.CodiceGasCorrente});
+    Data1(0).aggiorna();
+    if (Data1(0).numeroRecord() == 0) CSCombo1->impostaTesto(QString());
+    if (Data1(0).numeroRecord() > 0) calcolaLimitiTc();
+}
+
+void cfrmCalcoli::naviga(int i) {
+    SorgenteDati& c = Data1(0);
+    if (c.numeroRecord() == 0) return;
+    switch (i) {
+    case 0: c.muoviPrimo(); break;
+    case 1:
+        if (!c.bof()) c.muoviPrecedente();
+        if (c.bof()) c.muoviPrimo();
+        break;
+    case 2:
+        if (!c.eof()) c.muoviSuccessivo();
+        if (c.eof()) c.muoviUltimo();
+        break;
+    default: c.muoviUltimo(); break;
+    }
+    calcolaLimitiTc();
+}
+
+void cfrmCalcoli::Elabora() {
+    SorgenteDati& c = Data1(0);
+    if (c.numeroRecord() == 0 || c.bof() || c.eof()) return;
+    CondFunz& cf = stato.motore.condFunz;
+    stato.schermi.CodiceGasCorrente = pannello->CSCombo2->currentText();
+    P3DInformazioni->clear();
+    pannello->ApplicaCondizioni();
+    cf.NomeGas = stato.schermi.CodiceGasCorrente.toStdString();
+    stato.motore.debug = stato.impostazioni.Debug;
+
+    const RigaCompressore riga = rigaCompressore(c.righe(), c.posizione());
+    MessaggiSchermo messaggi;
+    const Esito esito = CalcolaCompressore(stato.motore, riga, agganci.libreria, messaggi);
+    const TestoDebug& dbg = stato.motore.correzioni.debug;
+    if (dbg.daMostrare && agganci.mostraDebug)
+        agganci.mostraDebug(QString::fromStdString(dbg.riga1), QString::fromStdString(dbg.riga2));
+    if (esito.tipo == TipoEsito::CondizioniRifiutate) {
+        ServizioMessaggi::corrente().beep();
+        if (cf.CodiceErrore >= 1 && cf.CodiceErrore <= 5)
+            P3DInformazioni->setText(etichetta(QString("Err%1").arg(cf.CodiceErrore)));
+        return;
+    }
+    stato.schermi.bCalcoloSingolo = true;
+    if (!esito.ok()) {
+        // The rating stopped on a fault: no results screen with figures of another point.
+        ServizioMessaggi::corrente().beep();
+        P3DInformazioni->setText(QString::fromStdString(esito.messaggio));
+        return;
+    }
+    if (agganci.apriRisultati) agganci.apriRisultati();
+}

@@ -1,0 +1,91 @@
+#pragma once
+// The calculation screen: a refrigerant, one of its compressors with its envelope, the
+// operating conditions, and the rating of that compressor at them.
+
+#include "app/StatoApplicazione.h"
+#include "engine/Proprieta.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class PannelloCondizioni;
+class SorgenteDati;
+class ComboDati;
+class EtichettaDati;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class cfrmCalcoli;
+
+// What the performance tables screen reads from the calculation screen, which must stay
+// open while the tables are shown.
+class DatiSchermoCalcoli {
+public:
+    virtual ~DatiSchermoCalcoli() = default;
+    // The compressor list of the current refrigerant, standing on the current compressor.
+    virtual const SorgenteDati& compressoreCorrente() const = 0;
+    virtual QString testoCompressore() const = 0;  // text of the compressor combo
+    virtual QString testoRefrigerante() const = 0; // text of the refrigerant combo
+};
+
+// The windows the screen opens, handed in by whoever registers the screen; an empty one
+// leaves its button without effect.
+struct AgganciCalcoli {
+    LibreriaProprieta libreria;                          // refrigerant property library
+    std::function<void()> apriRisultati;                 // after a successful rating
+    std::function<void(DatiSchermoCalcoli&)> apriTabelle; // "Tabelle"
+    std::function<void(DatiSchermoCalcoli&)> apriGrafico; // "Grafico", chart data from the row
+    std::function<void(const QString& didascalia)> apriNoteGas; // envelope picture of NomeDis
+    std::function<void()> apriInfo407C;                  // the R407C information window
+    std::function<void(const QString&, const QString&)> mostraDebug; // correction's debug lines
+};
+
+class cfrmCalcoli : public QWidget, public DatiSchermoCalcoli {
+    Q_OBJECT
+public:
+    cfrmCalcoli(StatoApplicazione& stato, AgganciCalcoli agganci = {}, QWidget* parent = nullptr);
+    ~cfrmCalcoli() override;
+
+    const SorgenteDati& compressoreCorrente() const override;
+    QString testoCompressore() const override;
+    QString testoRefrigerante() const override;
+
+    // Navigation buttons 0..3, compute 5, close 6 (4 does not exist).
+    static constexpr int NumeroNaviga = 7;
+
+    PannelloCondizioni* pannello;
+    ComboDati* CSCombo1;                         // compressor combo
+    QLabel* Label2Modello;                       // Label2(0)
+    QGroupBox* Panel3D2;                         // envelope panel
+    std::array<QLabel*, 12> Panel3D6{};          // envelope headers
+    std::array<EtichettaDati*, 18> Panel3D5{};          // envelope values: 0..8 minimum, 9..17 maximum
+    QLabel* P3DInformazioni;                     // message line
+    std::array<QPushButton*, NumeroNaviga> cm3Naviga{};
+    QPushButton* cmdNoteGas;
+    std::array<QPushButton*, 2> Command1{};     // chart, tables
+
+    SorgenteDati& Data1(int i) { return *sorgenti[size_t(i)]; }
+
+    // Navigation (0 first, 1 previous, 2 next, 3 last), as the buttons do it.
+    void naviga(int i);
+    // The compute button's action.
+    void Elabora();
+
+private:
+    void creaControlli();
+    void disponi();
+    void carica();
+    void calcolaLimitiTc();
+    void aggiornaCompressore();
+    void compressoreScelto();
+    void refrigeranteScelto();
+    void applicaEtichette();
+    QString etichetta(const QString& chiave) const;
+
+    StatoApplicazione& stato;
+    AgganciCalcoli agganci;
+    std::array<SorgenteDati*, 3> sorgenti{};
+    bool bCaricamento = false;
+    bool bRiposizionamento = false;
+};

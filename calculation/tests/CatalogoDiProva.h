@@ -1,0 +1,34 @@
+#pragma once
+// Builds a small catalogue file from an SQL script of tests/data and opens it.
+
+#include "catalogue/Catalogo.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+inline std::unique_ptr<Catalogo> catalogoDaScript(const QTemporaryDir& cartella, const QString& script) {
+    const QString percorso = cartella.filePath("catalogo.sqlite");
+    {
+        QFile f(QString(SELCOMP_TEST_DATA) + "/" + script);
+        if (!f.open(QIODevice::ReadOnly)) return nullptr;
+        const QString sql = QString::fromUtf8(f.readAll());
+        auto db = QSqlDatabase::addDatabase("QSQLITE", "costruzione");
+        db.setDatabaseName(percorso);
+        if (!db.open()) return nullptr;
+        QSqlQuery q(db);
+        for (const QString& istruzione : sql.split(";\n", Qt::SkipEmptyParts)) {
+            QString s;
+            for (const QString& riga : istruzione.split('\n'))
+                if (!riga.startsWith("--")) s += riga + '\n';
+            if (!s.trimmed().isEmpty() && !q.exec(s)) return nullptr;
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("costruzione");
+    return Catalogo::apri(percorso);
+}
