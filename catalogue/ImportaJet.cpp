@@ -92,7 +92,8 @@ std::vector<bool> nulliRiga(MdbTableDef* t) {
     std::vector<bool> nulli(t->num_cols, false);
     int inizio = 0;
     size_t lunghezza = 0;
-    if (t->cur_row == 0 || !mdb_find_row(t->entry->mdb, int(t->cur_row) - 1, &inizio, &lunghezza))
+    // mdb_fetch_row has just read row cur_row - 1 of the page in the handle's buffer
+    if (t->cur_row == 0 || mdb_find_row(t->entry->mdb, int(t->cur_row) - 1, &inizio, &lunghezza) != 0)
         return {};
     std::vector<MdbField> campi(t->num_cols + 1);
     const int n = mdb_crack_row(t, inizio, lunghezza, campi.data());
