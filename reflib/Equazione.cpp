@@ -5,11 +5,25 @@
 namespace reflib {
 
 void Equazione::completa() {
+    auto quarti = [this](const std::vector<double>& t, std::vector<int>& q) {
+        q.clear();
+        for (double x : t) {
+            const double k = 4 * x;
+            const bool quarto = k == std::floor(k) && std::abs(k) <= 400;
+            q.push_back(quarto ? int(k) : NonQuarto);
+        }
+    };
+    quarti(polyT, polyQ);
+    quarti(espT, espQ);
     dMax = 0;
     lUsati = 0;
     for (int d : polyD) dMax = std::max(dMax, d);
     for (int d : espD) dMax = std::max(dMax, d);
-    for (int l : espL) lUsati |= 1u << l;
+    for (const TermineGauss& g : gauss) dMax = std::max(dMax, g.d);
+    for (int l : espL) {
+        lUsati |= 1u << l;
+        dMax = std::max(dMax, l);
+    }
 }
 
 void ValutatoreTau::prepara(const Equazione& eq, double tau) {
@@ -17,17 +31,33 @@ void ValutatoreTau::prepara(const Equazione& eq, double tau) {
     m_tau = tau;
     const double lt = std::log(tau);
     const double it = 1.0 / tau;
-    auto fattori = [&](const std::vector<double>& n, const std::vector<double>& t,
+    // tau^(k/4): whole powers by repeated squaring, the quarters from square roots; far
+    // cheaper than one exp and log per term.
+    auto intera = [](double x, int n) {
+        double r = 1;
+        for (; n; n >>= 1, x *= x)
+            if (n & 1) r *= x;
+        return r;
+    };
+    const double r2 = std::sqrt(tau), r4 = std::sqrt(r2);
+    const double quarto[4] = {1, r4, r2, r2 * r4};
+    auto fattori = [&](const std::vector<double>& n, const std::vector<double>& t, const std::vector<int>& q,
                        std::vector<double>& a, std::vector<double>& at) {
         a.resize(n.size());
         at.resize(n.size());
         for (size_t i = 0; i < n.size(); ++i) {
-            a[i] = t[i] == 0 ? n[i] : n[i] * std::exp(t[i] * lt);
+            if (q[i] != Equazione::NonQuarto) {
+                const int k = q[i];
+                const int intero = k >= 0 ? k / 4 : -((-k + 3) / 4);
+                a[i] = n[i] * (intero >= 0 ? intera(tau, intero) : intera(it, -intero)) * quarto[k - 4 * intero];
+            } else {
+                a[i] = n[i] * std::exp(t[i] * lt);
+            }
             at[i] = a[i] * t[i] * it;
         }
     };
-    fattori(eq.polyN, eq.polyT, m_poly, m_polyT);
-    fattori(eq.espN, eq.espT, m_esp, m_espT);
+    fattori(eq.polyN, eq.polyT, eq.polyQ, m_poly, m_polyT);
+    fattori(eq.espN, eq.espT, eq.espQ, m_esp, m_espT);
     m_gau.resize(eq.gauss.size());
     m_gauT.resize(eq.gauss.size());
     for (size_t i = 0; i < eq.gauss.size(); ++i) {
@@ -37,6 +67,13 @@ void ValutatoreTau::prepara(const Equazione& eq, double tau) {
         m_gauT[i] = m_gau[i] * (g.t * it - 2 * g.beta * dt);
     }
     m_a0t = ideale_t(eq, tau);
+    m_viriale = 0;
+    for (size_t i = 0; i < m_poly.size(); ++i)
+        if (eq.polyD[i] == 1) m_viriale += m_poly[i];
+    for (size_t i = 0; i < m_esp.size(); ++i)
+        if (eq.espD[i] == 1) m_viriale += m_esp[i];
+    for (size_t i = 0; i < eq.gauss.size(); ++i)
+        if (eq.gauss[i].d == 1) m_viriale += m_gau[i] * std::exp(-eq.gauss[i].eta * eq.gauss[i].epsilon * eq.gauss[i].epsilon);
 }
 
 namespace {
@@ -79,15 +116,13 @@ void aggiungiNonAnalitico(const TermineNonAnalitico& k, double tau, double delta
 
 Residuo ValutatoreTau::residuo(const Equazione& eq, double delta) const {
     // Sums of the terms times 1, delta d/ddelta and delta^2 d2/ddelta2: no negative powers.
-    std::array<double, 24> pot{};
+    // Powers of delta up to the highest exponent (the reader keeps them below 21).
+    double pot[24];
     pot[0] = 1;
-    for (int i = 1; i <= eq.dMax && i < 24; ++i) pot[i] = pot[i - 1] * delta;
-    std::array<double, 16> ul{}, el{};
+    for (int i = 1; i <= eq.dMax; ++i) pot[i] = pot[i - 1] * delta;
+    double el[16];
     for (int l = 1; l < 16; ++l)
-        if (eq.lUsati & (1u << l)) {
-            ul[l] = std::pow(delta, l);
-            el[l] = std::exp(-ul[l]);
-        }
+        if (eq.lUsati & (1u << l)) el[l] = std::exp(-pot[l]);
     double s0 = 0, s1 = 0, s2 = 0, st = 0;
     for (size_t i = 0; i < m_poly.size(); ++i) {
         const int d = eq.polyD[i];
@@ -100,7 +135,7 @@ Residuo ValutatoreTau::residuo(const Equazione& eq, double delta) const {
     }
     for (size_t i = 0; i < m_esp.size(); ++i) {
         const int d = eq.espD[i], l = eq.espL[i];
-        const double u = ul[l];
+        const double u = pot[l];
         const double x = pot[d] * el[l];
         const double a = m_esp[i] * x;
         const double k = d - l * u;
@@ -112,7 +147,7 @@ Residuo ValutatoreTau::residuo(const Equazione& eq, double delta) const {
     for (size_t i = 0; i < eq.gauss.size(); ++i) {
         const TermineGauss& g = eq.gauss[i];
         const double de = delta - g.epsilon;
-        const double x = std::pow(delta, g.d) * std::exp(-g.eta * de * de);
+        const double x = pot[g.d] * std::exp(-g.eta * de * de);
         const double a = m_gau[i] * x;
         const double k = g.d - 2 * g.eta * delta * de;
         s0 += a;

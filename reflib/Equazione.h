@@ -39,6 +39,11 @@ struct Equazione {
     std::vector<TermineGauss> gauss;
     std::vector<TermineNonAnalitico> nonAnalitici;
 
+    // The same tau exponents times 4 when they are whole quarters (most of the pure
+    // fluids' are), else NonQuarto: those powers come from square roots and products.
+    static constexpr int NonQuarto = 1 << 30;
+    std::vector<int> polyQ, espQ;
+
     int dMax = 0;       // highest delta exponent of the poly and exp terms
     uint32_t lUsati = 0;  // bit l set when some exp term has that l
 
@@ -63,10 +68,14 @@ public:
     Residuo residuo(const Equazione& eq, double delta) const;
     // d alpha0 / d tau.
     double a0_t() const { return m_a0t; }
+    // lim delta->0 of d alphar / d delta (the reduced second virial coefficient), without
+    // the critical-region terms: a starting value for the vapour density.
+    double viriale() const { return m_viriale; }
 
 private:
     double m_tau = -1;
     double m_a0t = 0;
+    double m_viriale = 0;
     std::vector<double> m_poly, m_polyT, m_esp, m_espT, m_gau, m_gauT;
 };
 

@@ -1,5 +1,6 @@
 #include "reflib/Fluido.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace reflib {
@@ -7,7 +8,10 @@ namespace reflib {
 double Ancillare::valuta(double T) const {
     const double theta = 1 - T / Tr;
     double s = 0;
-    for (size_t i = 0; i < n.size(); ++i) s += n[i] * std::pow(theta, t[i]);
+    if (theta > 0) {
+        const double lt = std::log(theta);
+        for (size_t i = 0; i < n.size(); ++i) s += n[i] * std::exp(t[i] * lt);
+    }
     switch (forma) {
     case Forma::Lineare:
         return valoreRid * (1 + s);
@@ -25,7 +29,8 @@ const ValutatoreTau& Fluido::valutatore(double T) {
 
 void Fluido::dimentica() {
     m_sat = Saturazione{};
-    m_vap = StatoVapore{};
+    m_vap = {};
+    m_prossimoVap = 0;
     m_val = ValutatoreTau{};
 }
 
@@ -35,10 +40,12 @@ double Fluido::pressione(double T, double rho) {
 }
 
 double Fluido::entalpia(double T, double rho) {
+    return entalpia(T, rho, valutatore(T).residuo(eq, rho / eq.rhor));
+}
+
+double Fluido::entalpia(double T, double rho, const Residuo& r) {
     const ValutatoreTau& v = valutatore(T);
-    const double delta = rho / eq.rhor;
-    const Residuo r = v.residuo(eq, delta);
-    return eq.R / eq.M * T * (1 + v.tau() * (v.a0_t() + r.ar_t) + delta * r.ar_d);
+    return eq.R / eq.M * T * (1 + v.tau() * (v.a0_t() + r.ar_t) + rho / eq.rhor * r.ar_d);
 }
 
 int Fluido::densita(double T, double p, double rho0, bool liquido, double& rho, std::string& errore) {
@@ -52,13 +59,19 @@ int Fluido::densita(double T, double p, double rho0, bool liquido, double& rho, 
         const double dp = RT * (1 + 2 * delta * r.ar_d + delta * delta * r.ar_dd);
         if (!(dp > 0) || !std::isfinite(pc)) {
             // Past a spinodal: step back towards the branch we started on.
-            if (liquido && it < 60) { x *= 1.02; continue; }
+            if (it < 60) {
+                if (liquido) x *= 1.02;
+                else x = std::min(x, p / RT) / 2;
+                continue;
+            }
             break;
         }
         double passo = (pc - p) / dp;
         double nuovo = x - passo;
         if (nuovo <= 0) nuovo = x / 2;
-        if (std::abs(nuovo - x) <= 1e-14 * x) {
+        // Newton converges quadratically: after a step this small the next one would be
+        // rounding noise.
+        if (std::abs(nuovo - x) <= 1e-8 * x) {
             rho = nuovo;
             return Ok;
         }
@@ -68,13 +81,78 @@ int Fluido::densita(double T, double p, double rho0, bool liquido, double& rho, 
     return NonConverge;
 }
 
+void Fluido::preparaTabella() {
+    m_tabPronta = true;
+    m_tab.clear();
+    m_tabT0 = Tmin;
+    std::string errore;
+    for (double T = Tmin; T < Tcrit - 1; T = m_tabT0 + PassoTabella * double(m_tab.size())) {
+        // Start from the previous points (extrapolated), or from the ancillaries.
+        double dL = rhol.valuta(T) / eq.rhor, dV = rhov.valuta(T) / eq.rhor;
+        const size_t n = m_tab.size();
+        if (n >= 3) {
+            dL = 3 * m_tab[n - 1].dL - 3 * m_tab[n - 2].dL + m_tab[n - 3].dL;
+            dV = 3 * m_tab[n - 1].dV - 3 * m_tab[n - 2].dV + m_tab[n - 3].dV;
+        }
+        PuntoSat punto{};
+        if (pseudoPuro) {
+            double rL = 0, rV = 0;
+            if (densita(T, pl.valuta(T), dL * eq.rhor, true, rL, errore)) break;
+            const double pV = pv.valuta(T);
+            const ValutatoreTau& val = valutatore(T);
+            const double pi = pV / (eq.R * T * eq.rhor), disc = 1 + 4 * val.viriale() * pi;
+            const double dV0 = n >= 3 ? dV : (disc > 0 ? 2 * pi / (1 + std::sqrt(disc)) : pi);
+            if (densita(T, pV, dV0 * eq.rhor, false, rV, errore)) break;
+            punto = {rL / eq.rhor, rV / eq.rhor};
+        } else {
+            double rL = 0, rV = 0;
+            Residuo l, v;
+            if (equilibrio(T, dL, dV, rL, rV, l, v, errore)) break;
+            punto = {rL / eq.rhor, rV / eq.rhor};
+        }
+        m_tab.push_back(punto);
+    }
+}
+
+void Fluido::partenza(double T, double& dL, double& dV) {
+    if (!m_tabPronta) preparaTabella();
+    const double x = (T - m_tabT0) / PassoTabella;
+    const long n = long(m_tab.size());
+    if (n >= 3 && x >= 0 && x <= double(n - 1)) {
+        const long i = std::clamp(long(std::lround(x)), 1L, n - 2);
+        const double u = x - double(i);
+        auto q = [u](double a, double b, double c) { return b + u * (c - a) / 2 + u * u * (c - 2 * b + a) / 2; };
+        dL = q(m_tab[i - 1].dL, m_tab[i].dL, m_tab[i + 1].dL);
+        dV = q(m_tab[i - 1].dV, m_tab[i].dV, m_tab[i + 1].dV);
+        return;
+    }
+    dL = rhol.valuta(T) / eq.rhor;
+    dV = rhov.valuta(T) / eq.rhor;
+}
+
 int Fluido::equilibrio(double T, double& p, double& rhoL, double& rhoV, std::string& errore) {
+    Residuo l, v;
+    double dL = 0, dV = 0;
+    partenza(T, dL, dV);
+    if (int e = equilibrio(T, dL, dV, rhoL, rhoV, l, v, errore)) return e;
+    p = rhoV * eq.R * T * (1 + rhoV / eq.rhor * v.ar_d);
+    return Ok;
+}
+
+int Fluido::equilibrio(double T, double dL, double dV, double& rhoL, double& rhoV, Residuo& l, Residuo& v,
+                       std::string& errore) {
     // Equal pressure and Gibbs energy in both phases, Newton on the two reduced densities
-    // (Akasaka's formulation), started from the ancillary densities.
+    // (Akasaka's formulation).
     const ValutatoreTau& val = valutatore(T);
-    double dL = rhol.valuta(T) / eq.rhor, dV = rhov.valuta(T) / eq.rhor;
+    bool fatto = false;
     for (int it = 0; it < 100; ++it) {
-        const Residuo l = val.residuo(eq, dL), v = val.residuo(eq, dV);
+        l = val.residuo(eq, dL);
+        v = val.residuo(eq, dV);
+        if (fatto) {
+            rhoL = dL * eq.rhor;
+            rhoV = dV * eq.rhor;
+            return Ok;
+        }
         const double JL = dL * (1 + dL * l.ar_d), JV = dV * (1 + dV * v.ar_d);
         const double KL = dL * l.ar_d + l.ar + std::log(dL), KV = dV * v.ar_d + v.ar + std::log(dV);
         const double JdL = 1 + 2 * dL * l.ar_d + dL * dL * l.ar_dd;
@@ -95,16 +173,11 @@ int Fluido::equilibrio(double T, double& p, double& rhoL, double& rhoV, std::str
             nV = dV + k * xV;
         }
         if (nL <= 0 || nV <= 0 || nL <= nV) break;
-        const bool fatto = std::abs(nL - dL) <= 1e-13 * nL && std::abs(nV - dV) <= 1e-13 * nV;
+        // Quadratic convergence (the error roughly 5 times the square of the step): after a
+        // step this small the new densities are at rounding level.
+        fatto = std::abs(nL - dL) <= 1e-7 * nL && std::abs(nV - dV) <= 1e-7 * nV;
         dL = nL;
         dV = nV;
-        if (fatto) {
-            const Residuo r = val.residuo(eq, dV);
-            rhoL = dL * eq.rhor;
-            rhoV = dV * eq.rhor;
-            p = rhoV * eq.R * T * (1 + dV * r.ar_d);
-            return Ok;
-        }
     }
     errore = nome + ": equilibrio di fase non trovato a T = " + std::to_string(T) + " K";
     return NonConverge;
@@ -124,16 +197,19 @@ int Fluido::saturazione(double T, std::string& errore) {
         // the bubble point.
         s.pRugiada = pv.valuta(T);
         const double pB = pl.valuta(T);
-        double rhoL = 0;
-        if (int e = densita(T, pB, rhol.valuta(T), true, rhoL, errore)) return e;
+        double rhoL = 0, dL0 = 0, dV0 = 0;
+        partenza(T, dL0, dV0);
+        if (int e = densita(T, pB, dL0 * eq.rhor, true, rhoL, errore)) return e;
         s.hL = entalpia(T, rhoL);
     } else {
-        double p = 0, rhoL = 0, rhoV = 0;
-        if (int e = equilibrio(T, p, rhoL, rhoV, errore)) return e;
-        s.pRugiada = p;
-        s.hL = entalpia(T, rhoL);
+        double rhoL = 0, rhoV = 0, dL0 = 0, dV0 = 0;
+        Residuo l, v;
+        partenza(T, dL0, dV0);
+        if (int e = equilibrio(T, dL0, dV0, rhoL, rhoV, l, v, errore)) return e;
+        s.pRugiada = rhoV * eq.R * T * (1 + rhoV / eq.rhor * v.ar_d);
+        s.hL = entalpia(T, rhoL, l);
         s.rhoV = rhoV;
-        s.hV = entalpia(T, rhoV);
+        s.hV = entalpia(T, rhoV, v);
         s.vV = 1 / (rhoV * eq.M);
         s.vaporeNoto = true;
     }
@@ -154,11 +230,12 @@ int Fluido::entalpiaLiquido(double T, double& h, std::string& errore) {
 }
 
 int Fluido::vapore(double T, double p, double& h, double& v, std::string& errore) {
-    if (T == m_vap.T && p == m_vap.p) {
-        h = m_vap.h;
-        v = m_vap.v;
-        return Ok;
-    }
+    for (const StatoVapore& s : m_vap)
+        if (T == s.T && p == s.p) {
+            h = s.h;
+            v = s.v;
+            return Ok;
+        }
     if (!(T >= Tmin) || !(T <= Tmax)) {
         errore = nome + ": T = " + std::to_string(T) + " K fuori dal campo dell'equazione ("
                  + std::to_string(Tmin) + " .. " + std::to_string(Tmax) + " K)";
@@ -170,7 +247,10 @@ int Fluido::vapore(double T, double p, double& h, double& v, std::string& errore
         s.h = m_sat.hV;
         s.v = m_sat.vV;
     } else {
-        if (T < Tcrit) {
+        // A temperature at or above that of the remembered dew point at this pressure is
+        // vapour; otherwise compare with the dew curve.
+        const bool surriscaldato = p == m_sat.pRugiada && T >= m_sat.T;
+        if (T < Tcrit && !surriscaldato) {
             // Below the dew temperature of p the state is liquid or two-phase. The pure
             // fluids' ancillary is only a close guess of the equation's own curve, hence
             // the margin; the blends' dew curve is that equation itself.
@@ -182,14 +262,19 @@ int Fluido::vapore(double T, double p, double& h, double& v, std::string& errore
                 return FuoriCampo;
             }
         }
-        // Newton from the ideal-gas density approaches the vapour root from below and so
-        // can never land on the liquid one.
+        // Start from the second-virial density: Newton then falls below the vapour root at
+        // most once and climbs to it from there, never reaching the liquid one.
+        const double pi = p / (eq.R * T * eq.rhor);
+        const double B = valutatore(T).viriale();
+        const double disc = 1 + 4 * B * pi;
+        const double delta0 = disc > 0 ? 2 * pi / (1 + std::sqrt(disc)) : pi;
         double rho = 0;
-        if (int e = densita(T, p, p / (eq.R * T), false, rho, errore)) return e;
+        if (int e = densita(T, p, delta0 * eq.rhor, false, rho, errore)) return e;
         s.h = entalpia(T, rho);
         s.v = 1 / (rho * eq.M);
     }
-    m_vap = s;
+    m_vap[m_prossimoVap] = s;
+    m_prossimoVap = (m_prossimoVap + 1) % m_vap.size();
     h = s.h;
     v = s.v;
     return Ok;

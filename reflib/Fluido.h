@@ -1,6 +1,7 @@
 #pragma once
 // One refrigerant: its equation of state, its saturation ancillaries, and the states it
 // last computed (the superheat correction asks for the same few states many times).
+#include <array>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,7 @@ public:
     // Properties at (T, molar density), for the tests and the states above.
     double pressione(double T, double rho);
     double entalpia(double T, double rho);
+    double entalpia(double T, double rho, const Residuo& r);  // r already at (T, rho)
 
     // Forgets the remembered states (so a benchmark can time the full work).
     void dimentica();
@@ -48,16 +50,39 @@ public:
     // Phase equilibrium of the equation at T (pure fluids): pressure, liquid and vapour
     // molar densities.
     int equilibrio(double T, double& p, double& rhoL, double& rhoV, std::string& errore);
+    // The same from given reduced starting densities, also giving the residual part at
+    // the two densities found.
+    int equilibrio(double T, double dL, double dV, double& rhoL, double& rhoV, Residuo& l, Residuo& v,
+                   std::string& errore);
+
+    // Starting reduced densities of the saturated liquid and vapour at T (for the blends:
+    // liquid at the bubble pressure, vapour at the dew pressure).
+    void partenza(double T, double& dL, double& dV);
 
 private:
     struct Saturazione {
         double T = -1, pRugiada = 0, hL = 0, rhoV = 0, hV = 0, vV = 0;
         bool vaporeNoto = false;
     } m_sat;
+    // The correction asks for the enthalpies of three vapour states, then their volumes.
     struct StatoVapore {
         double T = -1, p = -1, h = 0, v = 0;
-    } m_vap;
+    };
+    std::array<StatoVapore, 4> m_vap{};
+    size_t m_prossimoVap = 0;
     ValutatoreTau m_val;
+
+    // The saturated densities every PassoTabella kelvin, solved once per fluid on first
+    // use: quadratic interpolation in it starts the iterations far closer than the
+    // ancillaries (a few per cent off for some fluids) would.
+    static constexpr double PassoTabella = 1.0;
+    struct PuntoSat {
+        double dL, dV;
+    };
+    std::vector<PuntoSat> m_tab;
+    double m_tabT0 = 0;
+    bool m_tabPronta = false;
+    void preparaTabella();
 
     int saturazione(double T, std::string& errore);
     const ValutatoreTau& valutatore(double T);
