@@ -1,0 +1,657 @@
+#include "tools/cli/Comandi.h"
+
+#include "catalogue/Catalogo.h"
+#include "catalogue/RigheCatalogo.h"
+#include "engine/Calcolo.h"
+#include "engine/Prestazioni.h"
+#include "engine/Tabelle.h"
+#include "selection/Ricerca.h"
+#include "selection/SorgenteCatalogo.h"
+#include "tools/cli/Argomenti.h"
+#include "tools/cli/Formato.h"
+#include "tools/cli/Json.h"
+#include "tools/cli/TestiCli.h"
+
+#ifdef SELCOMP_CON_REFLIB
+#include "reflib/ILK.h"
+#endif
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <cmath>
+#include <iomanip>
+#include <memory>
+#include <optional>
+
+namespace {
+
+const char* const CaptionTensioni[5] = {"380-420 V / 3 / 50Hz", "220-240 V / 3 / 50Hz",
+                                        "440-480 V / 3 / 60Hz", "380-420 V / 3 / 60Hz",
+                                        "220-240 V / 3 / 60Hz"};
+
+std::string s(const QString& q) { return q.toStdString(); }
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// The existing entry of `cartella` named `nome` in any case, or the plain join.
+QString trovaNome(const QString& cartella, const QString& nome) {
+    const QDir dir(cartella);
+    if (QFileInfo::exists(dir.filePath(nome))) return dir.filePath(nome);
+    for (const QString& voce : dir.entryList(QDir::AllEntries | QDir::Hidden))
+        if (voce.compare(nome, Qt::CaseInsensitive) == 0) return dir.filePath(voce);
+    return dir.filePath(nome);
+}
+
+struct MessaggiStderr : MessaggiMotore {
+    std::ostream& err;
+    explicit MessaggiStderr(std::ostream& e) : err(e) {}
+    void mostra(const std::string& testo) override { err << testo << "\n"; }
+};
+
+// Rounded to one decimal, as the panel writes the standard values ("00.0", "##.0").
+double unDecimale(double v) { return std::round(v * 10) / 10; }
+
+class Cli {
+public:
+    Cli(const Argomenti& a, std::ostream& out, std::ostream& err, std::string cartella)
+        : a(a), out(out), err(err), cartella(std::move(cartella)), messaggi(err) {
+        json = a.ha("--json");
+    }
+
+    int esegui() {
+        if (auto l = a.valore("--lang")) {
+            auto n = numeroDaTesto(*l);
+            if (!n || *n != std::floor(*n) || *n < 0 || *n > 4) return uso("--lang takes 0..4");
+            lingua = static_cast<int>(*n);
+        }
+        stato.fattoriTensione = InizializzaFattori();
+        if (a.comando == "props") return props();
+        if (a.comando == "rate") return rate();
+        if (a.comando == "select") return select();
+        if (a.comando == "tables") return tables();
+        return list();
+    }
+
+private:
+    const Argomenti& a;
+    std::ostream& out;
+    std::ostream& err;
+    std::string cartella;
+    MessaggiStderr messaggi;
+    bool json = false;
+    int lingua = 0;
+    std::unique_ptr<Catalogo> catalogo;
+    Istantanea lingue;
+    StatoMotore stato;
+    LibreriaProprieta libreria;
+
+    int uso(const std::string& motivo) {
+        err << "selcomp-cli: " << motivo << "\n" << TestoUso;
+        return UscitaUso;
+    }
+
+    // A required or optional number; false (after the message) when the text is no number.
+    bool numero(const std::string& opzione, std::optional<double>& valore, bool richiesto,
+                int& uscita) {
+        auto t = a.valore(opzione);
+        if (!t) {
+            if (richiesto) uscita = uso("missing " + opzione);
+            return !richiesto;
+        }
+        valore = numeroDaTesto(*t);
+        if (!valore) {
+            err << testoCli(TestoCli::NonNumerico, lingua) << " " << opzione << ": " << *t << "\n";
+            uscita = UscitaUso;
+            return false;
+        }
+        return true;
+    }
+
+    bool testoRichiesto(const std::string& opzione, std::string& valore, int& uscita) {
+        auto t = a.valore(opzione);
+        if (!t || t->empty()) {
+            uscita = uso("missing " + opzione);
+            return false;
+        }
+        valore = *t;
+        return true;
+    }
+
+    bool indiceTensione(int& uscita) {
+        std::optional<double> v;
+        if (!numero("--voltage", v, false, uscita)) return false;
+        if (v) {
+            if (*v != std::floor(*v) || *v < 0 || *v > 4) {
+                uscita = uso("--voltage takes 0..4");
+                return false;
+            }
+            stato.condFunz.IndiceTensione = static_cast<int16_t>(*v);
+        }
+        return true;
+    }
+
+    // --- catalogue --------------------------------------------------------------
+
+    QString percorsoCatalogo() const {
+        if (auto c = a.valore("--catalogue")) return q(*c);
+        QSettings impostazioni(QSettings::IniFormat, QSettings::UserScope, "selcomp", QString());
+        const QString cartellaDb = impostazioni.value("ParametriGenerali/DatabasePath").toString();
+        if (!cartellaDb.isEmpty()) {
+            const QString f = trovaNome(cartellaDb, "zodirara.mdb");
+            if (QFileInfo::exists(f)) return f;
+        }
+        return trovaNome(q(cartella), "zodirara.mdb");
+    }
+
+    int apriCatalogo() {
+        QString errore;
+        const QString percorso = percorsoCatalogo();
+        catalogo = Catalogo::apri(percorso, &errore);
+        if (!catalogo) {
+            return erroreDati(testoCli(TestoCli::CatalogoNonApribile, lingua) + ": " +
+                              s(errore.isEmpty() ? percorso : errore));
+        }
+        Istantanea tutte = catalogo->interroga("select * from Lingue");
+        lingue = tutte;
+        lingue.righe.clear();
+        if (lingua < tutte.numeroRighe()) lingue.righe.push_back(tutte.righe[lingua]);
+        return UscitaOk;
+    }
+
+    std::string etichetta(const char* chiave) const { return s(lingue.testo(0, chiave)); }
+
+    int erroreDati(const std::string& testo) {
+        err << testo << "\n";
+        if (json) out << ScrittoreJson().apriOggetto().booleano("ok", false).testo("Messaggio", testo)
+                             .chiudiOggetto().risultato() << "\n";
+        return UscitaDati;
+    }
+
+    // The refrigerant's row of table Gas (first column = code), any case; -1 if absent.
+    int rigaGas(const Istantanea& gas, const std::string& codice) const {
+        for (int i = 0; i < gas.numeroRighe(); ++i)
+            if (gas.valore(i, 0).toString().compare(q(codice), Qt::CaseInsensitive) == 0) return i;
+        return -1;
+    }
+
+    Istantanea compressoriDelGas(const std::string& codice) const {
+        return catalogo->interroga(
+            "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", {q(codice)});
+    }
+
+    int rigaModello(const Istantanea& righe, const std::string& modello) const {
+        for (int i = 0; i < righe.numeroRighe(); ++i)
+            if (righe.testo(i, "CodiceProdotto").compare(q(modello), Qt::CaseInsensitive) == 0)
+                return i;
+        return -1;
+    }
+
+    // --- property library ---------------------------------------------------------
+
+    bool preparaLibreria() {
+#ifdef SELCOMP_CON_REFLIB
+        const std::string dir =
+            a.valore("--reflibs").value_or(s(trovaNome(q(cartella), "Reflibs")));
+        if (ILK_Set_Fluids(dir.c_str()) != 0) {
+            err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
+            return false;
+        }
+        libreria = {ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V};
+        return true;
+#else
+        err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
+        return false;
+#endif
+    }
+
+    // --- operating conditions -----------------------------------------------------
+
+    // What the panel leaves in CondFunz at compute time: the typed fields, or with
+    // --standard the refrigerant's standard values, read as absolute or differential.
+    int condizioni(const Istantanea& gas, int riga) {
+        CondFunz& cf = stato.condFunz;
+        int uscita = UscitaOk;
+        std::optional<double> campi[3];
+        const char* nomi[3] = {"--tu", "--tl", "--ta"};
+        for (int i = 0; i < 3; ++i)
+            if (!numero(nomi[i], campi[i], false, uscita)) return uscita;
+        cf.ValoriDifferenziali = a.ha("--differential");
+        cf.CondizioniStandard = a.ha("--standard");
+        cf.T0 = gas.numero(riga, "TUEStd");
+        if (cf.CondizioniStandard) {
+            if (campi[0] || campi[1] || campi[2]) return uso("--standard excludes --tu, --tl, --ta");
+            if (cf.ValoriDifferenziali) {
+                campi[0] = campi[2] = unDecimale(gas.numero(riga, "DTsurEvapSTD") - cf.TE);
+                campi[1] = unDecimale(gas.numero(riga, "DTSotSTD"));
+            } else {
+                campi[0] = campi[2] = unDecimale(cf.T0);
+                campi[1] = cf.TC;
+            }
+        }
+        if (cf.ValoriDifferenziali) {
+            cf.TU = campi[0] ? (cf.DeltaTU = *campi[0], cf.TE + cf.DeltaTU) : NonDato;
+            cf.TL = campi[1] ? (cf.Sottoraffreddamento = *campi[1], cf.TC - cf.Sottoraffreddamento)
+                             : NonDato;
+            cf.TA = campi[2] ? (cf.Surriscaldamento = *campi[2], cf.TE + cf.Surriscaldamento)
+                             : NonDato;
+        } else {
+            cf.TU = campi[0].value_or(NonDato);
+            cf.TL = campi[1].value_or(NonDato);
+            cf.TA = campi[2].value_or(NonDato);
+        }
+        return UscitaOk;
+    }
+
+    bool puntoDiLavoro(int& uscita) {
+        std::optional<double> te, tc;
+        if (!numero("--te", te, true, uscita) || !numero("--tc", tc, true, uscita)) return false;
+        stato.condFunz.TE = *te;
+        stato.condFunz.TC = *tc;
+        return true;
+    }
+
+    bool serveLibreria() const { return !a.ha("--standard"); }
+
+    // Turns an engine outcome into the exit status and the message on stderr.
+    int uscitaDa(const Esito& e, std::string& messaggio) {
+        switch (e.tipo) {
+        case TipoEsito::Ok: return UscitaOk;
+        case TipoEsito::CondizioniRifiutate: {
+            const int c = stato.condFunz.CodiceErrore;
+            messaggio = c >= 1 && c <= 5 ? etichetta(("Err" + std::to_string(c)).c_str()) : e.messaggio;
+            if (messaggio.empty()) messaggio = e.messaggio;
+            err << messaggio << "\n";
+            return UscitaRifiutato;
+        }
+        case TipoEsito::NessunCandidato:
+            messaggio = etichetta("Err6");
+            if (messaggio.empty()) messaggio = e.messaggio;
+            err << messaggio << "\n";
+            return UscitaNessuno;
+        case TipoEsito::ErroreDati:
+            messaggio = e.messaggio;
+            err << messaggio << "\n";
+            return UscitaDati;
+        case TipoEsito::ErroreCalcolo:
+            messaggio = testoCli(TestoCli::ErroreCalcolo, lingua) + ": " + e.messaggio;
+            err << messaggio << "\n";
+            return UscitaCalcolo;
+        }
+        return UscitaCalcolo;
+    }
+
+    // --- output -------------------------------------------------------------------
+
+    static void jsonRisultati(ScrittoreJson& j, const char* chiave, const Risultati& r) {
+        j.apriOggetto(chiave)
+            .numero("ResaStd", r.ResaStd)
+            .numero("ResaEvaporatore", r.ResaEvaporatore)
+            .numero("ResaCompressore", r.ResaCompressore)
+            .numero("PotenzaAssorbita", r.PotenzaAssorbita)
+            .numero("CorrenteStd", r.CorrenteStd)
+            .numero("CorrenteAssorbita", r.CorrenteAssorbita)
+            .numero("PortataMassaStd", r.PortataMassaStd)
+            .numero("PortataMassa", r.PortataMassa)
+            .numero("COP", r.COP)
+            .numero("COPStd", r.COPStd)
+            .numero("CaloreCondensatore", r.CaloreCondensatore)
+            .numero("CaloreCondensatoreStd", r.CaloreCondensatoreStd)
+            .chiudiOggetto();
+    }
+
+    void jsonComune(ScrittoreJson& j, bool ok, const std::string& messaggio) {
+        const CondFunz& cf = stato.condFunz;
+        const Correzioni& c = stato.correzioni;
+        j.booleano("ok", ok)
+            .intero("CodiceErrore", cf.CodiceErrore)
+            .testo("Messaggio", messaggio)
+            .testo("CodiceProdotto", cf.CodiceProdotto)
+            .testo("NomeGas", cf.NomeGas);
+        j.apriOggetto("CondFunz")
+            .numero("TE", cf.TE)
+            .numero("TC", cf.TC)
+            .numero("TU", cf.TU)
+            .numero("TL", cf.TL)
+            .numero("TA", cf.TA)
+            .numero("DeltaTU", cf.DeltaTU)
+            .numero("Sottoraffreddamento", cf.Sottoraffreddamento)
+            .numero("Surriscaldamento", cf.Surriscaldamento)
+            .numero("TeMin", cf.TeMin)
+            .numero("TeMax", cf.TeMax)
+            .numero("TcMin", cf.TcMin)
+            .numero("TcMax", cf.TcMax)
+            .intero("IndiceTensione", cf.IndiceTensione)
+            .booleano("CondizioniStandard", cf.CondizioniStandard)
+            .booleano("ValoriDifferenziali", cf.ValoriDifferenziali)
+            .chiudiOggetto();
+        j.apriOggetto("Correzioni")
+            .numero("CoeffResa", c.CoeffResa)
+            .numero("CoeffResaCompressore", c.CoeffResaCompressore)
+            .numero("VA0", c.VA0)
+            .numero("VA", c.VA)
+            .chiudiOggetto();
+        jsonRisultati(j, "Risultati", stato.risultati);
+    }
+
+    static std::string colonna(const std::string& t, size_t larghezza) {
+        // Width by characters, not bytes, so accented labels line up.
+        size_t n = 0;
+        for (unsigned char ch : t) n += (ch & 0xC0) != 0x80;
+        return t + std::string(n < larghezza ? larghezza - n : 1, ' ');
+    }
+
+    void testoCondizioni() {
+        const CondFunz& cf = stato.condFunz;
+        const bool diff = cf.ValoriDifferenziali;
+        auto riga = [&](const std::string& etich, const std::string& valore, const char* unita) {
+            out << "  " << colonna(etich, 34) << valore << " " << unita << "\n";
+        };
+        out << etichetta("DescModello") << " " << cf.CodiceProdotto << "   " << etichetta("DescGas")
+            << " " << cf.NomeGas << "\n";
+        out << etichetta("DescCondFunz") << "\n";
+        riga(etichetta("DescCalc10"), ScrittoreJson::testoNumero(cf.TE), "°C");
+        riga(etichetta("DescCalc11"), ScrittoreJson::testoNumero(cf.TC), "°C");
+        riga(etichetta(diff ? "SUE" : "DescCalc12"),
+             ScrittoreJson::testoNumero(diff ? cf.DeltaTU : cf.TU), diff ? "K" : "°C");
+        riga(etichetta(diff ? "sdl" : "DescCalc13"),
+             ScrittoreJson::testoNumero(diff ? cf.Sottoraffreddamento : cf.TL), diff ? "K" : "°C");
+        riga(etichetta(diff ? "sas" : "DescCalc14"),
+             ScrittoreJson::testoNumero(diff ? cf.Surriscaldamento : cf.TA), diff ? "K" : "°C");
+        out << "  [" << (cf.CondizioniStandard ? "x" : " ") << "] " << etichetta("DescCondStd")
+            << "   [" << (diff ? "x" : " ") << "] " << etichetta("DescValDif") << "\n";
+        out << "  " << etichetta("DescTFF") << ": " << CaptionTensioni[cf.IndiceTensione] << "\n";
+    }
+
+    void testoRisultati(const Risultati& r, const std::string& modello) {
+        const std::string v = "#,##0.##", cop = "0.###";
+        auto cella = [](const std::string& t) { return colonna(t, 18); };
+        out << colonna(modello, 34) << cella(etichetta("DescResult9")) << cella(etichetta("DescResult8"))
+            << etichetta("DescResult7") << "\n";
+        auto riga = [&](const char* chiave, const char* unita, const std::string& a,
+                        const std::string& b, const std::string& c) {
+            out << colonna(etichetta(chiave), 26) << colonna(unita, 8) << cella(a) << cella(b) << c
+                << "\n";
+        };
+        riga("DescResult1", "kW", formatoSchema(r.ResaCompressore, v),
+             formatoSchema(r.ResaEvaporatore, v), formatoSchema(r.ResaStd, v));
+        riga("DescResult4", "Kg/h", formatoSchema(r.PortataMassa, v), "-",
+             formatoSchema(r.PortataMassaStd, v));
+        riga("DescResult2", "kW", formatoSchema(r.PotenzaAssorbita, v), "-",
+             formatoSchema(r.PotenzaAssorbita, v));
+        riga("DescResult3", "A", formatoSchema(r.CorrenteAssorbita, v), "-",
+             formatoSchema(r.CorrenteStd, v));
+        riga("DescResult5", "", formatoSchema(r.COP, cop), "-", formatoSchema(r.COPStd, cop));
+        riga("DescResult6", "kW", formatoSchema(r.CaloreCondensatore, v), "-",
+             formatoSchema(r.CaloreCondensatoreStd, "#,###.##"));
+    }
+
+    void stampaDebug() {
+        const TestoDebug& d = stato.correzioni.debug;
+        if (d.daMostrare) err << d.riga1 << "\n" << d.riga2 << "\n";
+    }
+
+    // --- commands -----------------------------------------------------------------
+
+    int rate() {
+        int uscita = UscitaOk;
+        std::string gas, modello;
+        if (!testoRichiesto("--gas", gas, uscita) || !testoRichiesto("--model", modello, uscita) ||
+            !puntoDiLavoro(uscita) || !indiceTensione(uscita))
+            return uscita;
+        if (int c = apriCatalogo()) return c;
+        const Istantanea tabellaGas = catalogo->interroga("select * from Gas");
+        const int rg = rigaGas(tabellaGas, gas);
+        if (rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + gas);
+        gas = s(tabellaGas.valore(rg, 0).toString());
+        const Istantanea righe = compressoriDelGas(gas);
+        const int rm = rigaModello(righe, modello);
+        if (rm < 0) return erroreDati(testoCli(TestoCli::ModelloSconosciuto, lingua) + " " + modello);
+        if (int c = condizioni(tabellaGas, rg)) return c;
+        if (serveLibreria()) preparaLibreria();
+        stato.condFunz.NomeGas = gas;
+
+        const Esito e = CalcolaCompressore(stato, rigaCompressore(righe, rm), libreria, messaggi);
+        stampaDebug();
+        std::string messaggio;
+        const int codice = uscitaDa(e, messaggio);
+        if (json) {
+            ScrittoreJson j;
+            j.apriOggetto();
+            jsonComune(j, e.ok(), messaggio);
+            out << j.chiudiOggetto().risultato() << "\n";
+        } else if (e.ok()) {
+            testoCondizioni();
+            testoRisultati(stato.risultati, stato.condFunz.CodiceProdotto);
+        }
+        return codice;
+    }
+
+    int select() {
+        int uscita = UscitaOk;
+        std::string gas;
+        std::optional<double> potenza;
+        if (!testoRichiesto("--gas", gas, uscita) || !numero("--capacity", potenza, true, uscita) ||
+            !puntoDiLavoro(uscita) || !indiceTensione(uscita))
+            return uscita;
+        if (int c = apriCatalogo()) return c;
+        const Istantanea tabellaGas = catalogo->interroga("select * from Gas where flSeleYes = true ");
+        const int rg = rigaGas(tabellaGas, gas);
+        if (rg < 0) {
+            const bool esiste = rigaGas(catalogo->interroga("select * from Gas"), gas) >= 0;
+            return erroreDati(testoCli(esiste ? TestoCli::GasNonSelezionabile : TestoCli::GasSconosciuto,
+                                       lingua) + " " + gas);
+        }
+        gas = s(tabellaGas.valore(rg, 0).toString());
+        if (int c = condizioni(tabellaGas, rg)) return c;
+        if (serveLibreria()) preparaLibreria();
+        CondFunz& cf = stato.condFunz;
+        cf.PotenzaRichiesta = *potenza;
+        cf.NomeGas = gas;
+        cf.TcMax = tabellaGas.numero(rg, "CAPTCMAX");
+        cf.TcMin = tabellaGas.numero(rg, "CAPTCMIN");
+        cf.TeMax = tabellaGas.numero(rg, "CAPTEMAX");
+        cf.TeMin = tabellaGas.numero(rg, "CAPTEMIN");
+
+        RisultatoSelezione ris;
+        SorgenteCatalogo sorgente(*catalogo);
+        const Esito e = EseguiSelezione(stato, gas, sorgente, libreria, messaggi, ris);
+        stampaDebug();
+        std::string messaggio;
+        const int codice = uscitaDa(e, messaggio);
+        const bool inferiore = e.ok() && !stato.codiceProdottoInferiore.empty();
+        if (json) {
+            ScrittoreJson j;
+            j.apriOggetto();
+            jsonComune(j, e.ok(), messaggio);
+            j.numero("PotenzaRichiesta", cf.PotenzaRichiesta).intero("NumCandidati", ris.NumCandidati);
+            j.apriLista("Candidati");
+            for (const auto& c : ris.codiciCandidati) j.testo(nullptr, c);
+            j.chiudiLista().apriLista("Visitati");
+            for (int p : ris.Visitati) j.intero(nullptr, p);
+            j.chiudiLista().testo("CodiceProdottoInferiore", e.ok() ? stato.codiceProdottoInferiore : "");
+            if (inferiore) jsonRisultati(j, "RisultatiInferiore", stato.risultatiInferiore);
+            else j.nullo("RisultatiInferiore");
+            out << j.chiudiOggetto().risultato() << "\n";
+        } else if (e.ok()) {
+            testoCondizioni();
+            out << "  " << colonna(etichetta("DescCalc16b"), 34)
+                << formatoSchema(cf.PotenzaRichiesta / 1000, "#,###.00") << " kW\n";
+            std::string visitati;
+            for (int p : ris.Visitati) visitati += (visitati.empty() ? "" : ", ") + std::to_string(p);
+            out << "  " << ris.NumCandidati << " / " << visitati << "\n\n";
+            testoRisultati(stato.risultati, cf.CodiceProdotto);
+            out << "\n" << etichetta("CompPrec") << "\n";
+            if (inferiore) testoRisultati(stato.risultatiInferiore, stato.codiceProdottoInferiore);
+            else out << "  -\n";
+        }
+        return codice;
+    }
+
+    int tables() {
+        int uscita = UscitaOk;
+        std::string gas, modello;
+        if (!testoRichiesto("--gas", gas, uscita) || !testoRichiesto("--model", modello, uscita) ||
+            !indiceTensione(uscita))
+            return uscita;
+        const bool kW = !a.ha("--watt");
+        if (int c = apriCatalogo()) return c;
+        const Istantanea tabellaGas = catalogo->interroga("select * from Gas");
+        const int rg = rigaGas(tabellaGas, gas);
+        if (rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + gas);
+        gas = s(tabellaGas.valore(rg, 0).toString());
+        const Istantanea righe = compressoriDelGas(gas);
+        const int rm = rigaModello(righe, modello);
+        if (rm < 0) return erroreDati(testoCli(TestoCli::ModelloSconosciuto, lingua) + " " + modello);
+        const RigaCompressore riga = rigaCompressore(righe, rm);
+        DatiCompressore dati;
+        CaricaDatiCompressore(dati, riga);
+        TabellePrestazioni t;
+        const int indice = stato.condFunz.IndiceTensione;
+        const Esito e = CalcolaTabelle(dati, riga.inviluppo, stato.fattoriTensione, indice, kW, t);
+        std::string messaggio;
+        const int codice = uscitaDa(e, messaggio);
+        const char* nomi[4] = {"tmpWR", "tmpWA", "tmpCA", "tmpPM"};
+        if (json) {
+            ScrittoreJson j;
+            j.apriOggetto().booleano("ok", e.ok()).testo("Messaggio", messaggio)
+                .testo("CodiceProdotto", riga.CodiceProdotto).testo("NomeGas", gas)
+                .intero("IndiceTensione", indice).booleano("kW", kW).apriOggetto("Tabelle");
+            for (int k = 0; k < 4; ++k) {
+                j.apriLista(nomi[k]);
+                for (const RigaTabella& r : t.tabelle[k]) {
+                    j.apriOggetto(nullptr).intero("Tvap", r.Tvap);
+                    for (int b = 0; b < NumeroBande; ++b)
+                        j.numero(("Tc" + std::to_string(SuffissoBanda(b))).c_str(), r.Tc[b]);
+                    j.chiudiOggetto();
+                }
+                j.chiudiLista();
+            }
+            out << j.chiudiOggetto().chiudiOggetto().risultato() << "\n";
+        } else if (e.ok()) {
+            const std::string unita = kW ? " (kW)" : " (Watt)";
+            const std::string titoli[4] = {etichetta("DescResult1") + unita, etichetta("TassPot") + unita,
+                                           etichetta("TassCorr") + " (A)",
+                                           etichetta("tabportmassa") + " (kg/h)"};
+            const std::string schemi[4] = {kW ? "#,###.00" : "#,###", kW ? "#,###.00" : "#,###",
+                                           "#,##0.00", "#,###.00"};
+            out << etichetta("descmodello") << " " << riga.CodiceProdotto << "   "
+                << etichetta("descgas") << " " << gas << "   " << CaptionTensioni[indice] << "\n";
+            for (int k = 0; k < 4; ++k) {
+                out << "\n" << titoli[k] << "\n" << std::setw(6) << "";
+                for (int b = 0; b < NumeroBande; ++b) out << std::setw(10) << SuffissoBanda(b);
+                out << "\n";
+                for (const RigaTabella& r : t.tabelle[k]) {
+                    out << std::setw(6) << r.Tvap;
+                    for (int b = 0; b < NumeroBande; ++b)
+                        out << std::setw(10) << (r.Tc[b] ? formatoSchema(*r.Tc[b], schemi[k]) : "");
+                    out << "\n";
+                }
+            }
+        }
+        return codice;
+    }
+
+    int list() {
+        if (int c = apriCatalogo()) return c;
+        std::vector<std::string> gas, modelli;
+        const Istantanea tabellaGas = catalogo->interroga("select * from Gas");
+        for (int i = 0; i < tabellaGas.numeroRighe(); ++i)
+            gas.push_back(s(tabellaGas.valore(i, 0).toString()));
+        if (auto g = a.valore("--gas")) {
+            const int rg = rigaGas(tabellaGas, *g);
+            if (rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + *g);
+            gas = {s(tabellaGas.valore(rg, 0).toString())};
+            const Istantanea righe = compressoriDelGas(gas[0]);
+            for (int i = 0; i < righe.numeroRighe(); ++i)
+                modelli.push_back(s(righe.testo(i, "CodiceProdotto")));
+        } else {
+            const Istantanea righe =
+                catalogo->interroga("select CodiceProdotto from Compressori order by Ordinamento");
+            for (int i = 0; i < righe.numeroRighe(); ++i)
+                modelli.push_back(s(righe.testo(i, "CodiceProdotto")));
+        }
+        if (json) {
+            ScrittoreJson j;
+            j.apriOggetto().apriLista("Gas");
+            for (const auto& g : gas) j.testo(nullptr, g);
+            j.chiudiLista().apriLista("Compressori");
+            for (const auto& m : modelli) j.testo(nullptr, m);
+            out << j.chiudiLista().chiudiOggetto().risultato() << "\n";
+        } else {
+            out << etichetta("DescGas") << ":";
+            for (const auto& g : gas) out << " " << g;
+            out << "\n" << etichetta("DescModello") << ":\n";
+            for (const auto& m : modelli) out << "  " << m << "\n";
+        }
+        return UscitaOk;
+    }
+
+    int props() {
+        int uscita = UscitaOk;
+        std::string gas;
+        std::optional<double> t, p;
+        if (!testoRichiesto("--gas", gas, uscita) || !numero("--t", t, true, uscita) ||
+            !numero("--p", p, false, uscita))
+            return uscita;
+#ifdef SELCOMP_CON_REFLIB
+        const std::string dir =
+            a.valore("--reflibs").value_or(s(trovaNome(q(cartella), "Reflibs")));
+        const int16_t sFluids = ILK_Set_Fluids(dir.c_str());
+        double pD = 0, hL = 0, hV = 0, vV = 0;
+        const int16_t sPD = ILK_p_D(gas.c_str(), *t, &pD);
+        const int16_t sHL = ILK_h_L(gas.c_str(), *t, &hL);
+        const double pVap = p ? *p : pD;
+        const int16_t sHV = ILK_h_V(gas.c_str(), *t, pVap, &hV);
+        const int16_t sVV = ILK_V_V(gas.c_str(), *t, pVap, &vV);
+        const bool ok = sFluids == 0 && sPD == 0 && sHL == 0 && sHV == 0 && sVV == 0;
+        if (json) {
+            ScrittoreJson j;
+            j.apriOggetto().testo("gas", gas).numero("T", *t).numero("p", pVap)
+                .numero("p_D", sPD == 0 ? std::optional<double>(pD) : std::nullopt)
+                .numero("h_L", sHL == 0 ? std::optional<double>(hL) : std::nullopt)
+                .numero("h_V", sHV == 0 ? std::optional<double>(hV) : std::nullopt)
+                .numero("V_V", sVV == 0 ? std::optional<double>(vV) : std::nullopt)
+                .apriOggetto("status").intero("ILK_Set_Fluids", sFluids).intero("ILK_p_D", sPD)
+                .intero("ILK_h_L", sHL).intero("ILK_h_V", sHV).intero("ILK_V_V", sVV)
+                .chiudiOggetto();
+            out << j.chiudiOggetto().risultato() << "\n";
+        } else {
+            auto riga = [&](const char* nome, int16_t st, double v, const char* unita) {
+                out << std::left << std::setw(16) << nome << std::right << " status " << st;
+                if (st == 0) out << "  " << ScrittoreJson::testoNumero(v) << " " << unita;
+                out << "\n";
+            };
+            out << gas << " T = " << ScrittoreJson::testoNumero(*t) << " K, p = "
+                << ScrittoreJson::testoNumero(pVap) << " Pa\n";
+            out << std::left << std::setw(16) << "ILK_Set_Fluids" << std::right << " status "
+                << sFluids << "  " << dir << "\n";
+            riga("ILK_p_D", sPD, pD, "Pa");
+            riga("ILK_h_L", sHL, hL, "J/kg");
+            riga("ILK_h_V", sHV, hV, "J/kg");
+            riga("ILK_V_V", sVV, vV, "m3/kg");
+        }
+        if (sFluids != 0) {
+            err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
+            return UscitaDati;
+        }
+        return ok ? UscitaOk : UscitaCalcolo;
+#else
+        (void)gas;
+        err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
+        return UscitaDati;
+#endif
+    }
+};
+
+} // namespace
+
+int eseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
+              const std::string& cartellaProgramma) {
+    const Argomenti a = leggiArgomenti(argomenti);
+    if (!a.errore.empty()) {
+        err << "selcomp-cli: " << a.errore << "\n" << TestoUso;
+        return UscitaUso;
+    }
+    return Cli(a, out, err, cartellaProgramma).esegui();
+}

@@ -1,0 +1,31 @@
+#pragma once
+// A small writer for the tool's one JSON object: numbers as the shortest text that reads
+// back to the same double, non-finite numbers and absent values as null.
+
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+class ScrittoreJson {
+public:
+    ScrittoreJson& apriOggetto(const char* chiave = nullptr);
+    ScrittoreJson& chiudiOggetto();
+    ScrittoreJson& apriLista(const char* chiave = nullptr);
+    ScrittoreJson& chiudiLista();
+    ScrittoreJson& numero(const char* chiave, double valore);
+    ScrittoreJson& numero(const char* chiave, std::optional<double> valore);
+    ScrittoreJson& intero(const char* chiave, long long valore);
+    ScrittoreJson& booleano(const char* chiave, bool valore);
+    ScrittoreJson& testo(const char* chiave, const std::string& valore);
+    ScrittoreJson& nullo(const char* chiave);
+    std::string risultato() const { return out.str(); }
+
+    static std::string testoNumero(double valore);
+    static std::string virgolette(const std::string& testo);
+
+private:
+    void chiave(const char* nome);
+    std::ostringstream out;
+    std::vector<bool> primo{true};
+};

@@ -1,0 +1,185 @@
+// selcomp-cli run as a program against a small test catalogue: exit statuses, messages
+// on stderr in the chosen language, and the JSON object.
+
+#include "tools/cli/Formato.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct Uscita {
+    int codice = -1;
+    std::string out, err;
+};
+
+std::string leggi(const std::string& file) {
+    std::ifstream f(file);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+Uscita cli(const std::string& argomenti, bool conCatalogo = true) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const std::string out = (dir / "selcomp_cli_out.txt").string();
+    const std::string err = (dir / "selcomp_cli_err.txt").string();
+    // An empty settings folder, so no user's DatabasePath leaks in.
+    std::string comando = "XDG_CONFIG_HOME=" + (dir / "selcomp_cli_cfg").string() + " HOME=" +
+                          (dir / "selcomp_cli_cfg").string() + " '" SELCOMP_CLI "' ";
+    if (conCatalogo) comando += "--catalogue '" CATALOGO_CLI "' ";
+    comando += argomenti + " >" + out + " 2>" + err;
+    const int stato = std::system(comando.c_str());
+    Uscita u;
+    u.codice = WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+    u.out = leggi(out);
+    u.err = leggi(err);
+    return u;
+}
+
+bool contiene(const std::string& testo, const std::string& parte) {
+    return testo.find(parte) != std::string::npos;
+}
+
+const char* const standard = " --te -10 --tc 40 --standard";
+
+TEST(SelcompCli, ExitStatusesAndMessages) {
+    const struct {
+        const char* nome;
+        std::string argomenti;
+        int codice;
+        const char* suStderr;
+    } casi[] = {
+        {"no command", "", 1, "usage:"},
+        {"unknown option", "rate --bogus", 1, "unknown option --bogus"},
+        {"text where a number belongs", "rate --gas R404A --model T05 --te abc --tc 40", 1,
+         "Valore non numerico per --te: abc"},
+        {"text for the capacity, English", "--lang 1 select --gas R404A --capacity 4,5kW --te -10 --tc 40", 1,
+         "Not a number for --capacity: 4,5kW"},
+        {"voltage out of range", "rate --gas R404A --model T05 --te -10 --tc 40 --voltage 5", 1,
+         "--voltage takes 0..4"},
+        {"unknown model", "--lang 1 rate --gas R404A --model X99" + std::string(standard), 2,
+         "Unknown model for this refrigerant: X99"},
+        {"unknown refrigerant", "rate --gas R999 --model T05" + std::string(standard), 2,
+         "Refrigerante sconosciuto: R999"},
+        {"refrigerant not offered for selection",
+         "select --gas R-22 --capacity 4500" + std::string(standard), 2,
+         "Refrigerante non previsto per la selezione: R-22"},
+        {"condensing beyond the envelope", "rate --gas R404A --model T05 --te -10 --tc 52 --standard",
+         3, "Temperatura di condensazione fuori campo"},
+        {"evaporating outside, English", "--lang 1 rate --gas R404A --model T05 --te 6 --tc 40 --standard",
+         3, "Evaporating temperature out of range"},
+        {"suction not below condensing", "rate --gas R404A --model T05 --te -10 --tc 40 --tu -5 --tl 30 --ta 40", 3,
+         "Temperatura di aspirazione non valida"},
+        {"no compressor for the refrigerant", "select --gas R134a --capacity 4500" + std::string(standard),
+         4, "Nessun compressore trovato"},
+        {"compressor without motor data", "rate --gas R404A --model T07" + std::string(standard), 5,
+         "CorrenteStd"},
+    };
+    for (const auto& c : casi) {
+        const Uscita u = cli(c.argomenti);
+        EXPECT_EQ(u.codice, c.codice) << c.nome << "\n" << u.err;
+        EXPECT_TRUE(contiene(u.err, c.suStderr)) << c.nome << ": " << u.err;
+    }
+}
+
+TEST(SelcompCli, MissingCatalogueNamesTheFile) {
+    const Uscita u = cli("--catalogue /nonexistent/cat.db list", false);
+    EXPECT_EQ(u.codice, 2);
+    EXPECT_TRUE(contiene(u.err, "/nonexistent/cat.db")) << u.err;
+    EXPECT_TRUE(u.out.empty());
+}
+
+TEST(SelcompCli, RateJson) {
+    const Uscita u = cli("--json rate --gas r404a --model t05 --voltage 4" + std::string(standard));
+    ASSERT_EQ(u.codice, 0) << u.err;
+    for (const char* parte :
+         {"\"ok\":true", "\"CodiceErrore\":0", "\"CodiceProdotto\":\"T05\"", "\"NomeGas\":\"R404A\"",
+          "\"TcMin\":30,\"TcMax\":50", "\"TU\":20,\"TL\":40,\"TA\":20", "\"IndiceTensione\":4",
+          "\"CondizioniStandard\":true", "\"CoeffResa\":1,", "\"ResaStd\":5.9,",
+          "\"PotenzaAssorbita\":2.4"})
+        EXPECT_TRUE(contiene(u.out, parte)) << parte << " in " << u.out;
+}
+
+TEST(SelcompCli, RejectedPointStillPrintsTheObject) {
+    const Uscita u = cli("--json rate --gas R404A --model T05 --te -10 --tc 52 --standard");
+    EXPECT_EQ(u.codice, 3);
+    EXPECT_TRUE(contiene(u.out, "\"ok\":false,\"CodiceErrore\":2,"
+                                "\"Messaggio\":\"Temperatura di condensazione fuori campo\""))
+        << u.out;
+}
+
+TEST(SelcompCli, SelectJson) {
+    Uscita u = cli("--json select --gas R404A --capacity 4500" + std::string(standard));
+    ASSERT_EQ(u.codice, 0) << u.err;
+    for (const char* parte :
+         {"\"CodiceProdotto\":\"T05\"", "\"PotenzaRichiesta\":4500", "\"NumCandidati\":10",
+          "\"Visitati\":[5,2,3,4]", "\"CodiceProdottoInferiore\":\"T04\"",
+          "\"RisultatiInferiore\":{\"ResaStd\":4,", "\"Candidati\":[\"T01\",\"T02\""})
+        EXPECT_TRUE(contiene(u.out, parte)) << parte << " in " << u.out;
+
+    u = cli("--json select --gas R404A --capacity 500" + std::string(standard));
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, "\"Visitati\":[5,2,1]")) << u.out;
+    EXPECT_TRUE(contiene(u.out, "\"CodiceProdottoInferiore\":\"\",\"RisultatiInferiore\":null"))
+        << u.out;
+}
+
+TEST(SelcompCli, ReadableOutputUsesTheLabels) {
+    Uscita u = cli("--lang 1 rate --gas R404A --model T05" + std::string(standard));
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, "Cooling capacity")) << u.out;
+    EXPECT_TRUE(contiene(u.out, "5.")) << u.out;
+    u = cli("select --gas R404A --capacity 500" + std::string(standard));
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, "Compressore precedente\n  -")) << u.out;
+}
+
+TEST(SelcompCli, TablesAndList) {
+    Uscita u = cli("--json tables --gas R404A --model T02 --watt");
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, "\"kW\":false")) << u.out;
+    EXPECT_TRUE(contiene(u.out, "\"tmpWR\":[{\"Tvap\":-40,\"Tc30\":2000,\"Tc35\":2000,\"Tc40\":2000,"
+                                "\"Tc45\":2000,\"Tc50\":2000,\"Tc55\":null"))
+        << u.out;
+    u = cli("--json list --gas R404A");
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, "{\"Gas\":[\"R404A\"],\"Compressori\":[\"T01\",")) << u.out;
+}
+
+TEST(SelcompCli, CorrectionWithThePropertyLibrary) {
+    const std::string reflibs = SELCOMP_RUNTIME_DIR "/Reflibs";
+    if (!std::filesystem::exists(reflibs)) GTEST_SKIP() << "no Reflibs folder";
+    // Suction at the rated 20 °C and no subcooling: the compressor-inlet factor is 1.
+    Uscita u = cli("--json --reflibs '" + reflibs +
+                   "' rate --gas R404A --model T05 --te -10 --tc 40 --tu 20 --tl 40 --ta 20");
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, "\"CoeffResaCompressore\":1,")) << u.out;
+    // Subcooling by 10 K gives more capacity at the same mass flow.
+    u = cli("--json --reflibs '" + reflibs +
+            "' rate --gas R404A --model T05 --te -10 --tc 40 --tu 20 --tl 30 --ta 20");
+    ASSERT_EQ(u.codice, 0) << u.err;
+    const auto pos = u.out.find("\"CoeffResaCompressore\":");
+    ASSERT_NE(pos, std::string::npos);
+    EXPECT_GT(std::atof(u.out.c_str() + pos + 23), 1.05) << u.out;
+    EXPECT_TRUE(contiene(u.out, "\"VA0\":")) << u.out;
+}
+
+TEST(FormatoSchema, Patterns) {
+    const struct {
+        double v;
+        const char* schema;
+        const char* atteso;
+    } casi[] = {{1234.567, "#,##0.##", "1,234.57"}, {10, "#,##0.##", "10."},   {0, "#,##0.##", "0."},
+                {2.5, "0.###", "2.5"},              {0.25, "#,###.00", ".25"}, {1234567, "#,###", "1,234,567"},
+                {-0.001, "#,##0.##", "0."},         {2.675, "0.##", "2.68"}};
+    for (const auto& c : casi) EXPECT_EQ(formatoSchema(c.v, c.schema), c.atteso) << c.v << " " << c.schema;
+}
+
+} // namespace
