@@ -5,10 +5,11 @@
 #include <optional>
 #include <string>
 
-// Clears the floating-point exception flags before a guarded step.
+// Clears the floating-point exception flags before a guarded sequence of steps.
 void iniziaPasso();
-// The fault of the step just computed, or nothing when `valore` is a sound number:
-// "divisione per zero", "overflow" or "operazione non valida".
+// The fault of the step just computed, or nothing when `valore` is a finite number:
+// "operazione non valida" (NaN), "divisione per zero" (infinity with the division flag
+// raised since iniziaPasso) or "overflow".
 std::optional<std::string> guastoPasso(double valore);
 
 // Shortest text that reads back as `valore`, point as decimal separator ("40", "42.5").

@@ -49,7 +49,6 @@ struct Passi {
             return false;
         }
         campo = valore;
-        iniziaPasso();
         return true;
     }
 };
