@@ -1,0 +1,136 @@
+#include "platform/Rapporto.h"
+
+#include "CatalogoDiProva.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The text of a PDF as pdftotext reads it. With SELCOMP_IMMAGINI set, the PDF is also
+// kept there to look at.
+QString testoPdf(const QString& pdf) {
+    if (qEnvironmentVariableIsSet("SELCOMP_IMMAGINI"))
+        QFile::copy(pdf, qEnvironmentVariable("SELCOMP_IMMAGINI") + "/" + QFileInfo(pdf).fileName());
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000))
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+class TestRapporto : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir cartella;
+    QString dati;
+
+    ParametriRapporto parametri(const QString& modello, const QString& schema) {
+        ParametriRapporto p;
+        p.fileModello = QStringLiteral(SELCOMP_SOURCE_DIR "/browse/rapporti/") + modello;
+        p.fileDati = schema.isEmpty() ? dati : schema;
+        p.data = QDate(2026, 3, 14);
+        p.locale = QLocale(QLocale::Italian, QLocale::Italy);
+        return p;
+    }
+    QString scriviModello(const QString& nome, const QString& testo) {
+        QFile f(cartella.filePath(nome));
+        f.open(QIODevice::WriteOnly);
+        f.write(testo.toUtf8());
+        return f.fileName();
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(cartella.isValid());
+        dati = cartella.filePath("ZODIRARA.MDB");
+        QString errore;
+        QVERIFY2(creaCatalogoDiProva(SELCOMP_TEST_DATA "/stampa.sql", dati, &errore), qPrintable(errore));
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext is not installed");
+    }
+
+    void dataSheetOfTheModelInView() {
+        ParametriRapporto p = parametri("Dav01.rpt", {});
+        p.valori["modello"] = "4DZ-220";
+        const QString pdf = cartella.filePath("scheda.pdf");
+        QString errore;
+        QVERIFY2(eseguiRapporto(p, pdf, &errore), qPrintable(errore));
+        const QString t = testoPdf(pdf);
+        for (const char* atteso : {"Didaz", "selcomp", "14/03/26", "Pagina 1 di 1", "4DZ-220", "DZ4",
+                                   "38,10", "46,00", "42 mm", "182", "R134a", "70",
+                                   "Resistenza olio", "Head fan", "S400Y"})
+            QVERIFY2(t.contains(QString::fromUtf8(atteso)), atteso);
+        QVERIFY(!t.contains("2DZ-005")); // the sheet is about the one model
+        // The options standard first: flStandard -1 sorts before 0.
+        QVERIFY(t.indexOf("Resistenza olio") < t.indexOf("Ventola testata"));
+    }
+
+    void withoutModelTheListRunsOverPages() {
+        const ParametriRapporto p = parametri("Dav01.rpt", {});
+        const QString pdf = cartella.filePath("elenco.pdf");
+        QString errore;
+        QVERIFY2(eseguiRapporto(p, pdf, &errore), qPrintable(errore));
+        const QString t = testoPdf(pdf);
+        QVERIFY(t.contains("LISTA-60"));
+        QVERIFY(t.contains("2DZ-005"));
+        QVERIFY(t.contains(QRegularExpression("Pagina 2 di [2-9]")));
+        // Every page carries the header.
+        QCOMPARE(t.count("Didaz"), t.count(QRegularExpression("Pagina \\d+ di")));
+    }
+
+    void failuresGiveOneClearMessage_data() {
+        QTest::addColumn<QString>("modello");
+        QTest::addColumn<QString>("dati");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("missing template") << "Assente.rpt" << "" << "" << "Modello di stampa non trovato";
+        QTest::newRow("missing data file") << "Dav01.rpt" << "/nessuna/cartella/ZODIRARA.MDB" << ""
+                                           << "File dati della stampa non trovato";
+        QTest::newRow("no format line") << "" << "" << "titolo x\n" << "riga 1: la prima riga";
+        QTest::newRow("empty template") << "" << "" << "# nothing\n" << "il modello è vuoto";
+        QTest::newRow("unknown directive") << "" << "" << "rapporto 1\n\ntitoloo x\n"
+                                           << "riga 3: direttiva sconosciuta \"titoloo\"";
+        QTest::newRow("block without end") << "" << "" << "rapporto 1\ncampi\n a | b\n"
+                                           << "riga 2: blocco \"campi\" senza \"fine\"";
+        QTest::newRow("se without end") << "" << "" << "rapporto 1\nse modello\ntesto a\n"
+                                        << "blocco \"se\" senza \"fine\"";
+        QTest::newRow("unknown field") << "" << "" << "rapporto 1\ntesto {comp.Serie}\n"
+                                       << "riga 2: campo sconosciuto {comp.Serie}";
+        QTest::newRow("unknown column") << "" << ""
+                                        << "rapporto 1\nquery comp select * from Compressori\ntesto {comp.Colore}\n"
+                                        << "riga 3: campo sconosciuto {comp.Colore}";
+        QTest::newRow("broken sql") << "" << "" << "rapporto 1\nquery q select * from Nessuna\n"
+                                    << "riga 2: la query \"q\" non riesce";
+        QTest::newRow("unknown table query") << "" << "" << "rapporto 1\ntabella q\n a | {b}\nfine\n"
+                                             << "riga 2: query sconosciuta \"q\"";
+        QTest::newRow("model not in data file") << "Dav01.rpt" << "" << "" << "Il modello XX-1 non si trova nel file ZODIRARA.MDB.";
+    }
+    void failuresGiveOneClearMessage() {
+        QFETCH(QString, modello);
+        QFETCH(QString, dati);
+        QFETCH(QString, testo);
+        QFETCH(QString, messaggio);
+        ParametriRapporto p = parametri(modello, dati);
+        if (!testo.isEmpty())
+            p.fileModello = scriviModello("prova.rpt", testo);
+        p.valori["modello"] = "XX-1";
+        QString errore;
+        const QString pdf = cartella.filePath("guasto.pdf");
+        QFile::remove(pdf);
+        QVERIFY(!eseguiRapporto(p, pdf, &errore));
+        QVERIFY2(errore.contains(messaggio), qPrintable(errore));
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void valuesAreBoundNotSpliced() {
+        ParametriRapporto p = parametri("Dav01.rpt", {});
+        p.valori["modello"] = "x' or '1'='1";
+        QString errore;
+        QVERIFY(!eseguiRapporto(p, cartella.filePath("iniezione.pdf"), &errore));
+        QVERIFY2(errore.contains("non si trova"), qPrintable(errore));
+    }
+};
+
+QTEST_MAIN(TestRapporto)
+#include "TestRapporto.moc"
