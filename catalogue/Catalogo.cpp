@@ -63,13 +63,33 @@ QString percorsoCopia(const QFileInfo& fi) {
                                    .arg(fi.lastModified().toMSecsSinceEpoch()));
 }
 
+bool copiaIntegra(const QString& copia, const QString& connessione) {
+    const QString conn = connessione + QStringLiteral("-verifica");
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn);
+        db.setDatabaseName(copia);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery q(db);
+            ok = q.exec(QStringLiteral("PRAGMA quick_check")) && q.next() && q.value(0).toString() == u"ok";
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(conn);
+    return ok;
+}
+
 // Imports a Jet file into the per-user cache, once for each version of the file.
 // Returns the copy's path; empty when the cache cannot be written (then `motivo` is empty
 // too) or the import failed (`motivo` says why).
 QString copiaInCache(const QFileInfo& fi, const QString& connessione, QString* motivo) {
     const QString copia = percorsoCopia(fi);
     if (copia.isEmpty()) return {};
-    if (QFileInfo::exists(copia)) return copia;
+    if (QFileInfo::exists(copia)) {
+        if (copiaIntegra(copia, connessione)) return copia;
+        QFile::remove(copia); // damaged on disk: import again
+    }
     const QFileInfo ci(copia);
     if (!QDir().mkpath(ci.path())) return {};
     const QString parziale = copia + QStringLiteral(".%1.parziale").arg(QCoreApplication::applicationPid());
@@ -87,14 +107,15 @@ QString copiaInCache(const QFileInfo& fi, const QString& connessione, QString* m
         QFile::remove(parziale);
         return {};
     }
-    // Copies of earlier versions of the same file are of no further use.
-    const QString prefisso = ci.fileName().section(u'-', 0, 0) + u'-';
-    for (const auto& vecchia : QDir(ci.path()).entryList({prefisso + u'*'}, QDir::Files))
-        QFile::remove(QDir(ci.path()).filePath(vecchia));
     if (!QFile::rename(parziale, copia) && !QFileInfo::exists(copia)) {
         QFile::remove(parziale);
         return {};
     }
+    // Copies of earlier versions of the same file are of no further use.
+    const QString prefisso = ci.fileName().section(u'-', 0, 0) + u'-';
+    for (const auto& vecchia : QDir(ci.path()).entryList({prefisso + u'*'}, QDir::Files))
+        if (vecchia != ci.fileName() && !vecchia.endsWith(QStringLiteral(".parziale")))
+            QFile::remove(QDir(ci.path()).filePath(vecchia));
     QFile::remove(parziale);
     return copia;
 }

@@ -12,6 +12,7 @@
 #include <locale.h>
 #include <mdbtools.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -95,7 +96,8 @@ std::vector<bool> nulliRiga(MdbTableDef* t) {
     // mdb_fetch_row has just read row cur_row - 1 of the page in the handle's buffer
     if (t->cur_row == 0 || mdb_find_row(t->entry->mdb, int(t->cur_row) - 1, &inizio, &lunghezza) != 0)
         return {};
-    std::vector<MdbField> campi(t->num_cols + 1);
+    // room for every column a row may hold, deleted ones included
+    std::vector<MdbField> campi(std::max<size_t>(t->num_cols, 256) + 1);
     const int n = mdb_crack_row(t, inizio, lunghezza, campi.data());
     for (int i = 0; i < n; ++i) {
         const int c = campi[i].colnum;

@@ -237,6 +237,18 @@ private slots:
         QCOMPARE(*c.inviluppo.TEMin[2], -30.0);
     }
 
+    void numeroInizialeDelTesto() {
+        Istantanea r;
+        r.colonne = QStringList{"TEMin30", "TEMax30", "TEMin35", "WR0"};
+        r.righe = {{QVariant("-12.5 °C"), QVariant("abc"), QVariant(""), QVariant(" 7")}};
+        const RigaCompressore c = rigaCompressore(r, 0);
+        QCOMPARE(*c.inviluppo.TEMin[0], -12.5);
+        QCOMPARE(*c.inviluppo.TEMax[0], 0.0);
+        QCOMPARE(*c.inviluppo.TEMin[1], 0.0);
+        QCOMPARE(*c.WR[0], 7.0);
+        QVERIFY(!c.inviluppo.TEMax[1] && !c.WR[1]); // columns the snapshot lacks
+    }
+
     void tabelleDiLavoro() {
         // the working tables start empty and are this connection's own
         QCOMPARE(m_cat->interroga("select * from tmpWR").numeroRighe(), 0);

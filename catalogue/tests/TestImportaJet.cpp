@@ -135,6 +135,19 @@ private slots:
             QCOMPARE(b->interroga("select * from tmpWR").numeroRighe(), 0);
         }
         QCOMPARE(impronta(file), prima);
+        // a copy damaged on disk is imported again
+        const QDir cache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/cataloghi");
+        const QStringList copie = cache.entryList(QDir::Files);
+        QVERIFY(!copie.isEmpty());
+        for (const auto& c : copie) {
+            QFile f(cache.filePath(c));
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            f.resize(f.size() / 3);
+        }
+        QString errore;
+        auto c = Catalogo::apri(file, &errore);
+        QVERIFY2(c, qPrintable(errore));
+        QCOMPARE(c->interroga("select * from Compressori").numeroRighe(), 6);
     }
 
     void copiaTroncata() {
