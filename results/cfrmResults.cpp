@@ -1,6 +1,7 @@
 #include "results/cfrmResults.h"
 
 #include "platform/FormatoNumero.h"
+#include "platform/Percorsi.h"
 #include "platform/SorgenteDati.h"
 #include "platform/Twips.h"
 
@@ -438,6 +439,8 @@ void cfrmResults::premiNaviga(int indice) {
     } else if (indice == 1) {
         if (m_aperture.stampa)
             m_aperture.stampa(this);
+        else
+            stampaRapporto(parametriStampa(), this);
     } else if (indice == 3) {
         std::string salvato = m_stato.motore.codiceProdottoCorrente;
         m_stato.motore.codiceProdottoCorrente = m_stato.motore.codiceProdottoInferiore;
@@ -525,6 +528,16 @@ QMap<QString, QString> cfrmResults::valoriSchermo() const {
     v[QStringLiteral("standard")] = chkStandard->isChecked() ? chkStandard->text() : QString();
     v[QStringLiteral("differenziali")] = chkDifferenziali->isChecked() ? chkDifferenziali->text() : QString();
     return v;
+}
+
+ParametriRapporto cfrmResults::parametriStampa() const {
+    ParametriRapporto p;
+    const QString cartella = m_stato.impostazioni.PercorsoDatabase;
+    p.fileModello = trovaPercorso(cartella, QStringLiteral("\\Dav02.rpt"));
+    p.fileDati = trovaPercorso(cartella, QStringLiteral("\\ZODIRARA.MDB"));
+    p.valori = valoriSchermo();
+    p.programma = (QStringLiteral("selcomp ") + m_stato.impostazioni.VersioneProgramma).trimmed();
+    return p;
 }
 
 cfrmResults* mostraRisultati(StatoApplicazione& stato, QMdiArea* area,

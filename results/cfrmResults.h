@@ -4,6 +4,7 @@
 // It computes nothing but the required capacity in kW.
 
 #include "app/StatoApplicazione.h"
+#include "platform/Rapporto.h"
 
 #include <QMap>
 #include <QString>
@@ -34,7 +35,7 @@ public:
         std::function<void(QWidget* da)> caratteristiche; // shows stato.motore.codiceProdottoCorrente
         std::function<void(QWidget* da)> note;            // modal notes list of the current model
         std::function<void(QWidget* da)> noteGas;         // refrigerant application notes
-        std::function<void(QWidget* da)> stampa;          // prints the report of the screen
+        std::function<void(QWidget* da)> stampa;          // when unset: the report engine
     };
 
     // Loads the screen: captions, data sources, placement. Call attiva() (or show it) to fill.
@@ -48,6 +49,9 @@ public:
 
     // The figures and captions as shown, by name, for the report of this screen.
     QMap<QString, QString> valoriSchermo() const;
+    // The report of the print button: template Dav02.rpt and data file ZODIRARA.MDB beside
+    // the catalogue, with the figures on screen.
+    ParametriRapporto parametriStampa() const;
 
     // Controls, indexed like the control arrays they stand for.
     std::array<QLabel*, NumeroCelle> Panel3D2{};

@@ -8,6 +8,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
+#include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,6 +27,7 @@ private:
     StatoApplicazione statoCalcolo() {
         StatoApplicazione s;
         s.catalogo = catalogo.get();
+        s.impostazioni.PercorsoDatabase = cartella.path();
         s.lingua.Didascalie[0] = "Caratteristiche tecniche";
         s.lingua.Didascalie[2] = "Calcoli su compressore ";
         s.lingua.Didascalie[9] = "Risultati ";
@@ -72,7 +76,9 @@ private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QVERIFY(cartella.isValid());
-        const QString a = cartella.filePath("risultati.db"), b = cartella.filePath("vuoto.db");
+        // The catalogue is also the report's data file, beside the report templates.
+        const QString a = cartella.filePath("ZODIRARA.MDB"), b = cartella.filePath("vuoto.db");
+        QVERIFY(QFile::copy(SELCOMP_SOURCE_DIR "/browse/rapporti/Dav02.rpt", cartella.filePath("Dav02.rpt")));
         QString errore;
         QVERIFY2(creaCatalogoDiProva(SELCOMP_TEST_DATA "/risultati.sql", a, &errore), qPrintable(errore));
         QVERIFY2(creaCatalogoDiProva(SELCOMP_TEST_DATA "/senza_compressori.sql", b, &errore),
@@ -251,6 +257,43 @@ private slots:
         QTest::mouseClick(w.cm3Naviga[4], Qt::LeftButton);
         QTest::mouseClick(w.cmdNoteGas, Qt::LeftButton);
         QCOMPARE(aperti, (QStringList{"k:D4-110", "n:D4-110", "k:D3-80", "stampa", "gas"}));
+    }
+
+    // The printout is about what the screen shows: model, conditions, both candidates.
+    void printsTheFiguresOnScreen() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext is not installed");
+        StatoApplicazione s = statoSelezione();
+        s.lingua.IndiceLingua = 1;
+        s.motore.condFunz.ValoriDifferenziali = true;
+        cfrmResults w(s);
+        w.show();
+        const QString pdf = cartella.filePath("risultati.pdf");
+        QString errore;
+        QVERIFY2(eseguiRapporto(w.parametriStampa(), pdf, &errore), qPrintable(errore));
+        QProcess p;
+        p.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(p.waitForFinished(30000));
+        const QString t = QString::fromUtf8(p.readAllStandardOutput());
+        if (qEnvironmentVariableIsSet("SELCOMP_IMMAGINI"))
+            QFile::copy(pdf, qEnvironmentVariable("SELCOMP_IMMAGINI") + "/risultati.pdf");
+        for (const char* atteso : {"Didaz", "Pagina 1 di 1", "D4-110", "R134a", "Cooling capacity",
+                                   "12,345.68", "Required capacity", "12.50", "Evaporating temp.",
+                                   "-10", "Surr. aspir.", "30 K", "440-480 V / 3 / 60Hz",
+                                   "Next smaller compressor", "D3-80", "8.5", "1.75", "32.50"})
+            QVERIFY2(t.contains(QString::fromUtf8(atteso)), atteso);
+    }
+
+    void printButtonOpensThePreview() {
+        StatoApplicazione s = statoCalcolo();
+        s.motore.condFunz.CodiceProdotto = "D3-80";
+        cfrmResults w(s);
+        w.show();
+        QTest::mouseClick(w.cm3Naviga[1], Qt::LeftButton);
+        QPrintPreviewDialog* anteprima = w.findChild<QPrintPreviewDialog*>();
+        QVERIFY(anteprima);
+        QVERIFY(anteprima->isVisible());
+        anteprima->close();
     }
 
     void buttonsIdleWithoutCompressorsForTheFirstRefrigerant() {
