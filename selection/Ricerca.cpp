@@ -4,6 +4,10 @@
 #include "engine/Correzioni.h"
 #include "engine/Prestazioni.h"
 
+#include <cmath>
+#include <limits>
+#include <map>
+
 int ProssimoCandidato(StatoRicerca& s, int N, int ultimo) {
     if (s.DirezioneRicerca == 0) {
         s.PassoRicerca = N / 2 + N % 2;
@@ -83,6 +87,11 @@ EsitoBisezione Bisezione(int N, double richiesta, const CaricaPosizione& carica)
     return out;
 }
 
+Risultati RisultatiNonCalcolati() {
+    const double n = std::numeric_limits<double>::quiet_NaN();
+    return {n, n, n, n, n, n, n, n, n, n, n, n, 0};
+}
+
 namespace {
 // Loads the row of a candidate into the module state and rates it.
 Esito CaricaCandidato(StatoMotore& stato, const RigaCompressore& riga) {
@@ -118,10 +127,24 @@ Esito SelezionaCompressore(StatoMotore& stato, const std::vector<RigaCompressore
     if (N == 0)
         return Esito::errore(TipoEsito::NessunCandidato, "NumCandidati", "Nessun compressore trovato");
 
+    // A candidate's rating can fault after its capacity (a compressor without motor
+    // data has no current): the comparison needs only the capacity, so the walk goes on.
+    // Each candidate starts from a record of non-numbers, so a field its rating did not
+    // reach never shows a figure of another compressor.
+    std::map<int, Esito> guasti;
     auto carica = [&](int p, double& capacitaW) {
+        const double riservato = stato.risultati.Riservato;
+        stato.risultati = RisultatiNonCalcolati();
+        stato.risultati.Riservato = riservato;
         Esito e = CaricaCandidato(stato, *candidati[p - 1]);
         capacitaW = stato.risultati.ResaEvaporatore * 1000;
-        return e;
+        if (e.ok()) {
+            guasti.erase(p);
+            return e;
+        }
+        e.messaggio += " (" + candidati[p - 1]->CodiceProdotto + ")";
+        guasti[p] = e;
+        return std::isfinite(capacitaW) ? Esito::riuscito() : e;
     };
     EsitoBisezione b = Bisezione(N, cf.PotenzaRichiesta, carica);
     uscita.Visitati = b.Visitati;
@@ -131,6 +154,7 @@ Esito SelezionaCompressore(StatoMotore& stato, const std::vector<RigaCompressore
     double ignorata = 0;
     if (c > 1) {
         if (Esito e = carica(c - 1, ignorata); !e.ok()) return e;
+        if (guasti.count(c - 1)) uscita.erroreInferiore = guasti[c - 1];
         stato.codiceProdottoInferiore = cf.CodiceProdotto;
         stato.risultatiInferiore = stato.risultati;
     } else {
@@ -140,6 +164,7 @@ Esito SelezionaCompressore(StatoMotore& stato, const std::vector<RigaCompressore
     }
     if (Esito e = carica(c, ignorata); !e.ok()) return e;
     uscita.posizioneScelta = c;
+    if (guasti.count(c)) return guasti[c];
     return Esito::riuscito();
 }
 

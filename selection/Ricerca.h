@@ -44,14 +44,21 @@ struct RisultatoSelezione {
     int NumCandidati = 0;
     std::vector<int> Visitati;
     int posizioneScelta = 0; // 0 when nothing was chosen
+    Esito erroreInferiore;   // fault of the next smaller candidate's rating, if any
 };
+
+// A record whose twelve results are all NaN: what a rating did not reach.
+Risultati RisultatiNonCalcolati();
 
 // Band of TC, envelope scan and search over `righe` (the query's rows in catalogue
 // order). On success `stato` holds the chosen compressor (risultati, datiCompressore,
 // CodiceProdotto, codiceProdottoCorrente, NomeGas) and the next smaller candidate in
 // risultatiInferiore/codiceProdottoInferiore; both are cleared when position 1 was
 // chosen. TeMin/TeMax hold the limits of the last row scanned. NessunCandidato when no
-// row's band holds TE (outputs untouched); ErroreCalcolo when a rating faulted.
+// row's band holds TE (outputs untouched). A rating that faults after the capacity does
+// not stop the walk; the fields it did not reach are NaN. ErroreCalcolo (naming the
+// quantity and the model) when the chosen compressor's rating faulted (everything else
+// is then filled) or when a capacity itself could not be computed.
 Esito SelezionaCompressore(StatoMotore& stato, const std::vector<RigaCompressore>& righe,
                            RisultatoSelezione& uscita);
 

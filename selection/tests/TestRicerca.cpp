@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 // Candidates rated 100, 200, ... W at positions 1, 2, ...
@@ -258,6 +260,36 @@ TEST(EseguiSelezione, CheckCorrectionQuerySearch) {
               TipoEsito::CondizioniRifiutate);
     EXPECT_EQ(rifiutato.condFunz.CodiceErrore, 2);
     EXPECT_EQ(sorgente.chiamate, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(SelezionaCompressore, CandidateWithoutMotorData) {
+    auto righe = dieci();
+    righe[3].W = {};
+    righe[3].A = {}; // M4 has no motor row
+    RisultatoSelezione r;
+
+    // Walked past (positions 5, 2, 3, 4) and kept as the smaller one, its current unknown.
+    StatoMotore s = statoSelezione(450);
+    ASSERT_TRUE(SelezionaCompressore(s, righe, r).ok());
+    EXPECT_EQ(s.condFunz.CodiceProdotto, "M5");
+    EXPECT_EQ(s.codiceProdottoInferiore, "M4");
+    EXPECT_DOUBLE_EQ(s.risultatiInferiore.ResaStd, 0.4);
+    EXPECT_TRUE(std::isnan(s.risultatiInferiore.CorrenteStd));
+    EXPECT_TRUE(std::isnan(s.risultatiInferiore.COP)); // not M3's figure
+    EXPECT_EQ(r.erroreInferiore.grandezza, "CorrenteStd");
+
+    // Chosen: the selection says so, naming the quantity and the model.
+    StatoMotore scelto = statoSelezione(400);
+    Esito e = SelezionaCompressore(scelto, righe, r);
+    EXPECT_EQ(e.tipo, TipoEsito::ErroreCalcolo);
+    EXPECT_NE(e.messaggio.find("CorrenteStd"), std::string::npos);
+    EXPECT_NE(e.messaggio.find("M4"), std::string::npos);
+    EXPECT_EQ(scelto.condFunz.CodiceProdotto, "M4");
+    EXPECT_EQ(scelto.codiceProdottoInferiore, "M3");
 }
 
 } // namespace

@@ -459,6 +459,9 @@ private:
         stampaDebug();
         std::string messaggio;
         const int codice = uscitaDa(e, messaggio);
+        if (!ris.erroreInferiore.ok())
+            err << testoCli(TestoCli::ErroreCalcolo, lingua) << ": " << ris.erroreInferiore.messaggio
+                << "\n";
         const bool inferiore = e.ok() && !stato.codiceProdottoInferiore.empty();
         if (json) {
             ScrittoreJson j;

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 std::string formatoSchema(double v, const std::string& schema) {
-    if (!std::isfinite(v)) return std::isnan(v) ? "nan" : (v > 0 ? "inf" : "-inf");
+    if (!std::isfinite(v)) return "-"; // a figure the rating did not reach
     const auto punto = schema.find('.');
     const std::string intero = schema.substr(0, punto);
     const std::string decimali = punto == std::string::npos ? "" : schema.substr(punto + 1);
