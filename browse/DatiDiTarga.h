@@ -1,0 +1,43 @@
+#pragma once
+// What the two technical-characteristics screens share: the compressor query by
+// language, the nameplate panel bound to its current row, the dimension drawing and
+// the printout of the model in view.
+
+#include "app/StatoApplicazione.h"
+#include "platform/Rapporto.h"
+
+#include <QWidget>
+#include <functional>
+
+class SorgenteDati;
+
+// Description column of table Opzioni for a language (DescrizioneITA .. DescrizioneSPA).
+QString colonnaDescrizione(int indiceLingua);
+
+// All compressors with the description of their standard voltage as desc1, in catalogue order.
+QString queryCompressori(int indiceLingua);
+
+// The option rows of one compressor whose code starts with `iniziale` (N notes, V optional
+// voltages, A accessories, the last ordered by the standard-supply flag). The model code is
+// the query's one parameter.
+QString queryOpzioni(int indiceLingua, QChar iniziale);
+
+// The nameplate fields: captions bound to the Lingue row, values to the compressor row.
+class PannelloDatiTarga : public QWidget {
+    Q_OBJECT
+public:
+    PannelloDatiTarga(SorgenteDati* compressori, SorgenteDati* lingue, QWidget* parent = nullptr);
+};
+
+// What the catalogue screens open, wired by the program; tests record the calls.
+struct AperturaElenchi {
+    // The option window, modal, for stato.schermi.TipoElencoOpzioni and the current model.
+    std::function<void(QWidget* da, bool conFornitura)> opzioni;
+};
+
+// The drawing of the current row of `compressori`: a message when its Immagine is Null,
+// else ImmagineIngombri is set and the drawing window opens modally.
+void mostraIngombri(StatoApplicazione& stato, const SorgenteDati& compressori, QWidget* da);
+
+// The data sheet report of the model in view.
+ParametriRapporto parametriScheda(const StatoApplicazione& stato, bool variante);

@@ -1,0 +1,157 @@
+#include "browse/cfrmDatiDiTarga.h"
+#include "browse/cfrmDatiDiTargaPiat.h"
+#include "browse/frmIngombri.h"
+
+#include "../../results/tests/CatalogoDiProva.h"
+#include "catalogue/Catalogo.h"
+#include "platform/ComboDati.h"
+#include "platform/ServizioMessaggi.h"
+#include "platform/SorgenteDati.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestDatiDiTarga : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir cartella;
+    std::unique_ptr<Catalogo> catalogo;
+
+    StatoApplicazione stato(int lingua = 0) {
+        StatoApplicazione s;
+        s.catalogo = catalogo.get();
+        s.impostazioni.PercorsoDatabase = cartella.path();
+        s.lingua.IndiceLingua = int16_t(lingua);
+        s.lingua.Didascalie[0] = "Caratteristiche tecniche";
+        return s;
+    }
+    static QString valore(QWidget& w, const char* colonna) {
+        auto* l = w.findChild<QLabel*>(QString("valore_") + colonna);
+        return l ? l->text() : QString("<none>");
+    }
+    static QStringList colonna(QTableWidget* t, int c) {
+        QStringList v;
+        for (int r = 0; r < t->rowCount(); ++r)
+            v << t->item(r, c)->text();
+        return v;
+    }
+
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const QString file = cartella.filePath("ZODIRARA.MDB");
+        QString errore;
+        QVERIFY2(creaCatalogoDiProva(SELCOMP_TEST_DATA "/catalogo.sql", file, &errore), qPrintable(errore));
+        catalogo = Catalogo::apri(file, &errore);
+        QVERIFY2(catalogo, qPrintable(errore));
+    }
+
+    void blankCurrentCodeShowsTheFirstModelAndEmptyLists() {
+        StatoApplicazione s = stato();
+        cfrmDatiDiTargaPiat w(s);
+        QCOMPARE(valore(w, "CodiceProdotto"), QString("B-20"));
+        for (auto* t : w.elenchi)
+            QCOMPARE(t->rowCount(), 0);
+    }
+
+    void listsOfTheCurrentModel() {
+        StatoApplicazione s = stato(1);
+        s.motore.codiceProdottoCorrente = "B-20";
+        cfrmDatiDiTargaPiat w(s);
+        QCOMPARE(valore(w, "Serie"), QString("B"));
+        QCOMPARE(valore(w, "desc1"), QString("400 V star"));
+        QCOMPARE(valore(w, "VolumeSpostato60hz"), QString("12.6"));
+        QCOMPARE(colonna(w.elenchi[0], 0), (QStringList{"N1", "N2"}));
+        QCOMPARE(colonna(w.elenchi[0], 1), (QStringList{"Note one", "Note two"}));
+        QCOMPARE(colonna(w.elenchi[1], 0), (QStringList{"V1"}));
+        // Accessories: the standard supply first, its texts from the language row.
+        QCOMPARE(colonna(w.elenchi[2], 0), (QStringList{"A2", "A1"}));
+        QCOMPARE(colonna(w.elenchi[2], 2), (QStringList{"Standard", "on request"}));
+        QCOMPARE(w.elenchi[2]->horizontalHeaderItem(2)->text(), QString("Supply"));
+        auto* didascalia = w.findChild<QLabel*>("etichetta_DescAle");
+        QVERIFY(didascalia);
+        QCOMPARE(didascalia->text(), QString("Bore"));
+    }
+
+    void navigationStopsAtTheEnds() {
+        StatoApplicazione s = stato();
+        cfrmDatiDiTarga w(s);
+        w.show();
+        QCOMPARE(w.CSCombo1->testo(), QString("B-20"));
+        QTest::mouseClick(w.cm3Naviga[1], Qt::LeftButton);
+        QCOMPARE(valore(w, "CodiceProdotto"), QString("B-20"));
+        QTest::keyClick(&w, Qt::Key_PageDown);
+        QCOMPARE(w.CSCombo1->testo(), QString("A-10"));
+        QTest::mouseClick(w.cm3Naviga[3], Qt::LeftButton);
+        QTest::mouseClick(w.cm3Naviga[2], Qt::LeftButton);
+        QCOMPARE(valore(w, "CodiceProdotto"), QString("C-40"));
+        QCOMPARE(valore(w, "PesoNetto"), QString("182"));
+        QTest::keyClick(&w, Qt::Key_PageUp);
+        QCOMPARE(w.CSCombo1->testo(), QString("A-10"));
+        // A model typed into the combo becomes current.
+        w.CSCombo1->impostaTesto("C-40");
+        QCOMPARE(valore(w, "Serie"), QString("C"));
+    }
+
+    void listButtonsSetTheListKind() {
+        StatoApplicazione s = stato();
+        QStringList aperti;
+        cfrmDatiDiTarga w(s);
+        w.impostaAperture({[&](QWidget*, bool fornitura) {
+            aperti << QString("%1:%2:%3").arg(s.schermi.TipoElencoOpzioni).arg(fornitura)
+                          .arg(QString::fromStdString(s.motore.codiceProdottoCorrente));
+        }});
+        w.show();
+        QTest::mouseClick(w.cm3Naviga[4], Qt::LeftButton);
+        QTest::mouseClick(w.cm3Naviga[5], Qt::LeftButton);
+        QTest::mouseClick(w.cm3Naviga[9], Qt::LeftButton);
+        QCOMPARE(aperti, (QStringList{"0:1:B-20", "2:0:B-20", "1:0:B-20"}));
+    }
+
+    void printChoosesTheTemplateByMode() {
+        StatoApplicazione s = stato();
+        cfrmDatiDiTarga w(s);
+        QVERIFY(w.parametriStampa().fileModello.endsWith("Dav01.rpt"));
+        QVERIFY(w.parametriStampa().fileDati.endsWith("ZODIRARA.MDB"));
+        s.impostazioni.ModoCondizionamento = 1;
+        QVERIFY(w.parametriStampa().fileModello.endsWith("Divoz01.rpt"));
+        QVERIFY(w.parametriStampa().fileDati.endsWith("DEVIRAVE.MDB"));
+    }
+
+    void drawingMissingOrNotGiven() {
+        MessaggiDiProva messaggi;
+        StatoApplicazione s = stato();
+        cfrmDatiDiTarga w(s);
+        w.CSCombo1->impostaTesto("A-10"); // Immagine is Null
+        QTest::mouseClick(w.cm3Naviga[8], Qt::LeftButton);
+        QCOMPARE(messaggi.testi(), QStringList{"Immagine ingombri non disponibile"});
+        messaggi.svuota();
+        w.CSCombo1->impostaTesto("C-40"); // names a file that is not there
+        QTest::mouseClick(w.cm3Naviga[8], Qt::LeftButton);
+        QCOMPARE(s.schermi.ImmagineIngombri, QString("manca.png"));
+        QCOMPARE(messaggi.messaggi.size(), 1);
+        QVERIFY(messaggi.testi().first().contains("manca.png"));
+    }
+
+    void drawingScaledToFit() {
+        QImage disegno(1600, 800, QImage::Format_RGB32);
+        disegno.fill(Qt::white);
+        QVERIFY(disegno.save(cartella.filePath("B.png")));
+        frmIngombri f(cartella.filePath("B.png"));
+        QVERIFY(f.caricata());
+        f.resize(600, 500);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const QSize mostrata = f.immagine()->pixmap().size();
+        QVERIFY(mostrata.width() <= f.immagine()->width());
+        QCOMPARE(mostrata.width(), 2 * mostrata.height());
+    }
+};
+
+QTEST_MAIN(TestDatiDiTarga)
+#include "TestDatiDiTarga.moc"
