@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -88,7 +89,7 @@ void cfrmCalcoli::creaControlli() {
     P3DInformazioni->setObjectName("P3DInformazioni");
     P3DInformazioni->setFrameShape(QFrame::Panel);
     P3DInformazioni->setFrameShadow(QFrame::Sunken);
-    P3DInformazioni->setMinimumHeight(24);
+    P3DInformazioni->setMinimumHeight(22);
     P3DInformazioni->setWordWrap(true);
 
     const std::array<QStyle::StandardPixmap, NumeroNaviga> icone = {
@@ -135,16 +136,23 @@ void cfrmCalcoli::creaControlli() {
 }
 
 void cfrmCalcoli::disponi() {
+    // Compact enough to fit the main window's client area with the platform's fonts.
     auto* sel = static_cast<QGridLayout*>(pannello->frmSelezioni->layout());
+    sel->setVerticalSpacing(4);
     sel->addWidget(Label2Modello, 1, 0);
     sel->addWidget(CSCombo1, 1, 1);
     auto* nav = new QHBoxLayout;
-    for (int i = 0; i < 4; ++i) nav->addWidget(cm3Naviga[size_t(i)]);
-    nav->addStretch();
-    sel->addLayout(nav, 2, 0, 1, 2);
+    nav->setSpacing(2);
+    for (int i = 0; i < 4; ++i) {
+        cm3Naviga[size_t(i)]->setFixedSize(28, 24);
+        nav->addWidget(cm3Naviga[size_t(i)]);
+    }
+    sel->addLayout(nav, 1, 2);
 
     auto* inv = new QGridLayout(Panel3D2);
     inv->setHorizontalSpacing(4);
+    inv->setVerticalSpacing(2);
+    inv->setContentsMargins(6, 4, 6, 4);
     inv->addWidget(Panel3D6[11], 0, 0);
     for (int c = 0; c < 9; ++c) {
         inv->addWidget(Panel3D6[size_t(c + 2)], 0, c + 1);
@@ -153,30 +161,28 @@ void cfrmCalcoli::disponi() {
     }
     inv->addWidget(Panel3D6[0], 1, 0);
     inv->addWidget(Panel3D6[1], 2, 0);
-    QSizePolicy sp = Panel3D2->sizePolicy();
-    sp.setRetainSizeWhenHidden(true);
-    Panel3D2->setSizePolicy(sp);
+    for (QWidget* w : {static_cast<QWidget*>(Panel3D2), static_cast<QWidget*>(pannello->fmNonAzeo)}) {
+        // Hiding them must not move the rest of the screen.
+        QSizePolicy sp = w->sizePolicy();
+        sp.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(sp);
+    }
+    static_cast<QGridLayout*>(pannello->fmCondizioni->layout())->setVerticalSpacing(3);
+    pannello->frmTensioni->layout()->setSpacing(2);
+    pannello->fmNonAzeo->layout()->setSpacing(2);
 
+    auto* griglia = new QGridLayout;
+    griglia->addWidget(pannello->frmSelezioni, 0, 0);
+    griglia->addWidget(pannello->fmNonAzeo, 0, 1);
+    griglia->addWidget(Panel3D2, 1, 0, 1, 2);
+    griglia->addWidget(pannello->fmCondizioni, 2, 0);
     auto* destra = new QVBoxLayout;
-    destra->addWidget(pannello->fmNonAzeo);
     destra->addWidget(pannello->frmTensioni);
+    destra->addWidget(cmdNoteGas);
     destra->addStretch();
-    QSizePolicy zp = pannello->fmNonAzeo->sizePolicy();
-    zp.setRetainSizeWhenHidden(true);
-    pannello->fmNonAzeo->setSizePolicy(zp);
-
-    auto* sinistra = new QVBoxLayout;
-    sinistra->addWidget(pannello->frmSelezioni);
-    sinistra->addWidget(pannello->fmCondizioni);
-    sinistra->addStretch();
-
-    auto* centro = new QHBoxLayout;
-    centro->addLayout(sinistra, 3);
-    centro->addLayout(destra, 2);
-
-    auto* invRiga = new QHBoxLayout;
-    invRiga->addWidget(Panel3D2, 1);
-    invRiga->addWidget(cmdNoteGas, 0, Qt::AlignBottom);
+    griglia->addLayout(destra, 2, 1);
+    griglia->setColumnStretch(0, 3);
+    griglia->setColumnStretch(1, 2);
 
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addWidget(Command1[0]);
@@ -186,8 +192,9 @@ void cfrmCalcoli::disponi() {
     pulsanti->addWidget(cm3Naviga[6]);
 
     auto* tutto = new QVBoxLayout(this);
-    tutto->addLayout(invRiga);
-    tutto->addLayout(centro);
+    tutto->setContentsMargins(6, 6, 6, 6);
+    tutto->setSpacing(4);
+    tutto->addLayout(griglia);
     tutto->addWidget(P3DInformazioni);
     tutto->addLayout(pulsanti);
 }
@@ -222,7 +229,7 @@ void cfrmCalcoli::carica() {
         for (int i = 0; i < stato.lingua.IndiceLingua; ++i) Data1(1).muoviSuccessivo();
         CSCombo1->impostaTesto(Data1(0).testo(1));
         applicaEtichette();
-        move(0, 0);
+        inAltoASinistra = true;
     }
     const bool tedesco = stato.lingua.IndiceLingua == 3;
     Panel3D6[0]->setText(tedesco ? "TV.Min" : "TE.Min");
@@ -230,6 +237,14 @@ void cfrmCalcoli::carica() {
     Panel3D6[11]->setText(tedesco ? "Kond.T." : "T.Cond");
     pannello->aggiornaEtichetteModo();
     bCaricamento = false;
+}
+
+void cfrmCalcoli::showEvent(QShowEvent* evento) {
+    QWidget::showEvent(evento);
+    if (!inAltoASinistra) return;
+    inAltoASinistra = false;
+    // Inside the main window the frame is what sits at the corner of the client area.
+    (qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this)->move(0, 0);
 }
 
 void cfrmCalcoli::applicaEtichette() {

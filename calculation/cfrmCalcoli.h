@@ -72,6 +72,9 @@ public:
     // The compute button's action.
     void Elabora();
 
+protected:
+    void showEvent(QShowEvent* evento) override;
+
 private:
     void creaControlli();
     void disponi();
@@ -88,4 +91,5 @@ private:
     std::array<SorgenteDati*, 3> sorgenti{};
     bool bCaricamento = false;
     bool bRiposizionamento = false;
+    bool inAltoASinistra = false; // placed at the corner when first shown
 };

@@ -1,0 +1,26 @@
+#include "calculation/AperturaCalcoli.h"
+
+#include "app/MDIUser.h"
+#include "calculation/cfrmCalcoli.h"
+#include "platform/frmDEB.h"
+#include "reflib/ILK.h"
+#include "results/cfrmResults.h"
+
+AgganciCalcoli agganciProgramma(MDIUser& principale) {
+    AgganciCalcoli a;
+    a.libreria = {ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V};
+    a.apriRisultati = [&principale] { mostraRisultati(principale.stato(), principale.area()); };
+    a.mostraDebug = [&principale](const QString& riga1, const QString& riga2) {
+        auto* debug = new frmDEB(&principale);
+        debug->setAttribute(Qt::WA_DeleteOnClose);
+        debug->mostraTesti(riga1, riga2);
+        debug->show();
+    };
+    return a;
+}
+
+void registraCalcoli(MDIUser& principale) {
+    principale.registraSchermo(VoceMenu::CalcoliCompr, [](MDIUser& m) -> QWidget* {
+        return new cfrmCalcoli(m.stato(), agganciProgramma(m));
+    });
+}
