@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -171,6 +172,37 @@ TEST(SelcompCli, CorrectionWithThePropertyLibrary) {
     EXPECT_TRUE(contiene(u.out, "\"VA0\":")) << u.out;
 }
 
+TEST(SelcompCli, PropsCallsTheFiveFunctions) {
+    const std::string reflibs = SELCOMP_RUNTIME_DIR "/Reflibs";
+    if (!std::filesystem::exists(reflibs)) GTEST_SKIP() << "no Reflibs folder";
+    Uscita u = cli("--json props --gas R404A --t 263.15 --reflibs '" + reflibs + "'", false);
+    ASSERT_EQ(u.codice, 0) << u.err;
+    for (const char* parte : {"\"p_D\":", "\"h_L\":", "\"h_V\":", "\"V_V\":",
+                              "\"status\":{\"ILK_Set_Fluids\":0,\"ILK_p_D\":0"})
+        EXPECT_TRUE(contiene(u.out, parte)) << parte << " in " << u.out;
+    u = cli("--json props --gas R999 --t 263.15 --reflibs '" + reflibs + "'", false);
+    EXPECT_EQ(u.codice, 5);
+    EXPECT_TRUE(contiene(u.out, "\"p_D\":null")) << u.out;
+    u = cli("props --gas R404A --t 263.15 --reflibs /nonexistent", false);
+    EXPECT_EQ(u.codice, 2);
+    EXPECT_TRUE(contiene(u.err, "Attenzione non risulta configurata la directory dei refrigeranti"))
+        << u.err;
+}
+
+TEST(SelcompCli, DemoCatalogueBesideTheProgram) {
+    if (!std::filesystem::exists(SELCOMP_RUNTIME_DIR "/zodirara.mdb")) GTEST_SKIP() << "no demo catalogue";
+    Uscita u = cli("--json list --gas R404A", false);
+    ASSERT_EQ(u.codice, 0) << u.err;
+    const auto inizio = u.out.find("\"Compressori\":[\"") + 16;
+    ASSERT_GT(inizio, 16u) << u.out;
+    const std::string modello = u.out.substr(inizio, u.out.find('"', inizio) - inizio);
+    u = cli("rate --gas R404A --model " + modello + standard, false);
+    EXPECT_EQ(u.codice, 0) << u.err;
+    u = cli("--json select --gas R404A --capacity 10000" + std::string(standard), false);
+    EXPECT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, "\"ok\":true")) << u.out;
+}
+
 TEST(FormatoSchema, Patterns) {
     const struct {
         double v;
@@ -178,7 +210,8 @@ TEST(FormatoSchema, Patterns) {
         const char* atteso;
     } casi[] = {{1234.567, "#,##0.##", "1,234.57"}, {10, "#,##0.##", "10."},   {0, "#,##0.##", "0."},
                 {2.5, "0.###", "2.5"},              {0.25, "#,###.00", ".25"}, {1234567, "#,###", "1,234,567"},
-                {-0.001, "#,##0.##", "0."},         {2.675, "0.##", "2.68"}};
+                {-0.001, "#,##0.##", "0."},         {2.675, "0.##", "2.68"},
+                {std::nan(""), "#,##0.##", "-"}};
     for (const auto& c : casi) EXPECT_EQ(formatoSchema(c.v, c.schema), c.atteso) << c.v << " " << c.schema;
 }
 
