@@ -69,9 +69,9 @@ int Fluido::densita(double T, double p, double rho0, bool liquido, double& rho, 
         double passo = (pc - p) / dp;
         double nuovo = x - passo;
         if (nuovo <= 0) nuovo = x / 2;
-        // Newton converges quadratically: after a step this small the next one would be
-        // rounding noise.
-        if (std::abs(nuovo - x) <= 1e-8 * x) {
+        // Newton converges quadratically: after a step this small the density is within
+        // about 1e-11.
+        if (std::abs(nuovo - x) <= 1e-6 * x) {
             rho = nuovo;
             return Ok;
         }
@@ -130,11 +130,35 @@ void Fluido::partenza(double T, double& dL, double& dV) {
     dV = rhov.valuta(T) / eq.rhor;
 }
 
+bool Fluido::continua(double T, double& rhoL, double& rhoV, Residuo& l, Residuo& v, std::string& errore) {
+    // Close to the critical point the ancillaries can be too far off for Newton: walk
+    // there from the last tabulated point, each solution starting the next.
+    if (m_tab.empty()) return false;
+    const double T0 = m_tabT0 + PassoTabella * double(m_tab.size() - 1);
+    if (!(T > T0)) return false;
+    double dL = m_tab.back().dL, dV = m_tab.back().dV;
+    const int passi = 16;
+    for (int j = 1; j <= passi; ++j) {
+        const double x = double(j) / passi;
+        const double Tj = T0 + (T - T0) * (1 - (1 - x) * (1 - x));
+        double rL = 0, rV = 0;
+        if (equilibrio(Tj, dL, dV, rL, rV, l, v, errore)) return false;
+        dL = rL / eq.rhor;
+        dV = rV / eq.rhor;
+    }
+    rhoL = dL * eq.rhor;
+    rhoV = dV * eq.rhor;
+    errore.clear();
+    return true;
+}
+
 int Fluido::equilibrio(double T, double& p, double& rhoL, double& rhoV, std::string& errore) {
     Residuo l, v;
     double dL = 0, dV = 0;
     partenza(T, dL, dV);
-    if (int e = equilibrio(T, dL, dV, rhoL, rhoV, l, v, errore)) return e;
+    if (int e = equilibrio(T, dL, dV, rhoL, rhoV, l, v, errore)) {
+        if (!continua(T, rhoL, rhoV, l, v, errore)) return e;
+    }
     p = rhoV * eq.R * T * (1 + rhoV / eq.rhor * v.ar_d);
     return Ok;
 }
@@ -173,9 +197,11 @@ int Fluido::equilibrio(double T, double dL, double dV, double& rhoL, double& rho
             nV = dV + k * xV;
         }
         if (nL <= 0 || nV <= 0 || nL <= nV) break;
+        // Both densities running together is the trivial solution, not an equilibrium.
+        if (nL - nV < 1e-6 * nL) break;
         // Quadratic convergence (the error roughly 5 times the square of the step): after a
-        // step this small the new densities are at rounding level.
-        fatto = std::abs(nL - dL) <= 1e-7 * nL && std::abs(nV - dV) <= 1e-7 * nV;
+        // step this small the new densities are within a few 1e-12.
+        fatto = std::abs(nL - dL) <= 1e-6 * nL && std::abs(nV - dV) <= 1e-6 * nV;
         dL = nL;
         dV = nV;
     }
@@ -205,7 +231,9 @@ int Fluido::saturazione(double T, std::string& errore) {
         double rhoL = 0, rhoV = 0, dL0 = 0, dV0 = 0;
         Residuo l, v;
         partenza(T, dL0, dV0);
-        if (int e = equilibrio(T, dL0, dV0, rhoL, rhoV, l, v, errore)) return e;
+        if (int e = equilibrio(T, dL0, dV0, rhoL, rhoV, l, v, errore)) {
+            if (!continua(T, rhoL, rhoV, l, v, errore)) return e;
+        }
         s.pRugiada = rhoV * eq.R * T * (1 + rhoV / eq.rhor * v.ar_d);
         s.hL = entalpia(T, rhoL, l);
         s.rhoV = rhoV;

@@ -83,6 +83,7 @@ private:
     double m_tabT0 = 0;
     bool m_tabPronta = false;
     void preparaTabella();
+    bool continua(double T, double& rhoL, double& rhoV, Residuo& l, Residuo& v, std::string& errore);
 
     int saturazione(double T, std::string& errore);
     const ValutatoreTau& valutatore(double T);

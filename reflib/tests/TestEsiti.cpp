@@ -1,6 +1,7 @@
 // Names, failure statuses and the remembered states of the C interface.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <limits>
@@ -63,6 +64,33 @@ TEST_F(Esiti, FuoriCampo) {
     EXPECT_EQ(ILK_V_V("R407C", 313.15 - 0.01, p, &x), ILK_ERR_FUORI_CAMPO);
     // Above the critical temperature any pressure is the one fluid phase.
     EXPECT_EQ(ILK_V_V("R744", 320.0, 9e6, &x), ILK_OK) << ILK_Ultimo_Errore();
+}
+
+// Saturation converges over the whole range, up to a hair below the critical point, and
+// the saturated vapour is found at every dew point; past the critical point it is out of range.
+TEST_F(Esiti, SaturazioneFinoAlCritico) {
+    for (const char* gas : {"R22", "R134a", "R404A", "R407C", "R410A", "R507A", "R32", "R290", "R1234yf",
+                            "R1234ze(E)", "R744", "R600a"}) {
+        int esito = 0;
+        const reflib::Fluido* f = reflib::libreriaProcesso().trova(gas, esito);
+        ASSERT_NE(f, nullptr) << gas;
+        double pPrima = 0;
+        for (double T = f->Tmin + 0.01; T < f->Tcrit; T += 0.5) {
+            const double Ts[] = {T, std::max(T, f->Tcrit - 1e-3)};  // also the top of the range
+            for (double t : Ts) {
+                double p = 0, v = 0, h = 0;
+                ASSERT_EQ(ILK_p_D(gas, t, &p), ILK_OK) << gas << " T " << t << ": " << ILK_Ultimo_Errore();
+                ASSERT_EQ(ILK_h_L(gas, t, &h), ILK_OK) << gas << " T " << t << ": " << ILK_Ultimo_Errore();
+                ASSERT_EQ(ILK_V_V(gas, t, p, &v), ILK_OK) << gas << " T " << t << ": " << ILK_Ultimo_Errore();
+                if (&t == &Ts[0]) {
+                    EXPECT_GT(p, pPrima) << gas << " T " << t;
+                    pPrima = p;
+                }
+            }
+        }
+        double p = 0;
+        EXPECT_EQ(ILK_p_D(gas, f->Tcrit + 1e-3, &p), ILK_ERR_FUORI_CAMPO) << gas;
+    }
 }
 
 TEST_F(Esiti, ArgomentiNonValidi) {

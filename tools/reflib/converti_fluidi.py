@@ -52,6 +52,12 @@ def righe_fluido(dati, nome, alias, fonte):
     eos = dati["EOS"][0]
     rid = eos["STATES"]["reducing"]
     crit = dati["STATES"]["critical"]
+    # Saturation ends at the critical point the equation itself realises, which for a
+    # few fluids lies a few mK below the one the compilation quotes.
+    t_critica = float(crit["T"])
+    meta = eos.get("SUPERANCILLARY", {}).get("meta", {})
+    if "Tcrittrue / K" in meta:
+        t_critica = min(t_critica, float(meta["Tcrittrue / K"]))
     pseudo = bool(eos.get("pseudo_pure", False))
     out = [
         f"# {nome}: multiparameter Helmholtz-energy equation of state.",
@@ -70,7 +76,7 @@ def righe_fluido(dati, nome, alias, fonte):
         f"massa_molare {num(eos['molar_mass'])}",
         f"t_riduzione {num(rid['T'])}",
         f"rho_riduzione {num(rid['rhomolar'])}",
-        f"t_critica {num(crit['T'])}",
+        f"t_critica {num(t_critica)}",
         f"p_critica {num(crit['p'])}",
         f"t_min {num(eos['Ttriple'])}",
         f"t_max {num(eos['T_max'])}",
