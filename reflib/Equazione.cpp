@@ -1,5 +1,6 @@
 #include "reflib/Equazione.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace reflib {
@@ -15,6 +16,25 @@ void Equazione::completa() {
     };
     quarti(polyT, polyQ);
     quarti(espT, espQ);
+    gruppiPolyD.clear();
+    gruppiEspD.clear();
+    gruppiEspL.clear();
+    gruppoPoly.clear();
+    gruppoEsp.clear();
+    for (int d : polyD) {
+        auto it = std::find(gruppiPolyD.begin(), gruppiPolyD.end(), d);
+        if (it == gruppiPolyD.end()) it = gruppiPolyD.insert(gruppiPolyD.end(), d);
+        gruppoPoly.push_back(int(it - gruppiPolyD.begin()));
+    }
+    for (size_t i = 0; i < espD.size(); ++i) {
+        size_t g = 0;
+        while (g < gruppiEspD.size() && (gruppiEspD[g] != espD[i] || gruppiEspL[g] != espL[i])) ++g;
+        if (g == gruppiEspD.size()) {
+            gruppiEspD.push_back(espD[i]);
+            gruppiEspL.push_back(espL[i]);
+        }
+        gruppoEsp.push_back(int(g));
+    }
     dMax = 0;
     lUsati = 0;
     for (int d : polyD) dMax = std::max(dMax, d);
@@ -58,6 +78,18 @@ void ValutatoreTau::prepara(const Equazione& eq, double tau) {
     };
     fattori(eq.polyN, eq.polyT, eq.polyQ, m_poly, m_polyT);
     fattori(eq.espN, eq.espT, eq.espQ, m_esp, m_espT);
+    m_gPoly.assign(eq.gruppiPolyD.size(), 0);
+    m_gPolyT.assign(eq.gruppiPolyD.size(), 0);
+    for (size_t i = 0; i < m_poly.size(); ++i) {
+        m_gPoly[size_t(eq.gruppoPoly[i])] += m_poly[i];
+        m_gPolyT[size_t(eq.gruppoPoly[i])] += m_polyT[i];
+    }
+    m_gEsp.assign(eq.gruppiEspD.size(), 0);
+    m_gEspT.assign(eq.gruppiEspD.size(), 0);
+    for (size_t i = 0; i < m_esp.size(); ++i) {
+        m_gEsp[size_t(eq.gruppoEsp[i])] += m_esp[i];
+        m_gEspT[size_t(eq.gruppoEsp[i])] += m_espT[i];
+    }
     m_gau.resize(eq.gauss.size());
     m_gauT.resize(eq.gauss.size());
     for (size_t i = 0; i < eq.gauss.size(); ++i) {
@@ -124,25 +156,25 @@ Residuo ValutatoreTau::residuo(const Equazione& eq, double delta) const {
     for (int l = 1; l < 16; ++l)
         if (eq.lUsati & (1u << l)) el[l] = std::exp(-pot[l]);
     double s0 = 0, s1 = 0, s2 = 0, st = 0;
-    for (size_t i = 0; i < m_poly.size(); ++i) {
-        const int d = eq.polyD[i];
+    for (size_t g = 0; g < m_gPoly.size(); ++g) {
+        const int d = eq.gruppiPolyD[g];
         const double x = pot[d];
-        const double a = m_poly[i] * x;
+        const double a = m_gPoly[g] * x;
         s0 += a;
         s1 += a * d;
         s2 += a * d * (d - 1);
-        st += m_polyT[i] * x;
+        st += m_gPolyT[g] * x;
     }
-    for (size_t i = 0; i < m_esp.size(); ++i) {
-        const int d = eq.espD[i], l = eq.espL[i];
+    for (size_t g = 0; g < m_gEsp.size(); ++g) {
+        const int d = eq.gruppiEspD[g], l = eq.gruppiEspL[g];
         const double u = pot[l];
         const double x = pot[d] * el[l];
-        const double a = m_esp[i] * x;
+        const double a = m_gEsp[g] * x;
         const double k = d - l * u;
         s0 += a;
         s1 += a * k;
         s2 += a * (k * (k - 1) - l * l * u);
-        st += m_espT[i] * x;
+        st += m_gEspT[g] * x;
     }
     for (size_t i = 0; i < eq.gauss.size(); ++i) {
         const TermineGauss& g = eq.gauss[i];

@@ -44,6 +44,11 @@ struct Equazione {
     static constexpr int NonQuarto = 1 << 30;
     std::vector<int> polyQ, espQ;
 
+    // Terms sharing their delta factor are summed per temperature before any density is
+    // tried: the groups of equal d (poly) and of equal (d, l) (exp), and each term's group.
+    std::vector<int> gruppiPolyD, gruppiEspD, gruppiEspL;
+    std::vector<int> gruppoPoly, gruppoEsp;
+
     int dMax = 0;       // highest delta exponent of the poly and exp terms
     uint32_t lUsati = 0;  // bit l set when some exp term has that l
 
@@ -77,6 +82,7 @@ private:
     double m_a0t = 0;
     double m_viriale = 0;
     std::vector<double> m_poly, m_polyT, m_esp, m_espT, m_gau, m_gauT;
+    std::vector<double> m_gPoly, m_gPolyT, m_gEsp, m_gEspT;  // sums per group
 };
 
 // Direct evaluations, used by the tests and where no preparation pays off.
