@@ -80,6 +80,15 @@ private slots:
             QVERIFY2(q / p >= 1.9 && q / p <= 2.8, qPrintable(chi + QString(" COP %1").arg(q / p)));
             QVERIFY2(m > 0, qPrintable(chi));
             QCOMPARE(r.numero(i, "WMAX"), 21.0);
+            if (r.isNull(i, "W1")) continue;
+            // current at that power from the motor table: about 2 A per kW at 400 V, more on a lightly loaded motor
+            for (int n = 1; n < 22; ++n) {
+                const double w0 = r.numero(i, QString("W%1").arg(n)), w1 = r.numero(i, QString("W%1").arg(n + 1));
+                if (p < w0 || p > w1) continue;
+                const double a0 = r.numero(i, QString("A%1").arg(n)), a1 = r.numero(i, QString("A%1").arg(n + 1));
+                const double aPerKw = (a0 + (a1 - a0) * (p - w0) / (w1 - w0)) / (p / 1000);
+                QVERIFY2(aPerKw >= 1.7 && aPerKw <= 2.4, qPrintable(chi + QString(" %1 A/kW").arg(aPerKw)));
+            }
         }
     }
 
