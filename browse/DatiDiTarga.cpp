@@ -21,8 +21,7 @@ QString queryCompressori(int indiceLingua) {
         .arg(colonnaDescrizione(indiceLingua));
 }
 
-QString queryOpzioni(int indiceLingua, QChar iniziale) {
-    const bool accessori = iniziale == u'A';
+QString queryOpzioni(int indiceLingua, QChar iniziale, bool accessori) {
     return QStringLiteral("SELECT DISTINCTROW CollCompOpz.CodiceProdotto, CollCompOpz.CodiceOpzione, "
                           "Opzioni.%1 AS [Desc]%2 FROM CollCompOpz INNER JOIN Opzioni ON "
                           "CollCompOpz.CodiceOpzione = Opzioni.CodiceOpzione WHERE((CollCompOpz.CodiceProdotto = ?) "

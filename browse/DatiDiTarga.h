@@ -18,9 +18,9 @@ QString colonnaDescrizione(int indiceLingua);
 QString queryCompressori(int indiceLingua);
 
 // The option rows of one compressor whose code starts with `iniziale` (N notes, V optional
-// voltages, A accessories, the last ordered by the standard-supply flag). The model code is
-// the query's one parameter.
-QString queryOpzioni(int indiceLingua, QChar iniziale);
+// voltages, A accessories) by option code; `conFornitura` adds the standard-supply flag
+// and orders by it first. The model code is the query's one parameter.
+QString queryOpzioni(int indiceLingua, QChar iniziale, bool conFornitura = false);
 
 // The nameplate fields: captions bound to the Lingue row, values to the compressor row.
 class PannelloDatiTarga : public QWidget {

@@ -1,5 +1,6 @@
 #include "browse/cfrmDatiDiTarga.h"
 
+#include "browse/frmAccessori.h"
 #include "platform/ComboDati.h"
 #include "platform/SorgenteDati.h"
 #include "platform/Twips.h"
@@ -125,6 +126,8 @@ void cfrmDatiDiTarga::premi(int i) {
         m_stato.schermi.TipoElencoOpzioni = int16_t(i == 4 ? 0 : i == 5 ? 2 : 1);
         if (m_aperture.opzioni)
             m_aperture.opzioni(this, i == 4);
+        else
+            apriElencoOpzioni(m_stato, this, i == 4);
         break;
     case 7:
         impostaCorrente();

@@ -71,7 +71,7 @@ cfrmDatiDiTargaPiat::cfrmDatiDiTargaPiat(StatoApplicazione& stato, QWidget* pare
         destra->addWidget(Panel3D3[size_t(i)]);
         SorgenteDati s;
         s.impostaCatalogo(stato.catalogo);
-        s.impostaOrigineRecord(queryOpzioni(lingua, iniziali[i]), {codice});
+        s.impostaOrigineRecord(queryOpzioni(lingua, iniziali[i], i == 2), {codice});
         s.aggiorna();
         riempiElenco(i, s, i == 2);
     }

@@ -1,5 +1,7 @@
 #include "results/cfrmResults.h"
 
+#include "browse/cfrmDatiDiTargaPiat.h"
+#include "browse/frmAccessori.h"
 #include "platform/FormatoNumero.h"
 #include "platform/Percorsi.h"
 #include "platform/SorgenteDati.h"
@@ -434,8 +436,7 @@ void cfrmResults::premiNaviga(int indice) {
     if (m_compGas->numeroRecord() < 1)
         return;
     if (indice == 0) {
-        if (m_aperture.caratteristiche)
-            m_aperture.caratteristiche(this);
+        apriCaratteristiche();
     } else if (indice == 1) {
         if (m_aperture.stampa)
             m_aperture.stampa(this);
@@ -444,9 +445,27 @@ void cfrmResults::premiNaviga(int indice) {
     } else if (indice == 3) {
         std::string salvato = m_stato.motore.codiceProdottoCorrente;
         m_stato.motore.codiceProdottoCorrente = m_stato.motore.codiceProdottoInferiore;
-        if (m_aperture.caratteristiche)
-            m_aperture.caratteristiche(this);
+        apriCaratteristiche();
         m_stato.motore.codiceProdottoCorrente = salvato;
+    }
+}
+
+void cfrmResults::apriCaratteristiche() {
+    if (m_aperture.caratteristiche) {
+        m_aperture.caratteristiche(this);
+        return;
+    }
+    // Beside this screen in the main window, not modal; it reads the current model now.
+    auto* scheda = new cfrmDatiDiTargaPiat(m_stato);
+    scheda->setAttribute(Qt::WA_DeleteOnClose);
+    auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (QMdiArea* area = sotto ? sotto->mdiArea() : nullptr) {
+        QMdiSubWindow* w = area->addSubWindow(scheda);
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->move(0, 0);
+        w->show();
+    } else {
+        scheda->show();
     }
 }
 
@@ -459,6 +478,8 @@ void cfrmResults::keyPressEvent(QKeyEvent* e) {
         m_stato.schermi.TipoElencoOpzioni = 1;
         if (m_aperture.note)
             m_aperture.note(this);
+        else
+            apriElencoOpzioni(m_stato, this, false);
     } else if (e->key() == Qt::Key_Up) {
         focusNextPrevChild(false);
     } else if (e->key() == Qt::Key_Down) {

@@ -32,10 +32,12 @@ public:
 
     // What the buttons open; the program wires the browsing windows in, tests record.
     struct Aperture {
-        std::function<void(QWidget* da)> caratteristiche; // shows stato.motore.codiceProdottoCorrente
-        std::function<void(QWidget* da)> note;            // modal notes list of the current model
-        std::function<void(QWidget* da)> noteGas;         // refrigerant application notes
-        std::function<void(QWidget* da)> stampa;          // when unset: the report engine
+        // Each unset one opens the program's own window: the technical characteristics of
+        // stato.motore.codiceProdottoCorrente, its notes list (modal), the print preview.
+        std::function<void(QWidget* da)> caratteristiche;
+        std::function<void(QWidget* da)> note;
+        std::function<void(QWidget* da)> noteGas; // refrigerant application notes (no default yet)
+        std::function<void(QWidget* da)> stampa;
     };
 
     // Loads the screen: captions, data sources, placement. Call attiva() (or show it) to fill.
@@ -86,6 +88,7 @@ private:
     void mostraRigheOpzionali();
     void applicaAltezza(int twips);
     void premiNaviga(int indice);
+    void apriCaratteristiche();
     void differenzialiCliccato(bool spuntato);
     QString etichetta(const QString& chiave) const;
 

@@ -1,5 +1,6 @@
 #include "browse/cfrmDatiDiTarga.h"
 #include "browse/cfrmDatiDiTargaPiat.h"
+#include "browse/frmAccessori.h"
 #include "browse/frmIngombri.h"
 
 #include "../../results/tests/CatalogoDiProva.h"
@@ -76,6 +77,39 @@ private slots:
         auto* didascalia = w.findChild<QLabel*>("etichetta_DescAle");
         QVERIFY(didascalia);
         QCOMPARE(didascalia->text(), QString("Bore"));
+    }
+
+    void optionWindows_data() {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<bool>("fornitura");
+        QTest::addColumn<int>("lingua");
+        QTest::addColumn<QString>("titolo");
+        QTest::addColumn<QStringList>("descrizioni");
+        QTest::addColumn<QStringList>("tipi");
+        QTest::newRow("accessories, standard first") << 0 << true << 1 << "Accessori" << QStringList{"Fan", "Crankcase heater"} << QStringList{"Standard", "su Richiesta"};
+        QTest::newRow("notes in English by code") << 1 << false << 1 << "Note" << QStringList{"Note one", "Note two"} << QStringList{};
+        QTest::newRow("voltages only V codes") << 2 << false << 0 << "Tensioni" << QStringList{"460 V 60 Hz"} << QStringList{};
+        QTest::newRow("another kind lists nothing") << 7 << false << 0 << "Accessori" << QStringList{} << QStringList{};
+    }
+    void optionWindows() {
+        QFETCH(int, tipo);
+        QFETCH(bool, fornitura);
+        QFETCH(int, lingua);
+        QFETCH(QString, titolo);
+        QFETCH(QStringList, descrizioni);
+        QFETCH(QStringList, tipi);
+        StatoApplicazione s = stato(lingua);
+        s.lingua.Didascalie[5] = "Tensioni";
+        s.lingua.Didascalie[6] = "Note";
+        s.lingua.Didascalie[8] = "Accessori";
+        s.motore.codiceProdottoCorrente = "B-20";
+        s.schermi.TipoElencoOpzioni = int16_t(tipo);
+        frmAccessori f(s, fornitura);
+        QCOMPARE(f.windowTitle(), titolo);
+        QCOMPARE(colonna(f.TDBGrid1, 0), descrizioni);
+        if (fornitura)
+            QCOMPARE(colonna(f.TDBGrid1, 1), tipi);
+        QCOMPARE(f.TDBGrid1->horizontalHeaderItem(0)->text(), fornitura ? QString("Descrizione ") : QString("Desc"));
     }
 
     void navigationStopsAtTheEnds() {

@@ -324,6 +324,15 @@ private slots:
         QCOMPARE(area.subWindowList().size(), 1);
         QCOMPARE(cella(*w, 0), QString("22.25"));
         QCOMPARE(w->parentWidget()->height(), twipsInPixel(cfrmResults::AltezzaSelezione, w));
+
+        // The technical characteristics open beside it, on the model shown.
+        QTest::mouseClick(w->cm3Naviga[0], Qt::LeftButton);
+        QCOMPARE(area.subWindowList().size(), 2);
+        auto* scheda = area.findChild<QWidget*>("cfrmDatiDiTargaPiat");
+        QVERIFY(scheda);
+        auto* modello = scheda->findChild<QLabel*>("valore_CodiceProdotto");
+        QVERIFY(modello);
+        QCOMPARE(modello->text(), QString("D4-110"));
     }
 };
 

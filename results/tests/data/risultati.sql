@@ -1,7 +1,10 @@
 -- Two languages, two refrigerants; the first refrigerant has one rated compressor.
-create table Compressori (CodiceProdotto text, Serie text, VolumeSpostato50hz real);
-insert into Compressori values ('D4-110', 'D4', 32.5);
-insert into Compressori values ('D3-80', 'D3', 21.25);
+create table Compressori (CodiceProdotto text, Serie text, VolumeSpostato50hz real,
+  TensioneStd text, Ordinamento real);
+insert into Compressori values ('D3-80', 'D3', 21.25, null, 1);
+insert into Compressori values ('D4-110', 'D4', 32.5, null, 2);
+create table Opzioni (CodiceOpzione text, DescrizioneITA text, DescrizioneING text);
+create table CollCompOpz (CodiceProdotto text, CodiceOpzione text, flStandard integer);
 create table Gas (CodiceGas text, TUEStd real, NomeDis text);
 insert into Gas values ('R404A', 20, 'r404a.bmp');
 insert into Gas values ('R134a', 20, 'r134a.bmp');
