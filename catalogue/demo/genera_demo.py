@@ -12,17 +12,19 @@ pressure at 40 degC; suction density from the gas law with a compressibility fac
 refrigerating effect = latent heat (Watson scaling) + vapour superheat - liquid cooling;
 volumetric efficiency from re-expansion of the clearance gas; power from the isentropic
 work of an ideal gas divided by an isentropic efficiency falling off both sides of the
-best pressure ratio. Rerun after changing the tables below:  python3 genera_demo.py
+best pressure ratio; motor currents from a power factor that rises with load.
+Rerun after changing the tables below:  python3 catalogue/demo/genera_demo.py
 """
 import math
+import os
 
 R = 8.314462618
 BANDS = [30, 35, 40, 45, 50, 55, 60, 65, 70]
 
 # code: molar mass g/mol, normal boiling point degC, p at 40 degC bar(a), latent heat at
 # -10 degC kJ/kg, critical temperature degC, cp vapour, cp liquid kJ/kgK, isentropic
-# exponent, compressibility at suction. Property figures: rounded values of published
-# saturation tables (ASHRAE Handbook - Fundamentals, refrigerant properties chapter).
+# exponent, compressibility at suction. Approximate figures, close to those of published
+# saturation tables; good enough for a believable demo range, not for rating real machines.
 FLUIDS = {
     "R-22":  (86.47, -40.8, 15.34, 213.0, 96.1, 0.74, 1.22, 1.16, 0.94),
     "R134a": (102.03, -26.1, 10.17, 206.0, 101.1, 0.90, 1.45, 1.10, 0.95),
@@ -218,7 +220,7 @@ def main():
         for opt, std in links:
             out.append(f"INSERT INTO CollCompOpz VALUES ({q(code)}, {q(opt)}, {-1 if std else 0});")
     out.append("COMMIT;")
-    open("compressori.sql", "w").write("\n".join(out) + "\n")
+    open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "compressori.sql"), "w").write("\n".join(out) + "\n")
 
 
 if __name__ == "__main__":
