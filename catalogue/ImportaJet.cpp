@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -87,23 +88,37 @@ QVariant cella(int tipo, const char* testo, int lunghezza, bool nullo) {
     }
 }
 
-// Which columns of the row just fetched are Null. libmdb's bound text is empty for both
-// Null and a zero-length text; the row's null mask tells them apart.
-std::vector<bool> nulliRiga(MdbTableDef* t) {
-    std::vector<bool> nulli(t->num_cols, false);
+// What the row just fetched holds beyond libmdb's texts of it: which cells are Null
+// (the bound text is empty both for Null and for a zero-length text; the row's null mask
+// tells them apart) and the stored bits of floating-point cells (the texts carry only
+// 16 digits).
+struct CelleGrezze {
+    std::vector<bool> nulli;
+    std::vector<std::optional<double>> numeri;
+};
+
+CelleGrezze celleRiga(MdbTableDef* t) {
+    CelleGrezze c;
     int inizio = 0;
     size_t lunghezza = 0;
     // mdb_fetch_row has just read row cur_row - 1 of the page in the handle's buffer
     if (t->cur_row == 0 || mdb_find_row(t->entry->mdb, int(t->cur_row) - 1, &inizio, &lunghezza) != 0)
-        return {};
+        return c;
     // room for every column a row may hold, deleted ones included
     std::vector<MdbField> campi(std::max<size_t>(t->num_cols, 256) + 1);
     const int n = mdb_crack_row(t, inizio, lunghezza, campi.data());
+    c.nulli.assign(t->num_cols, false);
+    c.numeri.assign(t->num_cols, std::nullopt);
     for (int i = 0; i < n; ++i) {
-        const int c = campi[i].colnum;
-        if (c >= 0 && c < int(t->num_cols)) nulli[c] = campi[i].is_null;
+        const int k = campi[i].colnum;
+        if (k < 0 || k >= int(t->num_cols)) continue;
+        c.nulli[k] = campi[i].is_null;
+        const int tipo = static_cast<MdbColumn*>(g_ptr_array_index(t->columns, k))->col_type;
+        if (campi[i].is_null || !campi[i].value) continue;
+        if (tipo == MDB_DOUBLE && campi[i].siz == 8) c.numeri[k] = mdb_get_double(campi[i].value, 0);
+        if (tipo == MDB_FLOAT && campi[i].siz == 4) c.numeri[k] = double(mdb_get_single(campi[i].value, 0));
     }
-    return nulli;
+    return c;
 }
 
 QStringList chiavePrimaria(MdbTableDef* t) {
@@ -154,10 +169,13 @@ bool copiaTabella(MdbTableDef* t, QSqlDatabase& db, QString* errore) {
     ins.prepare(QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(nomeSql(nome), segnaposti.join(u',')));
     mdb_rewind_table(t);
     while (mdb_fetch_row(t)) {
-        const std::vector<bool> nulli = nulliRiga(t);
+        const CelleGrezze grezze = celleRiga(t);
         for (unsigned i = 0; i < t->num_cols; ++i) {
-            const bool nullo = nulli.empty() ? lunghezze[i] == 0 : bool(nulli[i]);
-            ins.bindValue(int(i), cella(tipi[i], buffer[i].constData(), lunghezze[i], nullo));
+            const bool nullo = grezze.nulli.empty() ? lunghezze[i] == 0 : bool(grezze.nulli[i]);
+            if (!nullo && !grezze.numeri.empty() && grezze.numeri[i])
+                ins.bindValue(int(i), *grezze.numeri[i]);
+            else
+                ins.bindValue(int(i), cella(tipi[i], buffer[i].constData(), lunghezze[i], nullo));
         }
         if (!ins.exec()) {
             if (errore) *errore = ins.lastError().text();

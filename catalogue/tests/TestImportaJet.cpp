@@ -101,6 +101,10 @@ private slots:
         QCOMPARE(c.valore(0, "WMAX").typeId(), QMetaType::LongLong);
         QCOMPARE(c.valore(0, "WR0").typeId(), QMetaType::Double);
         QCOMPARE(c.testo(0, "CodiceProdotto"), QString("4DX-O'300"));
+        // doubles keep their stored bits
+        const Istantanea comp = cat->interroga("select * from Compressori where CodiceProdotto = ?", {"2DX-100"});
+        QVERIFY(comp.numero(0, "VolumeSpostato50hz") == 4.52);
+        QVERIFY(comp.numero(0, "VolumeSpostato60hz") == 5.42);
         QVERIFY(c.isNull(0, "TEMin30") && c.isNull(0, "TEMax70"));
         // the joined view is built for the imported file, and codes compare in any case
         const Istantanea q = cat->interroga("select * from CollCompGasQry where CodiceGas = ? order by Ordinamento",
