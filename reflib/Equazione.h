@@ -69,6 +69,8 @@ struct Residuo {
 class ValutatoreTau {
 public:
     void prepara(const Equazione& eq, double tau);
+    // Forgets the prepared temperature (keeping the storage).
+    void dimentica() { m_tau = -1; }
     double tau() const { return m_tau; }
     Residuo residuo(const Equazione& eq, double delta) const;
     // d alpha0 / d tau.

@@ -31,7 +31,7 @@ void Fluido::dimentica() {
     m_sat = Saturazione{};
     m_vap = {};
     m_prossimoVap = 0;
-    m_val = ValutatoreTau{};
+    m_val.dimentica();
 }
 
 double Fluido::pressione(double T, double rho) {

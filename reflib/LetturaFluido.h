@@ -1,6 +1,24 @@
 #pragma once
-// Reader of the refrigerant data files (text, one keyword and its numbers a line, '#'
-// starts a comment). The format is what tools/reflib/converti_fluidi.py writes.
+// Reader of the refrigerant data files: text, one keyword and its fields a line, '#'
+// starts a comment. tools/reflib/converti_fluidi.py writes them. Units: J/(mol K), kg/mol,
+// K, mol/m3, Pa.
+//
+//   fluido NAME                  alias NAME...        fonte FREE TEXT (the source paper)
+//   modello puro|pseudopuro      costante_gas R       massa_molare M
+//   t_riduzione Tr               rho_riduzione rhor   t_critica Tc   p_critica pc
+//   t_min T                      t_max T              (range of the equation)
+//   ideale guida|offset a1 a2    (a1 + a2 tau; the offset carries the IIR reference state)
+//   ideale logtau a              (a ln tau)
+//   ideale potenza n t           (n tau^t)
+//   ideale planck n t            (n ln(1 - exp(-t tau)))
+//   ideale cp0costante c T0 Tc   (cp0/R = c, enthalpy counted from T0)
+//   ideale cp0potenza c t T0 Tc  (cp0/R = c T^t, enthalpy counted from T0)
+//   residuo poli n d t           (n delta^d tau^t)
+//   residuo esp n d t l          (n delta^d tau^t exp(-delta^l))
+//   residuo gauss n d t eta epsilon beta gamma
+//   residuo nonanalitico n a b beta A B C D
+//   ancillare ps|pl|pv|rhol|rhov pressione|lineare|esponenziale Tr VALUE TAU_R Tmin Tmax
+//   coeff n t                    (one term of the ancillary above)
 #include <memory>
 #include <string>
 
