@@ -1,5 +1,6 @@
 #include "browse/cfrmDatiDiTarga.h"
 #include "browse/cfrmDatiDiTargaPiat.h"
+#include "browse/cfrmTabella.h"
 #include "browse/frmAccessori.h"
 #include "browse/frmIngombri.h"
 
@@ -155,6 +156,47 @@ private slots:
         s.impostazioni.ModoCondizionamento = 1;
         QVERIFY(w.parametriStampa().fileModello.endsWith("Divoz01.rpt"));
         QVERIFY(w.parametriStampa().fileDati.endsWith("DEVIRAVE.MDB"));
+    }
+
+    void compressorListHeadersAndKeys() {
+        StatoApplicazione s = stato();
+        QStringList schede;
+        cfrmTabella w(s);
+        w.impostaAperturaScheda([&](QWidget*) { schede << QString::fromStdString(s.motore.codiceProdottoCorrente); });
+        w.show();
+        QTableWidget* g = w.TDBGrid1;
+        QCOMPARE(g->columnCount(), 19);
+        QCOMPARE(g->horizontalHeaderItem(0)->text(), QString("Modello"));
+        QCOMPARE(g->horizontalHeaderItem(4)->text(), QString("Corsa"));
+        QCOMPARE(g->horizontalHeaderItem(5)->text(), QString("Volume spostato 50Hz"));
+        QCOMPARE(g->horizontalHeaderItem(6)->text(), QString("Volume spostato 60Hz"));
+        QCOMPARE(g->horizontalHeaderItem(10)->text(), QString("Peso netto"));
+        QCOMPARE(g->horizontalHeaderItem(18)->text(), QString("CodMotore"));
+        QCOMPARE(colonna(g, 0), (QStringList{"B-20", "A-10", "C-40"}));
+        QCOMPARE(g->item(2, 5)->text(), QString("38.1"));
+        // Page Down on the last row keeps it, also with the focus in the grid.
+        g->setFocus();
+        QTest::keyClick(g, Qt::Key_PageDown);
+        QCOMPARE(g->currentRow(), 1);
+        QTest::keyClick(g, Qt::Key_PageDown);
+        QTest::keyClick(g, Qt::Key_PageDown);
+        QCOMPARE(g->currentRow(), 2);
+        QCOMPARE(w.compressori().testo("CodiceProdotto"), QString("C-40"));
+        QTest::keyClick(g, Qt::Key_Return);
+        // A click in the grid moves the current row; the sheet button opens it.
+        g->setCurrentCell(0, 1);
+        QTest::mouseClick(w.Command1, Qt::LeftButton);
+        QCOMPARE(schede, (QStringList{"C-40", "B-20"}));
+        s.impostazioni.ModoCondizionamento = 1;
+        QVERIFY(w.parametriStampa().fileModello.endsWith("Divoz01.rpt"));
+        QVERIFY(w.parametriStampa().fileDati.endsWith("DEVIRAVE.MDB"));
+    }
+
+    void compressorListInEnglish() {
+        StatoApplicazione s = stato(1);
+        cfrmTabella w(s);
+        QCOMPARE(w.TDBGrid1->horizontalHeaderItem(5)->text(), QString("Displacement 50Hz"));
+        QCOMPARE(w.TDBGrid1->horizontalHeaderItem(9)->text(), QString("Oil charge"));
     }
 
     void drawingMissingOrNotGiven() {

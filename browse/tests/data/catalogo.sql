@@ -28,7 +28,13 @@ insert into CollCompOpz values ('B-20', 'A2', -1);
 insert into CollCompOpz values ('A-10', 'N1', 0);
 create table Gas (CodiceGas text, TUEStd real);
 create table CollCompGas (IDCollCompGas integer, CodiceProdotto text, CodiceGas text);
-create table Lingue (Chiave text, DescModello text, DescSerie text, DescAle text,
-  Fornitura text, Arichiesta text);
-insert into Lingue values ('it', 'Modello', 'Famiglia', 'Alesaggio', 'Fornitura', 'su Richiesta');
-insert into Lingue values ('en', 'Model', 'Series', 'Bore', 'Supply', 'on request');
+-- Positions 1 to 10 hold the list headers.
+create table Lingue (Chiave text, DescModello text, DescSerie text, DescCil text, DescAle text,
+  DescCorsa text, DescVolSP text, DescRubAsp text, DescRubSca text, DescCarOlio text,
+  DescPesoN text, Fornitura text, Arichiesta text);
+insert into Lingue values ('it', 'Modello', 'Famiglia', 'Cilindri', 'Alesaggio', 'Corsa',
+  'Volume spostato', 'Rub. aspirazione', 'Rub. scarico', 'Carica olio', 'Peso netto',
+  'Fornitura', 'su Richiesta');
+insert into Lingue values ('en', 'Model', 'Series', 'Cylinders', 'Bore', 'Stroke',
+  'Displacement', 'Suction valve', 'Discharge valve', 'Oil charge', 'Net weight',
+  'Supply', 'on request');
