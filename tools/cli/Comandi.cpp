@@ -149,8 +149,10 @@ private:
         const QString percorso = percorsoCatalogo();
         catalogo = Catalogo::apri(percorso, &errore);
         if (!catalogo) {
-            return erroreDati(testoCli(TestoCli::CatalogoNonApribile, lingua) + ": " +
-                              s(errore.isEmpty() ? percorso : errore));
+            // The store's text already names the file.
+            return erroreDati(errore.isEmpty()
+                                  ? testoCli(TestoCli::CatalogoNonApribile, lingua) + ": " + s(percorso)
+                                  : s(errore));
         }
         Istantanea tutte = catalogo->interroga("select * from Lingue");
         lingue = tutte;
