@@ -1,22 +1,9 @@
 #include "app/Parametri.h"
 
 #include "platform/ArchivioImpostazioni.h"
+#include "platform/LetturaNumeri.h"
 #include "platform/ServizioMessaggi.h"
 
-#include <QRegularExpression>
-#include <cmath>
-
-std::optional<int16_t> interoParametro(const QString& testo) {
-    static const QRegularExpression numero(
-        QStringLiteral("^\\s*([+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?)"));
-    const auto m = numero.match(testo);
-    if (!m.hasMatch())
-        return int16_t(0);
-    const double valore = std::round(m.captured(1).toDouble());
-    if (!std::isfinite(valore) || valore < -32768 || valore > 32767)
-        return std::nullopt;
-    return int16_t(valore);
-}
 
 namespace {
 // Keeps track of the failures of one call, so the message appears once.
@@ -40,7 +27,7 @@ struct Lettura {
     std::optional<int16_t> numero(const QString& testo) {
         if (testo.isEmpty())
             return std::nullopt;
-        auto n = interoParametro(testo);
+        auto n = interoIniziale(testo);
         if (!n)
             guasto = true;
         return n;

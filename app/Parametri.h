@@ -20,7 +20,3 @@ void LeggiParametri(StatoApplicazione& stato, ArchivioImpostazioni& archivio,
 // Writes the path, the language and air-conditioning texts and the four constant limits.
 // Returns false when the store could not be written.
 bool SalvaParametri(const StatoApplicazione& stato, ArchivioImpostazioni& archivio);
-
-// A stored text as a setting's number: its leading number rounded to 16 bits;
-// nothing when it does not fit in 16 bits.
-std::optional<int16_t> interoParametro(const QString& testo);

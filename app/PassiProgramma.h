@@ -3,4 +3,13 @@
 
 #include "app/Avvio.h"
 
-PassiAvvio passiProgramma();
+#include <memory>
+
+class Catalogo;
+
+// `catalogo` receives the opened catalogue; it must outlive the program's windows.
+PassiAvvio passiProgramma(std::unique_ptr<Catalogo>& catalogo);
+
+// Opens the catalogue named by the settings; on failure one clear message naming the
+// file, and the program goes on without a catalogue.
+void ApriDatabase(StatoApplicazione& stato, std::unique_ptr<Catalogo>& catalogo);

@@ -1,6 +1,8 @@
 #include "app/Avvio.h"
 #include "app/Parametri.h"
 #include "app/PassiProgramma.h"
+#include "calculation/AperturaCalcoli.h"
+#include "catalogue/Catalogo.h"
 #include "platform/ArchivioImpostazioni.h"
 
 #include <QApplication>
@@ -18,8 +20,11 @@ int main(int argc, char** argv) {
         VersioneProgramma(SELCOMP_VERSIONE_MAGGIORE, SELCOMP_VERSIONE_MINORE, SELCOMP_VERSIONE_REVISIONE);
 
     ArchivioImpostazioni archivio(nome);
-    Avvio avvio(stato, archivio, passiProgramma());
-    if (!avvio.Main())
+    std::unique_ptr<Catalogo> catalogo;
+    Avvio avvio(stato, archivio, passiProgramma(catalogo));
+    MDIUser* principale = avvio.Main();
+    if (!principale)
         return 0;
+    registraCalcoli(*principale);
     return app.exec();
 }
