@@ -7,6 +7,7 @@
 #include "platform/SorgenteDati.h"
 
 #include <QGridLayout>
+#include <QMdiSubWindow>
 #include <QLabel>
 
 QString colonnaDescrizione(int indiceLingua) {
@@ -110,4 +111,13 @@ ParametriRapporto parametriScheda(const StatoApplicazione& stato, bool variante)
     p.valori[QStringLiteral("modello")] = QString::fromStdString(stato.motore.codiceProdottoCorrente);
     p.programma = (QStringLiteral("selcomp ") + stato.impostazioni.VersioneProgramma).trimmed();
     return p;
+}
+
+void collocaInAlto(QWidget* schermo, QSize dimensione) {
+    auto* sotto = qobject_cast<QMdiSubWindow*>(schermo->parentWidget());
+    if (!sotto)
+        return;
+    sotto->move(0, 0);
+    if (dimensione.isValid())
+        sotto->resize(dimensione.expandedTo(sotto->sizeHint()));
 }

@@ -39,5 +39,9 @@ struct AperturaElenchi {
 // else ImmagineIngombri is set and the drawing window opens modally.
 void mostraIngombri(StatoApplicazione& stato, const SorgenteDati& compressori, QWidget* da);
 
+// Inside the main window: places the child window holding `schermo` at the top left and
+// gives it `dimensione` (none when empty). Call at the first showing.
+void collocaInAlto(QWidget* schermo, QSize dimensione = {});
+
 // The data sheet report of the model in view.
 ParametriRapporto parametriScheda(const StatoApplicazione& stato, bool variante);

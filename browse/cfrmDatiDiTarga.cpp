@@ -150,3 +150,11 @@ void cfrmDatiDiTarga::keyPressEvent(QKeyEvent* e) {
     else
         QWidget::keyPressEvent(e);
 }
+
+void cfrmDatiDiTarga::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!m_collocato) {
+        m_collocato = true;
+        collocaInAlto(this, QSize(twipsInPixel(LarghezzaTwips, this), twipsInPixel(AltezzaTwips, this)));
+    }
+}

@@ -29,11 +29,13 @@ public:
     std::array<QLabel*, 4> Panel3D3{};
 
 protected:
+    void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void premi(int i);
     void impostaCorrente();
+    bool m_collocato = false;
     StatoApplicazione& m_stato;
     AperturaElenchi m_aperture;
     std::unique_ptr<SorgenteDati> m_comp, m_lingue;

@@ -126,3 +126,11 @@ void cfrmDatiDiTargaPiat::keyPressEvent(QKeyEvent* e) {
     }
     QWidget::keyPressEvent(e);
 }
+
+void cfrmDatiDiTargaPiat::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!m_collocato) {
+        m_collocato = true;
+        collocaInAlto(this);
+    }
+}

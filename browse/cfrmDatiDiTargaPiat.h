@@ -24,10 +24,12 @@ public:
     std::array<QPushButton*, 8> cm3Naviga{}; // 0 close, 1 drawing, 7 print
 
 protected:
+    void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void riempiElenco(int i, const SorgenteDati& s, bool fornitura);
+    bool m_collocato = false;
     StatoApplicazione& m_stato;
     std::unique_ptr<SorgenteDati> m_comp, m_lingue;
     QString m_fornitura, m_aRichiesta;

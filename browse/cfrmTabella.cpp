@@ -202,3 +202,11 @@ bool cfrmTabella::eventFilter(QObject* o, QEvent* e) {
         return tasto(static_cast<QKeyEvent*>(e)->key());
     return QWidget::eventFilter(o, e);
 }
+
+void cfrmTabella::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!m_collocato) {
+        m_collocato = true;
+        collocaInAlto(this, QSize(twipsInPixel(LarghezzaTwips, this), twipsInPixel(AltezzaTwips, this)));
+    }
+}

@@ -29,6 +29,7 @@ public:
     QPushButton* Command1 = nullptr;         // "Scheda"
 
 protected:
+    void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
@@ -37,6 +38,7 @@ private:
     bool tasto(int key);
     void premi(int i);
     void apriScheda();
+    bool m_collocato = false;
     StatoApplicazione& m_stato;
     std::unique_ptr<SorgenteDati> m_comp, m_lingue;
     std::function<void(QWidget*)> m_scheda;
