@@ -114,7 +114,7 @@ void Fluido::preparaTabella() {
     }
 }
 
-void Fluido::partenza(double T, double& dL, double& dV) {
+bool Fluido::partenza(double T, double& dL, double& dV) {
     if (!m_tabPronta) preparaTabella();
     const double x = (T - m_tabT0) / PassoTabella;
     const long n = long(m_tab.size());
@@ -124,10 +124,11 @@ void Fluido::partenza(double T, double& dL, double& dV) {
         auto q = [u](double a, double b, double c) { return b + u * (c - a) / 2 + u * u * (c - 2 * b + a) / 2; };
         dL = q(m_tab[i - 1].dL, m_tab[i].dL, m_tab[i + 1].dL);
         dV = q(m_tab[i - 1].dV, m_tab[i].dV, m_tab[i + 1].dV);
-        return;
+        return true;
     }
     dL = rhol.valuta(T) / eq.rhor;
     dV = rhov.valuta(T) / eq.rhor;
+    return false;
 }
 
 bool Fluido::continua(double T, double& rhoL, double& rhoV, Residuo& l, Residuo& v, std::string& errore) {
@@ -298,6 +299,16 @@ int Fluido::vapore(double T, double p, double& h, double& v, std::string& errore
         const double delta0 = disc > 0 ? 2 * pi / (1 + std::sqrt(disc)) : pi;
         double rho = 0;
         if (int e = densita(T, p, delta0 * eq.rhor, false, rho, errore)) return e;
+        if (T < Tcrit) {
+            // Belt and braces: a vapour below the critical temperature is never denser than
+            // midway between the saturated phases (where the table knows them).
+            double dL = 0, dV = 0;
+            if (partenza(T, dL, dV) && rho / eq.rhor > (dL + dV) / 2) {
+                errore = nome + ": a T = " + std::to_string(T) + " K e p = " + std::to_string(p)
+                         + " Pa trovata solo la densita' del liquido";
+                return NonConverge;
+            }
+        }
         s.h = entalpia(T, rho);
         s.v = 1 / (rho * eq.M);
     }

@@ -56,8 +56,9 @@ public:
                    std::string& errore);
 
     // Starting reduced densities of the saturated liquid and vapour at T (for the blends:
-    // liquid at the bubble pressure, vapour at the dew pressure).
-    void partenza(double T, double& dL, double& dV);
+    // liquid at the bubble pressure, vapour at the dew pressure); true when they come from
+    // the table of solved states, false when only from the ancillaries.
+    bool partenza(double T, double& dL, double& dV);
 
 private:
     struct Saturazione {
