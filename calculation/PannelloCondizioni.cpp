@@ -291,6 +291,21 @@ void PannelloCondizioni::ApplicaCondizioni() {
     }
 }
 
+void PannelloCondizioni::ApplicaCondizioniSelezione() {
+    if (chkDifferenziali->isChecked()) {
+        ApplicaCondizioni();
+        return;
+    }
+    for (int i = 2; i < NumeroCampi; ++i) {
+        const QString t = Text1[size_t(i)]->text();
+        if (t.trimmed().isEmpty()) {
+            destinazione(i) = NonDato;
+        } else if (const std::optional<double> v = numeroIniziale(t)) {
+            destinazione(i) = *v;
+        }
+    }
+}
+
 void PannelloCondizioni::seguiRigaGas() {
     // Null counts as not azeotropic.
     const QVariant az = gas.valore("flAZ");

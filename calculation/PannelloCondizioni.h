@@ -61,6 +61,9 @@ public:
 
     // Reads the optional fields into the operating point before a computation.
     void ApplicaCondizioni();
+    // The selection screen's reading: differential mode as ApplicaCondizioni; absolute mode
+    // by the leading number of each field, a point as decimal separator ("5,5" gives 5).
+    void ApplicaCondizioniSelezione();
     // Shows or hides the supply options by the current compressor's bk8.
     void tagliaTensionik8(bool bk8);
     // Fills the three optional fields from the current Gas row, by mode.

@@ -1,5 +1,5 @@
 #pragma once
-// Builds a small catalogue file from an SQL script of tests/data and opens it.
+// Builds a small catalogue file from an SQL script and opens it.
 
 #include "catalogue/Catalogo.h"
 
@@ -11,10 +11,11 @@
 
 #include <memory>
 
+// `script` is the path of the SQL file; statements end with ";" at the end of a line.
 inline std::unique_ptr<Catalogo> catalogoDaScript(const QTemporaryDir& cartella, const QString& script) {
     const QString percorso = cartella.filePath("catalogo.sqlite");
     {
-        QFile f(QString(SELCOMP_TEST_DATA) + "/" + script);
+        QFile f(script);
         if (!f.open(QIODevice::ReadOnly)) return nullptr;
         const QString sql = QString::fromUtf8(f.readAll());
         auto db = QSqlDatabase::addDatabase("QSQLITE", "costruzione");

@@ -64,7 +64,7 @@ class TestCalcoli : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(cartella.isValid());
-        catalogo = catalogoDaScript(cartella, "catalogo_calcoli.sql");
+        catalogo = catalogoDaScript(cartella, QString(SELCOMP_TEST_DATA) + "/catalogo_calcoli.sql");
         QVERIFY(catalogo);
     }
     void init() {

@@ -5,10 +5,10 @@ CREATE TABLE Gas (CodiceGas TEXT, NomeDis TEXT, TUEStd REAL, flAZ INTEGER, DTsur
 INSERT INTO Gas VALUES ('R404A','r404a.bmp',20,-1,20,0,-1,-40,10,30,60);
 INSERT INTO Gas VALUES ('R407C','r407c.bmp',18,NULL,22,5,-1,-30,15,30,65);
 INSERT INTO Gas VALUES ('R134a','r134a.bmp',10,0,20,0,0,-20,20,30,70);
-CREATE TABLE Compressori (CodiceProdotto TEXT, Serie TEXT, CodMotore TEXT, Ordinamento INTEGER, TensioneStd TEXT, Immagine TEXT, bk8 INTEGER);
-INSERT INTO Compressori VALUES ('K22','K','M22',1,'V1',NULL,0);
-INSERT INTO Compressori VALUES ('K11','K','M11',2,'V1',NULL,-1);
-INSERT INTO Compressori VALUES ('Z1','Z','M22',3,'V1',NULL,-1);
+CREATE TABLE Compressori (CodiceProdotto TEXT, Serie TEXT, CodMotore TEXT, Ordinamento INTEGER, TensioneStd TEXT, Immagine TEXT, bk8 INTEGER, VolumeSpostato50hz REAL, VolumeSpostato60hz REAL);
+INSERT INTO Compressori VALUES ('K22','K','M22',1,'V1',NULL,0,10,12);
+INSERT INTO Compressori VALUES ('K11','K','M11',2,'V1',NULL,-1,5,6);
+INSERT INTO Compressori VALUES ('Z1','Z','M22',3,'V1',NULL,-1,5,6);
 CREATE TABLE Motori (CodiceMotore TEXT, W1 REAL, W2 REAL, W3 REAL, W4 REAL, W5 REAL, W6 REAL, W7 REAL, W8 REAL, W9 REAL, W10 REAL, W11 REAL, W12 REAL, W13 REAL, W14 REAL, W15 REAL, W16 REAL, W17 REAL, W18 REAL, W19 REAL, W20 REAL, W21 REAL, W22 REAL, A1 REAL, A2 REAL, A3 REAL, A4 REAL, A5 REAL, A6 REAL, A7 REAL, A8 REAL, A9 REAL, A10 REAL, A11 REAL, A12 REAL, A13 REAL, A14 REAL, A15 REAL, A16 REAL, A17 REAL, A18 REAL, A19 REAL, A20 REAL, A21 REAL, A22 REAL);
 INSERT INTO Motori VALUES ('M22',500,1000,1500,2000,2500,3000,3500,4000,4500,5000,5500,6000,6500,7000,7500,8000,8500,9000,9500,10000,10500,11000,1.5,2.0,2.5,3.0,3.5,4.0,4.5,5.0,5.5,6.0,6.5,7.0,7.5,8.0,8.5,9.0,9.5,10.0,10.5,11.0,11.5,12.0);
 INSERT INTO Motori VALUES ('M11',400,800,1200,1600,2000,2400,2800,3200,3600,4000,4400,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,2.25,2.5,2.75,3.0,3.25,3.5,3.75,4.0,4.25,4.5,4.75,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL);
@@ -22,3 +22,7 @@ INSERT INTO Lingue VALUES (1,'DescModello-eng','DescGas-eng','DescCalc10-eng','D
 INSERT INTO Lingue VALUES (2,'DescModello-fra','DescGas-fra','DescCalc10-fra','DescCalc11-fra','DescCalc12-fra','DescCalc13-fra','DescCalc14-fra','SUE-fra','sdl-fra','sas-fra','DescCalc16-fra','DescCondFunz-fra','DescCondStd-fra','DescValDif-fra','DescMZEO-fra','Mzeo1-fra','Mzeo2-fra','descinfo407c-fra','DescTFF-fra','Selezioni-fra','DescTabel-fra','dESCCAMPOAPP-fra','Err1-fra','Err2-fra','Err3-fra','Err4-fra','Err5-fra','Err6-fra','DescCalc16b-fra');
 INSERT INTO Lingue VALUES (3,'DescModello-ger','DescGas-ger','DescCalc10-ger','DescCalc11-ger','DescCalc12-ger','DescCalc13-ger','DescCalc14-ger','SUE-ger','sdl-ger','sas-ger','DescCalc16-ger','DescCondFunz-ger','DescCondStd-ger','DescValDif-ger','DescMZEO-ger','Mzeo1-ger','Mzeo2-ger','descinfo407c-ger','DescTFF-ger','Selezioni-ger','DescTabel-ger','dESCCAMPOAPP-ger','Err1-ger','Err2-ger','Err3-ger','Err4-ger','Err5-ger','Err6-ger','DescCalc16b-ger');
 INSERT INTO Lingue VALUES (4,'DescModello-spa','DescGas-spa','DescCalc10-spa','DescCalc11-spa','DescCalc12-spa','DescCalc13-spa','DescCalc14-spa','SUE-spa','sdl-spa','sas-spa','DescCalc16-spa','DescCondFunz-spa','DescCondStd-spa','DescValDif-spa','DescMZEO-spa','Mzeo1-spa','Mzeo2-spa','descinfo407c-spa','DescTFF-spa','Selezioni-spa','DescTabel-spa','dESCCAMPOAPP-spa','Err1-spa','Err2-spa','Err3-spa','Err4-spa','Err5-spa','Err6-spa','DescCalc16b-spa');
+-- A refrigerant offered for selection whose only compressor covers a narrower field than
+-- the refrigerant's limits: points between the two find no compressor.
+INSERT INTO Gas VALUES ('R507','r507.bmp',20,-1,20,0,-1,-45,10,30,60);
+INSERT INTO CollCompGas (IDCollCompGas,CodiceProdotto,CodiceGas,TEMin30,TEMax30,TEMin35,TEMax35,TEMin40,TEMax40,TEMin45,TEMax45,TEMin50,TEMax50,TEMin55,TEMax55,TEMin60,TEMax60,WR0,WA0,PM1,MinTC,MaxTC,WMAX) VALUES (4,'K22','R507',-20,0,-20,0,-20,0,-20,0,-20,0,-20,0,-20,0,5000,2000,0.05,30,60,21);

@@ -1,0 +1,18 @@
+#include "selection/AperturaSelezione.h"
+
+#include "app/MDIUser.h"
+#include "calculation/AperturaCalcoli.h"
+#include "calculation/cfrmCalcoli.h"
+#include "selection/cfrmSeleComp.h"
+
+void registraSelezione(MDIUser& principale) {
+    principale.registraSchermo(VoceMenu::SelezioneCompr, [](MDIUser& m) -> QWidget* {
+        // The same windows as the calculation screen's: results, debug lines.
+        const AgganciCalcoli calcoli = agganciProgramma(m);
+        AgganciSelezione a;
+        a.libreria = calcoli.libreria;
+        a.apriRisultati = calcoli.apriRisultati;
+        a.mostraDebug = calcoli.mostraDebug;
+        return new cfrmSeleComp(m.stato(), a);
+    });
+}

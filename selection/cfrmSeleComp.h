@@ -1,0 +1,72 @@
+#pragma once
+// The selection screen: a refrigerant, the operating conditions and a required capacity;
+// the search chooses the compressor and the results screen shows it beside the next
+// smaller one.
+
+#include "app/StatoApplicazione.h"
+#include "engine/Proprieta.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class PannelloCondizioni;
+class SorgenteDati;
+class EtichettaDati;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The windows the screen opens; an empty hook leaves its button without effect.
+struct AgganciSelezione {
+    LibreriaProprieta libreria;
+    std::function<void()> apriRisultati;                        // after a successful search
+    std::function<void(const QString& didascalia)> apriNoteGas; // envelope picture of NomeDis
+    std::function<void()> apriInfo407C;
+    std::function<void(const QString&, const QString&)> mostraDebug;
+};
+
+class cfrmSeleComp : public QWidget {
+    Q_OBJECT
+public:
+    cfrmSeleComp(StatoApplicazione& stato, AgganciSelezione agganci = {}, QWidget* parent = nullptr);
+    ~cfrmSeleComp() override;
+
+    PannelloCondizioni* pannello;
+    QLineEdit* Text1_6;                  // required capacity, W
+    QLabel* Label2Potenza;               // Label2(0)
+    QLabel* unitaPotenza;                // Panel3D3(5) "Watt"
+    QGroupBox* Panel3D2;                 // the refrigerant's limits
+    std::array<QLabel*, 4> Panel3D6{};   // "Min.", "Max.", row headers
+    std::array<EtichettaDati*, 12> Panel3D5{}; // 0, 1, 9, 11 used
+    QLabel* P3DInformazioni;
+    std::array<QPushButton*, 7> cm3Naviga{}; // 5 run, 6 close
+    QPushButton* cmdNoteGas;
+    QCheckBox* Check3D1;
+
+    SorgenteDati& Data1(int i) { return *sorgenti[size_t(i)]; }
+
+    // The run button's action.
+    void AvviaRicerca();
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void creaControlli();
+    void disponi();
+    void carica();
+    void potenzaCambiata();
+    void refrigeranteScelto();
+    void interrogaCompressori();
+    void applicaEtichette();
+    QString etichetta(const QString& chiave) const;
+
+    StatoApplicazione& stato;
+    AgganciSelezione agganci;
+    std::array<SorgenteDati*, 3> sorgenti{};
+    bool inAltoASinistra = true;
+};
