@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "reflib/ILK.h"
+#include "reflib/Stato.h"
 
 namespace {
 
@@ -93,6 +94,13 @@ TEST_P(TabellaRiferimento, OgniRiga) {
             ASSERT_EQ(ILK_p_D(gas.c_str(), T, &p), ILK_OK) << ILK_Ultimo_Errore();
             EXPECT_NEAR(relativo(p, r.valori.at("p_dew_Pa")), 0, 1e-6);
             s.p = std::max(s.p, relativo(p, r.valori.at("p_dew_Pa")));
+            // The liquid enthalpy of a blend is taken at its own bubble pressure (its glide).
+            int esito = 0;
+            const reflib::Fluido* f = reflib::libreriaProcesso().trova(gas.c_str(), esito);
+            ASSERT_NE(f, nullptr);
+            const double pBolla = f->pseudoPuro ? f->pl.valuta(T) : p;
+            EXPECT_NEAR(relativo(pBolla, r.valori.at("p_bubble_Pa")), 0, 1e-6);
+            s.p = std::max(s.p, relativo(pBolla, r.valori.at("p_bubble_Pa")));
             ASSERT_EQ(ILK_h_L(gas.c_str(), T, &hL), ILK_OK) << ILK_Ultimo_Errore();
             EXPECT_NEAR(hL - h0, r.valori.at("h_liq_sat_J_per_kg") - hRif0, 1);
             s.h = std::max(s.h, std::abs(hL - h0 - (r.valori.at("h_liq_sat_J_per_kg") - hRif0)));
