@@ -11,6 +11,8 @@
 #include "platform/SorgenteDati.h"
 
 #include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -212,6 +214,40 @@ private slots:
         QCOMPARE(s.schermi.ImmagineIngombri, QString("manca.png"));
         QCOMPARE(messaggi.messaggi.size(), 1);
         QVERIFY(messaggi.testi().first().contains("manca.png"));
+    }
+
+    // The bundled catalogue and its air-conditioning data file print a data sheet.
+    void dataSheetOfADemoCompressor_data() {
+        QTest::addColumn<int>("modo");
+        QTest::newRow("refrigeration") << 0;
+        QTest::newRow("air conditioning") << 1;
+    }
+    void dataSheetOfADemoCompressor() {
+        QFETCH(int, modo);
+        const QString demo = SELCOMP_RUNTIME_DIR "/zodirara.mdb";
+        if (!QFile::exists(demo) || QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("no demo catalogue or no pdftotext");
+        QString errore;
+        auto cat = Catalogo::apri(demo, &errore);
+        QVERIFY2(cat, qPrintable(errore));
+        StatoApplicazione s;
+        s.catalogo = cat.get();
+        s.impostazioni.PercorsoDatabase = SELCOMP_RUNTIME_DIR;
+        s.impostazioni.ModoCondizionamento = int16_t(modo);
+        cfrmDatiDiTarga w(s);
+        w.CSCombo1->impostaTesto("2DZ-005");
+        s.motore.codiceProdottoCorrente = "2DZ-005";
+        const QString pdf = cartella.filePath(QString("scheda-demo-%1.pdf").arg(modo));
+        QVERIFY2(eseguiRapporto(w.parametriStampa(), pdf, &errore), qPrintable(errore));
+        QProcess p;
+        p.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(p.waitForFinished(30000));
+        const QString t = QString::fromUtf8(p.readAllStandardOutput());
+        if (qEnvironmentVariableIsSet("SELCOMP_IMMAGINI"))
+            QFile::copy(pdf, qEnvironmentVariable("SELCOMP_IMMAGINI") + "/" + QFileInfo(pdf).fileName());
+        for (const char* atteso : {"Didaz", "2DZ-005", "DZ2", "40.0", "23.0", "R134a", "16 mm"})
+            QVERIFY2(t.contains(atteso), atteso);
+        QVERIFY(t.contains(modo ? "air conditioning" : "Technical data"));
     }
 
     void drawingScaledToFit() {
