@@ -9,6 +9,8 @@
 #include "selection/SorgenteCatalogo.h"
 #include "tools/cli/Argomenti.h"
 #include "tools/cli/Formato.h"
+#include "platform/ArchivioImpostazioni.h"
+#include "platform/Percorsi.h"
 #include "tools/cli/Json.h"
 #include "tools/cli/TestiCli.h"
 
@@ -18,7 +20,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 #include <cmath>
 #include <iomanip>
@@ -33,15 +34,6 @@ const char* const CaptionTensioni[5] = {"380-420 V / 3 / 50Hz", "220-240 V / 3 /
 
 std::string s(const QString& q) { return q.toStdString(); }
 QString q(const std::string& s) { return QString::fromStdString(s); }
-
-// The existing entry of `cartella` named `nome` in any case, or the plain join.
-QString trovaNome(const QString& cartella, const QString& nome) {
-    const QDir dir(cartella);
-    if (QFileInfo::exists(dir.filePath(nome))) return dir.filePath(nome);
-    for (const QString& voce : dir.entryList(QDir::AllEntries | QDir::Hidden))
-        if (voce.compare(nome, Qt::CaseInsensitive) == 0) return dir.filePath(voce);
-    return dir.filePath(nome);
-}
 
 struct MessaggiStderr : MessaggiMotore {
     std::ostream& err;
@@ -135,13 +127,14 @@ private:
 
     QString percorsoCatalogo() const {
         if (auto c = a.valore("--catalogue")) return q(*c);
-        QSettings impostazioni(QSettings::IniFormat, QSettings::UserScope, "selcomp", QString());
-        const QString cartellaDb = impostazioni.value("ParametriGenerali/DatabasePath").toString();
+        ArchivioImpostazioni impostazioni("selcomp");
+        const QString cartellaDb =
+            impostazioni.leggi("ParametriGenerali", "DatabasePath").value_or(QString());
         if (!cartellaDb.isEmpty()) {
-            const QString f = trovaNome(cartellaDb, "zodirara.mdb");
+            const QString f = trovaPercorso(cartellaDb, "zodirara.mdb");
             if (QFileInfo::exists(f)) return f;
         }
-        return trovaNome(q(cartella), "zodirara.mdb");
+        return trovaPercorso(q(cartella), "zodirara.mdb");
     }
 
     int apriCatalogo() {
@@ -194,7 +187,7 @@ private:
     bool preparaLibreria() {
 #ifdef SELCOMP_CON_REFLIB
         const std::string dir =
-            a.valore("--reflibs").value_or(s(trovaNome(q(cartella), "Reflibs")));
+            a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
         if (ILK_Set_Fluids(dir.c_str()) != 0) {
             err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
             return false;
@@ -601,7 +594,7 @@ private:
             return uscita;
 #ifdef SELCOMP_CON_REFLIB
         const std::string dir =
-            a.valore("--reflibs").value_or(s(trovaNome(q(cartella), "Reflibs")));
+            a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
         const int16_t sFluids = ILK_Set_Fluids(dir.c_str());
         double pD = 0, hL = 0, hV = 0, vV = 0;
         const int16_t sPD = ILK_p_D(gas.c_str(), *t, &pD);
