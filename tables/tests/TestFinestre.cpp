@@ -1,0 +1,202 @@
+// The picture windows: the refrigerant's application picture (found, missing, unreadable,
+// reused while open), the R407C window, the capacity chart, the bundled pictures, and
+// the openings the calculation screen's buttons use.
+
+#include "app/MDIUser.h"
+#include "calculation/cfrmCalcoli.h"
+#include "catalogue/Catalogo.h"
+#include "catalogue/RigheCatalogo.h"
+#include "platform/ArchivioImpostazioni.h"
+#include "platform/ServizioMessaggi.h"
+#include "platform/SorgenteDati.h"
+#include "engine/Prestazioni.h"
+#include "tables/FinestreTabelle.h"
+#include "tables/Form1.h"
+#include "tables/GrigliaResa.h"
+#include "tables/cFrmDatiComp.h"
+#include "tables/frmNoteGas.h"
+#include "tables/frmResa.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+class CalcoliFinti : public DatiSchermoCalcoli {
+public:
+    CalcoliFinti(Catalogo* cat, const QString& gas, const QString& modello) : gas(gas), modello(modello) {
+        compressori.impostaCatalogo(cat);
+        compressori.impostaOrigineRecord(
+            "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", {gas});
+        compressori.aggiorna();
+        compressori.trovaPrimo("CodiceProdotto", modello);
+    }
+    const SorgenteDati& compressoreCorrente() const override { return compressori; }
+    QString testoCompressore() const override { return modello; }
+    QString testoRefrigerante() const override { return gas; }
+    SorgenteDati compressori;
+    QString gas, modello;
+};
+
+bool haColore(const QImage& img, int y0, int y1) {
+    for (int y = y0; y < y1; ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixelColor(x, y) != Qt::white) return true;
+    return false;
+}
+} // namespace
+
+class TestFinestre : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Catalogo> cat;
+
+private slots:
+    void initTestCase() {
+        cat = Catalogo::apri(SELCOMP_CATALOGO_TABELLE);
+        QVERIFY(cat);
+    }
+
+    // The picture of NomeDis; opening again while open keeps the window and its picture
+    // and sets the caption again; a missing or unreadable file leaves the area empty.
+    void noteGas() {
+        QTemporaryDir dir;
+        QImage img(40, 30, QImage::Format_RGB32);
+        img.fill(Qt::red);
+        QVERIFY(img.save(dir.filePath("R404A.png")));
+        QFile rotto(dir.filePath("rotto.png"));
+        QVERIFY(rotto.open(QIODevice::WriteOnly));
+        rotto.write("not a picture");
+        rotto.close();
+
+        QTemporaryDir cfg;
+        ArchivioImpostazioni archivio("selcomp", cfg.path());
+        StatoApplicazione stato;
+        stato.cartellaProgramma = dir.path();
+        MDIUser w(stato, archivio);
+        stato.schermi.NomeDis = "r404a.PNG"; // old catalogues do not mind the case
+        QPointer<frmNoteGas> n = mostraNoteGas(w, "Note uno");
+        QVERIFY(n->immagineCaricata());
+        QCOMPARE(n->Image1->pixmap().size(), QSize(40, 30));
+        QCOMPARE(n->windowTitle(), QString("Note uno"));
+        stato.schermi.NomeDis = "rotto.png";
+        QCOMPARE(mostraNoteGas(w, "Note due"), n.data());
+        QCOMPARE(n->windowTitle(), QString("Note due"));
+        QVERIFY(n->immagineCaricata());
+        QTest::mouseClick(n->OKButton, Qt::LeftButton);
+        QTRY_VERIFY(n.isNull());
+
+        for (const QString nome : {"rotto.png", "assente.png", "", "..\\R404A.png\\"}) {
+            stato.schermi.NomeDis = nome;
+            QPointer<frmNoteGas> v = mostraNoteGas(w, "x");
+            QVERIFY2(!v->immagineCaricata(), qPrintable(nome));
+            QVERIFY(v->Image1->pixmap().isNull());
+            QTest::mouseClick(v->Image1, Qt::LeftButton); // a click on the picture closes
+            QTRY_VERIFY(v.isNull());
+        }
+    }
+
+    void finestraR407C() {
+        Form1 f;
+        QCOMPARE(Form1::TestoR407C.size(), 255);
+        QCOMPARE(f.Text1->toPlainText(), Form1::TestoR407C);
+        QVERIFY(Form1::TestoR407C.startsWith(QString::fromUtf8(
+            "Il refrigerante R407C è una miscela zeotropica, composta da R32, R125 e R134a")));
+        QVERIFY(Form1::TestoR407C.contains("glide"));
+        QVERIFY(Form1::TestoR407C.back().isLetter()); // cut inside a word
+        const QImage d = Form1::disegno();
+        QCOMPARE(d.size(), QSize(444, 538));
+        QVERIFY(haColore(d, 0, 269));
+        QVERIFY(haColore(d, 269, 538));
+        QCOMPARE(f.windowTitle(), QString("Form1"));
+    }
+
+    // One curve per condensing temperature of the envelope; capacity in W rising with Te
+    // and falling with Tc; points 4 K apart from the envelope minimum.
+    void graficoResa() {
+        const Istantanea righe = cat->interroga("select * from CollCompGasQry where CodiceProdotto = 'TAB-1' and CodiceGas = 'R404A'");
+        QCOMPARE(righe.numeroRighe(), 1);
+        const RigaCompressore riga = rigaCompressore(righe, 0);
+        const auto curve = grigliaResa(riga);
+        QCOMPARE(int(curve.size()), 9);
+        for (size_t i = 0; i < curve.size(); ++i) {
+            const CurvaResa& c = curve[i];
+            QCOMPARE(c.Tc, 30 + 5 * int(i));
+            if (*riga.inviluppo.TEMin[i] >= -32) QCOMPARE(c.punti.front().Te, *riga.inviluppo.TEMin[i]);
+            for (size_t p = 1; p < c.punti.size(); ++p) {
+                QCOMPARE(c.punti[p].Te - c.punti[p - 1].Te, 4.0);
+                QVERIFY(c.punti[p].resa > c.punti[p - 1].resa);
+            }
+            QVERIFY(std::lround((c.punti.back().Te + 32) / 4) <= std::lround((*riga.inviluppo.TEMax[i] + 32) / 4));
+        }
+        // Te -40 at Tc 30 lies before position 0 (-32 °C): left out
+        QCOMPARE(curve[0].punti.front().Te, -32.0);
+        // at Te -10 capacity falls from Tc 30 to Tc 70 (10000 + 300 Te - 100 Tc)
+        QCOMPARE(curve[8].punti.front().resa, 10000 + 300 * -10.0 - 100 * 70);
+
+        QTemporaryDir cfg;
+        ArchivioImpostazioni archivio("selcomp", cfg.path());
+        StatoApplicazione stato;
+        MDIUser w(stato, archivio);
+        CalcoliFinti calc(cat.get(), "R404A", "TAB-1");
+        QPointer<frmResa> f = mostraGrafico(w, calc);
+        const auto serie = f->Picture1->chart()->series();
+        QCOMPARE(serie.size(), 9);
+        QCOMPARE(serie.first()->name(), QString::fromUtf8("Tc 30 °C"));
+        QCOMPARE(f->Label3[0]->text(), QString("Watt"));
+        QCOMPARE(f->Label2->text(), QString("Evap"));
+        QCOMPARE(f->Label3[1]->text(), QString::fromUtf8("°C"));
+        QTest::mouseClick(f->Command1, Qt::LeftButton);
+        QTRY_VERIFY(f.isNull());
+    }
+
+    // The tables screen opens once per calculation screen and is brought forward again.
+    void aperturaTabelle() {
+        MessaggiDiProva messaggi;
+        QTemporaryDir cfg;
+        ArchivioImpostazioni archivio("selcomp", cfg.path());
+        StatoApplicazione stato;
+        stato.catalogo = cat.get();
+        stato.motore.fattoriTensione = InizializzaFattori();
+        MDIUser w(stato, archivio);
+        CalcoliFinti calc(cat.get(), "R404A", "TAB-1");
+        AgganciCalcoli a;
+        agganciaFinestreTabelle(a, w);
+        QVERIFY(a.apriTabelle && a.apriGrafico && a.apriNoteGas && a.apriInfo407C);
+        a.apriTabelle(calc);
+        QPointer<cFrmDatiComp> t = mostraTabelle(w, calc);
+        QCOMPARE(t->Data1(1).numeroRecord(), 12);
+        int quante = 0;
+        for (QWidget* f : w.findChildren<cFrmDatiComp*>()) quante += f != nullptr;
+        QCOMPARE(quante, 1);
+        QTest::mouseClick(t->cm3Naviga, Qt::LeftButton);
+        QTRY_VERIFY(t.isNull());
+        QVERIFY(messaggi.messaggi.isEmpty());
+    }
+
+    // Every refrigerant of the bundled catalogue has its picture in the program's folder.
+    void immaginiDelCatalogo() {
+        const QString file = QDir(SELCOMP_RUNTIME_DIR).filePath("zodirara.mdb");
+        if (!QFile::exists(file)) QSKIP("bundled catalogue not built");
+        auto demo = Catalogo::apri(file);
+        QVERIFY(demo);
+        const Istantanea gas = demo->interroga("select * from Gas");
+        QVERIFY(gas.numeroRighe() > 0);
+        for (int i = 0; i < gas.numeroRighe(); ++i) {
+            const QString nome = gas.testo(i, "NomeDis");
+            const QImage img(QDir(SELCOMP_RUNTIME_DIR).filePath(nome));
+            QVERIFY2(!img.isNull(), qPrintable(nome));
+            QVERIFY(img.width() > 300 && img.height() > 300);
+        }
+    }
+};
+
+QTEST_MAIN(TestFinestre)
+#include "TestFinestre.moc"

@@ -1,0 +1,10 @@
+-- Compressors for the performance tables tests: TAB-1 has the example envelope,
+-- TAB-2 bands 40..60 only with a Null coefficient and no WMAX, TAB-0 no envelope.
+INSERT INTO Motori VALUES ('M-T', 500, 1000, 1500, 2000, 2500, 3000, 3500, 4000, 4500, 5000, 5500, 6000, 6500, 7000, 7500, 8000, 8500, 9000, 9500, 10000, 10500, 11000, 0.8, 1.6, 2.4, 3.2, 4.0, 4.8, 5.6, 6.4, 7.2, 8.0, 8.8, 9.6, 10.4, 11.2, 12.0, 12.8, 13.6, 14.4, 15.2, 16.0, 16.8, 17.6);
+INSERT INTO Compressori VALUES ('TAB-1', 'T', 40, 30, 2, 10, 12, '16 mm', '12 mm', 1, 50, 5, 6, 20, 22, 'S', 'M-T', 1, 'T.png', 0);
+INSERT INTO Compressori VALUES ('TAB-2', 'T', 40, 30, 2, 10, 12, '16 mm', '12 mm', 1, 50, 5, 6, 20, 22, 'S', 'M-T', 2, 'T.png', -1);
+INSERT INTO Compressori VALUES ('TAB-0', 'T', 40, 30, 2, 10, 12, '16 mm', '12 mm', 1, 50, 5, 6, 20, 22, 'S', 'M-T', 0, 'T.png', 0);
+INSERT INTO CollCompGas VALUES (1, 'TAB-1', 'R404A', -40, 10, -40, 10, -35, 12.5, -30, 12.5, -25, 15, -20, 15, -15, 15, -10, 15, -10, 15, 10000, 300, -100, 0, 0, 0, 0, 0, 0, 0, 3000, 20, 50, 0, 0, 0, 0, 0, 0, 0, 0.05, 0.001, -0.0003, 0, 0, 0, 0, 0, 0, 0, 30, 70, 1, 0, 0, 21);
+INSERT INTO CollCompGas VALUES (2, 'TAB-1', 'R407C', -40, 10, -40, 10, -35, 12.5, -30, 12.5, -25, 15, -20, 15, -15, 15, -10, 15, -10, 15, 10000, 300, -100, 0, 0, 0, 0, 0, 0, 0, 3000, 20, 50, 0, 0, 0, 0, 0, 0, 0, 0.05, 0.001, -0.0003, 0, 0, 0, 0, 0, 0, 0, 30, 70, 1, 0, 0, 21);
+INSERT INTO CollCompGas VALUES (3, 'TAB-2', 'R404A', NULL, NULL, NULL, NULL, -30, 5, -30, 5, -25, 5, -20, 5, -20, 0, NULL, NULL, NULL, NULL, 10000, 300, -100, NULL, 0, 0, 0, 0, 0, 0, 3000, 20, 50, 0, 0, 0, 0, 0, 0, 0, 0.05, 0.001, -0.0003, 0, 0, 0, 0, 0, 0, 0, 30, 70, 1, 0, 0, NULL);
+INSERT INTO CollCompGas VALUES (4, 'TAB-0', 'R404A', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, 10000, 300, -100, 0, 0, 0, 0, 0, 0, 0, 3000, 20, 50, 0, 0, 0, 0, 0, 0, 0, 0.05, 0.001, -0.0003, 0, 0, 0, 0, 0, 0, 0, 30, 70, 1, 0, 0, 21);
