@@ -2,6 +2,7 @@
 #include "app/Parametri.h"
 #include "app/PassiProgramma.h"
 #include "calculation/AperturaCalcoli.h"
+#include "selection/AperturaSelezione.h"
 #include "catalogue/Catalogo.h"
 #include "platform/ArchivioImpostazioni.h"
 
@@ -26,5 +27,6 @@ int main(int argc, char** argv) {
     if (!principale)
         return 0;
     registraCalcoli(*principale);
+    registraSelezione(*principale);
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include "platform/frmDEB.h"
 #include "reflib/ILK.h"
 #include "results/cfrmResults.h"
+#include "tables/FinestreTabelle.h"
 
 AgganciCalcoli agganciProgramma(MDIUser& principale) {
     AgganciCalcoli a;
@@ -16,6 +17,8 @@ AgganciCalcoli agganciProgramma(MDIUser& principale) {
         debug->mostraTesti(riga1, riga2);
         debug->show();
     };
+    // Tables, chart, refrigerant picture and the R407C window.
+    agganciaFinestreTabelle(a, principale);
     return a;
 }
 

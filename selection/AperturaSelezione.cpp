@@ -7,12 +7,14 @@
 
 void registraSelezione(MDIUser& principale) {
     principale.registraSchermo(VoceMenu::SelezioneCompr, [](MDIUser& m) -> QWidget* {
-        // The same windows as the calculation screen's: results, debug lines.
+        // The same windows as the calculation screen's: results, debug lines, pictures.
         const AgganciCalcoli calcoli = agganciProgramma(m);
         AgganciSelezione a;
         a.libreria = calcoli.libreria;
         a.apriRisultati = calcoli.apriRisultati;
         a.mostraDebug = calcoli.mostraDebug;
+        a.apriNoteGas = calcoli.apriNoteGas;
+        a.apriInfo407C = calcoli.apriInfo407C;
         return new cfrmSeleComp(m.stato(), a);
     });
 }
