@@ -34,6 +34,11 @@ private:
         s.lingua.Didascalie[0] = "Caratteristiche tecniche";
         return s;
     }
+    // Pictures of the screens to look at, when asked for.
+    static void immagine(QWidget& w, const char* nome) {
+        if (qEnvironmentVariableIsSet("SELCOMP_IMMAGINI"))
+            w.grab().save(qEnvironmentVariable("SELCOMP_IMMAGINI") + "/" + nome + ".png");
+    }
     static QString valore(QWidget& w, const char* colonna) {
         auto* l = w.findChild<QLabel*>(QString("valore_") + colonna);
         return l ? l->text() : QString("<none>");
@@ -67,6 +72,8 @@ private slots:
         StatoApplicazione s = stato(1);
         s.motore.codiceProdottoCorrente = "B-20";
         cfrmDatiDiTargaPiat w(s);
+        w.show();
+        immagine(w, "datiditargapiat");
         QCOMPARE(valore(w, "Serie"), QString("B"));
         QCOMPARE(valore(w, "desc1"), QString("400 V star"));
         QCOMPARE(valore(w, "VolumeSpostato60hz"), QString("12.6"));
@@ -120,6 +127,7 @@ private slots:
         cfrmDatiDiTarga w(s);
         w.show();
         QCOMPARE(w.CSCombo1->testo(), QString("B-20"));
+        immagine(w, "datiditarga");
         QTest::mouseClick(w.cm3Naviga[1], Qt::LeftButton);
         QCOMPARE(valore(w, "CodiceProdotto"), QString("B-20"));
         QTest::keyClick(&w, Qt::Key_PageDown);
@@ -167,6 +175,7 @@ private slots:
         w.impostaAperturaScheda([&](QWidget*) { schede << QString::fromStdString(s.motore.codiceProdottoCorrente); });
         w.show();
         QTableWidget* g = w.TDBGrid1;
+        immagine(w, "tabella");
         QCOMPARE(g->columnCount(), 19);
         QCOMPARE(g->horizontalHeaderItem(0)->text(), QString("Modello"));
         QCOMPARE(g->horizontalHeaderItem(4)->text(), QString("Corsa"));
