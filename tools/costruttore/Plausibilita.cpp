@@ -1,0 +1,85 @@
+#include "tools/costruttore/Plausibilita.h"
+
+#include <cmath>
+
+namespace {
+
+QString punto(double te, double tc) { return QString("%1/%2 °C").arg(te).arg(tc); }
+
+} // namespace
+
+QString controllaRendimentoVolumetrico(const QString& chi, const std::vector<PuntoModello>& punti) {
+    for (const auto& p : punti)
+        if (!(p.lambda >= 0.3 && p.lambda <= 1))
+            return QString("%1: volumetric efficiency %2 at %3 outside 0.3..1").arg(chi).arg(p.lambda, 0, 'f', 3).arg(punto(p.te, p.tc));
+    return {};
+}
+
+QString controllaAndamenti(const QString& chi, const CurveCatalogo& c, const std::vector<PuntoMisura>& punti) {
+    for (const auto& p : punti) {
+        if (!(derivataTE(c.wr, p.te, p.tc) > 0))
+            return QString("%1: capacity does not rise with evaporating temperature at %2").arg(chi, punto(p.te, p.tc));
+        if (!(derivataTC(c.wr, p.te, p.tc) < 0))
+            return QString("%1: capacity does not fall with condensing temperature at %2").arg(chi, punto(p.te, p.tc));
+        if (!(derivataTC(c.wa, p.te, p.tc) > 0))
+            return QString("%1: power input does not rise with condensing temperature at %2").arg(chi, punto(p.te, p.tc));
+        if (!(polinomio(c.wr, p.te, p.tc) > 0 && polinomio(c.wa, p.te, p.tc) > 0 && polinomio(c.pm, p.te, p.tc) > 0))
+            return QString("%1: capacity, power input and mass flow must be positive at %2").arg(chi, punto(p.te, p.tc));
+    }
+    return {};
+}
+
+QString controllaBilancio(const QString& chi, const CurveCatalogo& c, const std::vector<PuntoModello>& punti) {
+    for (const auto& p : punti) {
+        const double resa = polinomio(c.wr, p.te, p.tc), potenza = polinomio(c.wa, p.te, p.tc);
+        const double portata = polinomio(c.pm, p.te, p.tc);
+        const double salto = p.stato.hAspirazione - p.stato.hLiquido;
+        if (!(portata > 0) || !(std::abs(resa / portata / salto - 1) <= 0.02))
+            return QString("%1: capacity %2 W over mass flow %3 kg/s is %4 kJ/kg at %5, the refrigerant's enthalpy gain is %6 kJ/kg")
+                .arg(chi).arg(resa, 0, 'f', 0).arg(portata, 0, 'g', 4).arg(resa / portata / 1000, 0, 'f', 1)
+                .arg(punto(p.te, p.tc)).arg(salto / 1000, 0, 'f', 1);
+        const double scarico = p.stato.hLiquido + (resa + potenza) / portata;
+        const double isentropico = p.stato.hAspirazione + p.stato.lavoroIsentropico;
+        if (!(scarico >= isentropico))
+            return QString("%1: heat rejection %2 W (capacity + power input) leaves the gas at %3 kJ/kg at %4, below the "
+                           "isentropic discharge at %5 kJ/kg: power input below the isentropic work")
+                .arg(chi).arg(resa + potenza, 0, 'f', 0).arg(scarico / 1000, 0, 'f', 1).arg(punto(p.te, p.tc))
+                .arg(isentropico / 1000, 0, 'f', 1);
+    }
+    return {};
+}
+
+QString controllaDeviazione(const QString& chi, const char* curva, const Deviazione& d, double limiteRms) {
+    if (d.rms <= limiteRms) return {};
+    return QString("%1: the %2 fit deviates %3 % rms, more than %4 %").arg(chi, curva).arg(100 * d.rms, 0, 'f', 2).arg(100 * limiteRms);
+}
+
+QString controllaCorrenti(const QString& codice, double fla, double lra) {
+    if (lra > fla) return {};
+    return QString("%1: locked-rotor current %2 A not above the full-load current %3 A").arg(codice).arg(lra).arg(fla);
+}
+
+bool dentroInviluppo(const std::array<std::optional<FasciaTE>, kBande>& inviluppo, double te, double tc) {
+    if (tc < 30 || tc > 75) return false;
+    const int b = std::min(kBande - 1, int(std::floor((tc - 30) / 5)));
+    return inviluppo[b] && te >= inviluppo[b]->teMin && te <= inviluppo[b]->teMax;
+}
+
+QString controllaOrdinamento(const std::vector<VoceOrdinamento>& voci, const QList<QPair<double, double>>& punti) {
+    for (const auto& [te, tc] : punti) {
+        for (size_t i = 0; i < voci.size(); ++i) {
+            if (!dentroInviluppo(voci[i].inviluppo, te, tc)) continue;
+            const double q = polinomio(voci[i].wr, te, tc);
+            for (size_t j = i + 1; j < voci.size(); ++j) {
+                if (voci[j].gas != voci[i].gas || !dentroInviluppo(voci[j].inviluppo, te, tc)) continue;
+                const double qj = polinomio(voci[j].wr, te, tc);
+                if (!(qj > q))
+                    return QString("%1: Ordinamento %2 gives %3 kW with %4 at %5, not above %6 (Ordinamento %7) with %8 kW")
+                        .arg(voci[j].codice).arg(voci[j].ordinamento).arg(qj / 1000, 0, 'f', 2).arg(voci[j].gas)
+                        .arg(punto(te, tc)).arg(voci[i].codice).arg(voci[i].ordinamento).arg(q / 1000, 0, 'f', 2);
+                break; // the next model with this refrigerant and point
+            }
+        }
+    }
+    return {};
+}

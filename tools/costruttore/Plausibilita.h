@@ -1,0 +1,45 @@
+#pragma once
+// Plausibility checks of computed or measured performance. Each returns an empty text
+// when the check passes, else a message that names the model (`chi`).
+
+#include "tools/costruttore/Adattamento.h"
+#include "tools/costruttore/Descrizione.h"
+#include "tools/costruttore/Prestazioni.h"
+
+#include <vector>
+
+struct CurveCatalogo {
+    Coefficienti wr{}, wa{}, pm{};
+};
+
+// Volumetric efficiency between 0.3 and 1 at every point.
+QString controllaRendimentoVolumetrico(const QString& chi, const std::vector<PuntoModello>& punti);
+
+// Capacity rising with TE and falling with TC, power rising with TC, at every point.
+QString controllaAndamenti(const QString& chi, const CurveCatalogo& c, const std::vector<PuntoMisura>& punti);
+
+// Energy balance against the refrigerant states: capacity / mass flow is the enthalpy gain
+// h suction - h liquid (within 2 %), and heat rejection = capacity + power carries the
+// gas at least to the isentropic discharge enthalpy (power per kg not below the
+// isentropic work).
+QString controllaBilancio(const QString& chi, const CurveCatalogo& c, const std::vector<PuntoModello>& punti);
+
+// Largest rms deviation of a fit.
+QString controllaDeviazione(const QString& chi, const char* curva, const Deviazione& d, double limiteRms);
+
+// Locked-rotor current above the full-load current.
+QString controllaCorrenti(const QString& codice, double fla, double lra);
+
+// One compressor and refrigerant as the Ordinamento check sees them.
+struct VoceOrdinamento {
+    QString codice, gas;
+    int ordinamento = 0;
+    std::array<std::optional<FasciaTE>, kBande> inviluppo;
+    Coefficienti wr{};
+};
+// Capacity strictly rising along Ordinamento at each usual point, for every refrigerant,
+// among the models whose envelope holds the point. `voci` is in Ordinamento order.
+QString controllaOrdinamento(const std::vector<VoceOrdinamento>& voci, const QList<QPair<double, double>>& punti);
+
+// The envelope holds TE/TC (band of TC as the rating engine picks it).
+bool dentroInviluppo(const std::array<std::optional<FasciaTE>, kBande>& inviluppo, double te, double tc);
