@@ -2,20 +2,14 @@
 
 #include "catalogue/Catalogo.h"
 #include "platform/FormatoNumero.h"
-#include "platform/ServizioMessaggi.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QAction>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QTextDocument>
-#include <QToolBar>
 
 #include <memory>
 #include <vector>
@@ -552,13 +546,11 @@ int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
     return pagine;
 }
 
-namespace {
-QPageLayout impaginazione(bool orizzontale) {
+QPageLayout impaginazioneRapporto(bool orizzontale) {
     return QPageLayout(QPageSize(QPageSize::A4),
                        orizzontale ? QPageLayout::Landscape : QPageLayout::Portrait,
                        QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
 }
-} // namespace
 
 bool eseguiRapporto(const ParametriRapporto& p, const QString& pdf, QString* errore) {
     DocumentoRapporto d;
@@ -566,7 +558,7 @@ bool eseguiRapporto(const ParametriRapporto& p, const QString& pdf, QString* err
         return false;
     QPdfWriter scrittore(pdf);
     scrittore.setResolution(300);
-    scrittore.setPageLayout(impaginazione(d.orizzontale));
+    scrittore.setPageLayout(impaginazioneRapporto(d.orizzontale));
     scrittore.setTitle(d.documento);
     scrittore.setCreator(p.programma);
     if (disegnaRapporto(d, p, scrittore) == 0) {
@@ -577,39 +569,3 @@ bool eseguiRapporto(const ParametriRapporto& p, const QString& pdf, QString* err
     return true;
 }
 
-bool anteprimaRapporto(const ParametriRapporto& p, QWidget* genitore, QString* errore) {
-    auto d = std::make_shared<DocumentoRapporto>();
-    if (!componiRapporto(p, *d, errore))
-        return false;
-    auto stampante = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    stampante->setPageLayout(impaginazione(d->orizzontale));
-    stampante->setDocName(d->documento);
-    auto* anteprima = new QPrintPreviewDialog(stampante.get(), genitore);
-    anteprima->setAttribute(Qt::WA_DeleteOnClose);
-    anteprima->setWindowTitle(d->documento);
-    QObject::connect(anteprima, &QPrintPreviewDialog::paintRequested, anteprima,
-                     [d, p, stampante](QPrinter* s) { disegnaRapporto(*d, p, *s); });
-    // Saving as PDF beside printing, without going through a printer.
-    if (auto* barra = anteprima->findChild<QToolBar*>()) {
-        QAction* salva = barra->addAction(QStringLiteral("PDF"));
-        salva->setObjectName(QStringLiteral("salvaPdf"));
-        salva->setToolTip(QStringLiteral("Salva come PDF"));
-        QObject::connect(salva, &QAction::triggered, anteprima, [anteprima, p] {
-            const QString file = QFileDialog::getSaveFileName(anteprima, QStringLiteral("Salva come PDF"),
-                                                              QString(), QStringLiteral("PDF (*.pdf)"));
-            if (file.isEmpty())
-                return;
-            QString errore;
-            if (!eseguiRapporto(p, file, &errore))
-                ServizioMessaggi::corrente().errore(QStringLiteral("Stampa"), errore);
-        });
-    }
-    anteprima->open();
-    return true;
-}
-
-void stampaRapporto(const ParametriRapporto& p, QWidget* genitore) {
-    QString errore;
-    if (!anteprimaRapporto(p, genitore, &errore))
-        ServizioMessaggi::corrente().errore(QStringLiteral("Stampa"), errore);
-}

@@ -38,6 +38,8 @@
 #include <QMap>
 #include <QString>
 
+#include <QPageLayout>
+
 class QPagedPaintDevice;
 class QWidget;
 
@@ -67,10 +69,15 @@ bool componiRapporto(const ParametriRapporto& p, DocumentoRapporto& esito, QStri
 int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
                     QPagedPaintDevice& dispositivo);
 
-// Headless run: the report written as a PDF file.
+// A4 with the report's margins, upright or landscape.
+QPageLayout impaginazioneRapporto(bool orizzontale);
+
+// Headless run: the report written as a PDF file. Needs a QGuiApplication (the
+// command-line tool makes one on the offscreen platform); no widgets.
 bool eseguiRapporto(const ParametriRapporto& p, const QString& pdf, QString* errore);
 
-// The report in a print preview that does not block; the user prints or saves it as PDF.
+// In the widget library (AnteprimaRapporto.cpp):
+// the report in a print preview that does not block; the user prints or saves it as PDF.
 // False with the message (nothing shown) when the report cannot be made.
 bool anteprimaRapporto(const ParametriRapporto& p, QWidget* genitore, QString* errore);
 
