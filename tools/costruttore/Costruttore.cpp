@@ -1,6 +1,8 @@
 #include "tools/costruttore/Costruttore.h"
 
 #include <cmath>
+#include <map>
+#include <tuple>
 #include <numbers>
 
 namespace {
@@ -35,8 +37,11 @@ bool adattaCurva(const QString& chi, const char* nome, const std::vector<PuntoMi
     return errore->isEmpty();
 }
 
-bool costruisciRiga(const Gamma& gamma, const CompressoreCostruito& k, const GasDescritto& gas, RigaGasCostruita* r,
-                    QString* errore) {
+// Refrigerant states depend only on the refrigerant and the point, not on the model.
+using StatiNoti = std::map<std::tuple<QString, double, double>, StatoPunto>;
+
+bool costruisciRiga(const Gamma& gamma, const CompressoreCostruito& k, const GasDescritto& gas, StatiNoti& stati,
+                    RigaGasCostruita* r, QString* errore) {
     const QString chi = k.modello.codice + " " + gas.codice;
     r->gas = gas.codice;
     r->inviluppo = gas.inviluppo;
@@ -51,12 +56,17 @@ bool costruisciRiga(const Gamma& gamma, const CompressoreCostruito& k, const Gas
     const ParametriCompressore pc{k.vd50, k.modello.spazioNocivo.value_or(k.serie.spazioNocivo), k.serie.riempimento,
                                   k.serie.rendimentoMotore};
     for (const auto& g : grigliaInviluppo(gas.inviluppo, gamma.generali.passoTE)) {
-        StatoPunto s;
-        if (!statoPunto(gas.codice, g.te, g.tc, gas.tuestd, &s, errore)) {
-            *errore = chi + ": " + *errore;
-            return false;
+        const auto chiave = std::make_tuple(gas.codice, g.te, g.tc);
+        auto s = stati.find(chiave);
+        if (s == stati.end()) {
+            StatoPunto nuovo;
+            if (!statoPunto(gas.codice, g.te, g.tc, gas.tuestd, &nuovo, errore)) {
+                *errore = chi + ": " + *errore;
+                return false;
+            }
+            s = stati.emplace(chiave, nuovo).first;
         }
-        r->punti.push_back(prestazione(s, g.te, g.tc, pc, gamma.generali));
+        r->punti.push_back(prestazione(s->second, g.te, g.tc, pc, gamma.generali));
     }
     if (QString e = controllaRendimentoVolumetrico(chi, r->punti); !e.isEmpty()) return *errore = e, false;
     const double lim = gamma.generali.limiteRms;
@@ -123,6 +133,7 @@ bool costruisciCatalogo(const Gamma& gamma, CatalogoCostruito* catalogo, QString
     CatalogoCostruito c;
     int id = 0;
     std::vector<VoceOrdinamento> voci;
+    StatiNoti stati;
     for (const auto& m : gamma.modelli) {
         CompressoreCostruito k;
         k.modello = m;
@@ -132,7 +143,7 @@ bool costruisciCatalogo(const Gamma& gamma, CatalogoCostruito* catalogo, QString
         k.vd50 = arrotondaA(vd, 1), k.vd60 = arrotondaA(k.vd50 * 1.2, 1);
         for (const auto& g : k.serie.gas) {
             RigaGasCostruita r;
-            if (!costruisciRiga(gamma, k, *gamma.trovaGas(g), &r, errore)) return false;
+            if (!costruisciRiga(gamma, k, *gamma.trovaGas(g), stati, &r, errore)) return false;
             r.id = ++id;
             for (const auto& p : r.punti) k.potenzaMassima = std::max(k.potenzaMassima, p.potenza);
             k.righe.append(r);

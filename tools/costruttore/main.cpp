@@ -84,6 +84,7 @@ int catalogo(const QString& descrizione, QString cartellaUscita) {
     }
     if (cartellaUscita.isEmpty()) cartellaUscita = QFileInfo(descrizione).absolutePath();
     const QString nome = QFileInfo(descrizione).fileName();
+    QDir().mkpath(cartellaUscita);
     for (const auto& [file, sql] : {std::pair{QString("compressori.sql"), sqlCompressori(c, nome)},
                                     std::pair{QString("gas.sql"), sqlGas(gamma, nome)}}) {
         if (!scrivi(cartellaUscita + "/" + file, sql)) {
