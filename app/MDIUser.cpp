@@ -19,6 +19,9 @@
 MDIUser::MDIUser(StatoApplicazione& stato, ArchivioImpostazioni& archivio,
                  ImpostaFluidi impostaFluidi, QWidget* parent)
     : QMainWindow(parent), m_stato(stato), archivio(archivio), m_area(new QMdiArea(this)) {
+    // Screens taller than the window stay reachable.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
     creaMenu();
 
