@@ -5,7 +5,8 @@
 # Environment: SELCOMP_FUZZ_BUILD (default ../build-fuzz beside the repository),
 # SELCOMP_SHARED_DIR (default ../shared), SELCOMP_JOBS (default 2).
 # New inputs land in a temporary working corpus; the committed seeds stay as they are.
-# A crash leaves its input in the build folder (crash-*) and stops the script.
+# A crash leaves its input in the build folder (crash-*); the other targets still run and
+# the script ends with a failure.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${SELCOMP_FUZZ_BUILD:-$top/../build-fuzz}
@@ -27,6 +28,7 @@ export QT_QPA_PLATFORM=offscreen
 lavoro=$(mktemp -d)
 trap 'rm -rf "$lavoro"' EXIT
 cd "$build"
+guasti=()
 for b in "${bersagli[@]}"; do
   nome=${b#fuzz_}
   corpus=$lavoro/$nome
@@ -46,6 +48,10 @@ for b in "${bersagli[@]}"; do
   [ -f "$top/fuzz/dizionari/$nome.dict" ] && dict=(-dict="$top/fuzz/dizionari/$nome.dict")
   echo "== $b ($secondi s)"
   "$build/bin/$b" "$corpus" "${dict[@]}" "${extra[@]}" -max_total_time="$secondi" \
-    -print_final_stats=1 2>"$lavoro/$b.log" || { tail -60 "$lavoro/$b.log"; exit 1; }
+    -print_final_stats=1 2>"$lavoro/$b.log" || { tail -60 "$lavoro/$b.log"; guasti+=("$b"); }
   grep -E 'stat::number_of_executed_units|stat::peak_rss_mb' "$lavoro/$b.log" || true
 done
+if [ ${#guasti[@]} -gt 0 ]; then
+  echo "crashed: ${guasti[*]}" >&2
+  exit 1
+fi
