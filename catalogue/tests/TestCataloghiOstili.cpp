@@ -1,0 +1,68 @@
+// Hostile catalogues: opening says clearly what is wrong, the queries the screens run
+// fail or come back without crashing, and the file's bytes never change.
+
+#include "catalogue/Catalogo.h"
+#include "catalogue/tests/CataloghiOstili.h"
+
+#include <QTest>
+
+class TestCataloghiOstili : public QObject {
+    Q_OBJECT
+private slots:
+    void apertura_data() {
+        QTest::addColumn<int>("indice");
+        const auto casi = cataloghiOstili();
+        for (int i = 0; i < int(casi.size()); ++i)
+            QTest::newRow(casi[size_t(i)].nome.toUtf8().constData()) << i;
+    }
+
+    void apertura() {
+        QFETCH(int, indice);
+        const CatalogoOstile caso = cataloghiOstili()[size_t(indice)];
+        QTemporaryDir cartella;
+        QString motivo;
+        const QString file = caso.crea(QDir(cartella.path()), motivo);
+        if (file.isEmpty()) QSKIP(qPrintable(motivo));
+        const QByteArray prima = improntaFile(file);
+
+        QString errore;
+        {
+            auto cat = Catalogo::apri(file, &errore);
+            if (!caso.erroreApertura.isEmpty()) {
+                QVERIFY2(!cat, "a hostile catalogue opened");
+                QVERIFY2(errore.contains(caso.erroreApertura), qPrintable(errore));
+                QVERIFY2(errore.contains(QDir::toNativeSeparators(file)), qPrintable(errore));
+                QVERIFY(errore.startsWith("Impossibile aprire il catalogo"));
+            } else {
+                QVERIFY2(cat, qPrintable(errore));
+                // What the screens read first: labels, refrigerants, the candidates, a model.
+                for (const char* sql : {"select * from Lingue", "select * from Gas where flSeleYes = true ",
+                                        "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento",
+                                        "select * from Compressori order by Ordinamento",
+                                        "select TUEStd, Alesaggio from Gas, Compressori"}) {
+                    QString e;
+                    Istantanea r;
+                    const bool ok = cat->interroga(sql, {"R404A"}, r, &e);
+                    QVERIFY(ok || !e.isEmpty());
+                    for (int i = 0; i < r.numeroRighe(); ++i) r.numero(i, "TUEStd");
+                }
+                for (double tc : {40.0, qQNaN(), 1e300}) cat->candidatiSelezione("R404A", tc);
+                // The working tables live in the temp schema, never in the file.
+                QString e;
+                QVERIFY2(cat->esegui("delete from tmpWR", {}, &e), qPrintable(e));
+                QVERIFY2(cat->aggiungiRiga("tmpWR", {{"Tvap", -10}}, &e), qPrintable(e));
+            }
+        }
+        QCOMPARE(improntaFile(file), prima);
+        // A second opening gives the same answer (a cache or half import left nothing behind).
+        QString errore2;
+        auto di_nuovo = Catalogo::apri(file, &errore2);
+        QCOMPARE(bool(di_nuovo), caso.erroreApertura.isEmpty());
+        QCOMPARE(errore2, errore);
+        di_nuovo.reset();
+        QCOMPARE(improntaFile(file), prima);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCataloghiOstili)
+#include "TestCataloghiOstili.moc"
