@@ -36,8 +36,15 @@ void chiudiFinestra(QWidget* finestra) {
     else finestra->close();
 }
 
+// The window at its own size, but never larger than the client area that holds it.
 void adatta(QWidget* finestra) {
-    if (auto* s = qobject_cast<QMdiSubWindow*>(finestra->parentWidget())) s->adjustSize();
+    auto* s = qobject_cast<QMdiSubWindow*>(finestra->parentWidget());
+    if (!s) return;
+    s->adjustSize();
+    if (QMdiArea* area = s->mdiArea()) {
+        const QSize spazio = area->viewport()->size();
+        if (spazio.isValid() && !spazio.isEmpty()) s->resize(s->size().boundedTo(spazio));
+    }
 }
 } // namespace
 

@@ -24,6 +24,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -34,7 +35,9 @@ namespace {
 QString u(const char* t) { return QString::fromUtf8(t); }
 
 // Design height of the tab control, twips; the grids never grow past it.
-constexpr int AltezzaSSTab = 5200;
+constexpr int AltezzaSSTab = 4100;
+// Width of the value columns, twips: all nine fit beside the heading column.
+constexpr int LarghezzaColonna = 960;
 
 void messaggio(const QString& testo) {
     ServizioMessaggi::corrente().avviso(QApplication::applicationDisplayName(), testo);
@@ -149,7 +152,12 @@ void cFrmDatiComp::creaControlli() {
     tutto->addLayout(alto);
     tutto->addWidget(SSTab1);
     tutto->addLayout(basso);
-    resize(twipsInPixel(11000, this), twipsInPixel(7600, this));
+    tutto->setContentsMargins(6, 6, 6, 6);
+    tutto->setSpacing(4);
+    lCond->setSpacing(2);
+    lTens->setSpacing(0);
+    lUm->setSpacing(2);
+    resize(twipsInPixel(10900, this), twipsInPixel(7200, this));
 }
 
 void cFrmDatiComp::carica() {
@@ -287,9 +295,12 @@ void cFrmDatiComp::riempimento() {
 
 void cFrmDatiComp::AdjustTab() {
     const int n = Data1(1).numeroRecord();
-    const int limite = twipsInPixel(AltezzaSSTab - 1185, this);
+    // The tab page's room below its tab bar (the grid scrolls past it).
+    const int limite = twipsInPixel(AltezzaSSTab, this) - SSTab1->tabBar()->sizeHint().height() - 24;
     for (QTableView* g : TDBGrid1) {
         g->setColumnWidth(0, twipsInPixel(450, this));
+        for (int c = 1; c < ModelloTabella::NumeroColonne; ++c)
+            g->setColumnWidth(c, twipsInPixel(LarghezzaColonna, this));
         const int riga = std::max(twipsInPixel(225, this), g->fontMetrics().height() + 4);
         g->verticalHeader()->setDefaultSectionSize(riga);
         const int alto = n * riga + g->horizontalHeader()->sizeHint().height() + 2 * g->frameWidth();

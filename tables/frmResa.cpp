@@ -66,8 +66,6 @@ void frmResa::mostraCurve(const std::vector<CurvaResa>& curve) {
     m_curve = curve;
     auto* asseX = new QValueAxis;
     auto* asseY = new QValueAxis;
-    asseX->setTitleText(QString::fromUtf8("Evap (°C)"));
-    asseY->setTitleText(QStringLiteral("Watt"));
     asseX->setLabelFormat("%d");
     asseY->setLabelFormat("%.0f");
     m_grafico->addAxis(asseX, Qt::AlignBottom);
@@ -88,7 +86,9 @@ void frmResa::mostraCurve(const std::vector<CurvaResa>& curve) {
         s->attachAxis(asseY);
     }
     if (xMin <= xMax) {
-        asseX->setRange(std::floor(xMin / 5) * 5, std::ceil(xMax / 5) * 5);
+        const double da = std::floor(xMin / 5) * 5, a = std::ceil(xMax / 5) * 5;
+        asseX->setRange(da, a);
+        asseX->setTickCount(int((a - da) / 5) + 1); // a tick every 5 K
         asseY->setRange(0, yMax * 1.05);
         asseY->applyNiceNumbers();
     }
