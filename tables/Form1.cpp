@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 
 // The text stops after 255 characters, in the middle of a word, as the window has it.
 const QString Form1::TestoR407C = QString::fromUtf8(
@@ -117,8 +118,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     Picture1->setObjectName("Picture1");
     Picture1->setPixmap(QPixmap::fromImage(disegno()));
     Picture1->setFixedSize(LarghezzaDisegno, AltezzaDisegno);
+    // The drawing keeps its size; a smaller window scrolls it.
+    auto* scorri = new QScrollArea(this);
+    scorri->setWidget(Picture1);
+    scorri->setMinimumWidth(LarghezzaDisegno + 20);
     auto* l = new QHBoxLayout(this);
     l->addWidget(Text1, 1);
-    l->addWidget(Picture1);
-    resize(800, AltezzaDisegno + 24);
+    l->addWidget(scorri);
+    resize(760, AltezzaDisegno + 24);
 }

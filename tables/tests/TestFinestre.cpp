@@ -46,6 +46,12 @@ public:
     QString gas, modello;
 };
 
+// A calculation screen that is also an object, as the real one is.
+class SchermoFinto : public QObject, public CalcoliFinti {
+public:
+    explicit SchermoFinto(Catalogo* cat) : CalcoliFinti(cat, "R404A", "TAB-1") {}
+};
+
 bool haColore(const QImage& img, int y0, int y1) {
     for (int y = y0; y < y1; ++y)
         for (int x = 0; x < img.width(); ++x)
@@ -179,6 +185,13 @@ private slots:
         QTest::mouseClick(t->cm3Naviga, Qt::LeftButton);
         QTRY_VERIFY(t.isNull());
         QVERIFY(messaggi.messaggi.isEmpty());
+
+        // it reads the calculation screen, so it closes with it
+        auto* schermo = new SchermoFinto(cat.get());
+        t = mostraTabelle(w, *schermo);
+        QVERIFY(!t.isNull());
+        delete schermo;
+        QTRY_VERIFY(t.isNull());
     }
 
     // Every refrigerant of the bundled catalogue has its picture in the program's folder.
