@@ -1,5 +1,7 @@
 #include "engine/RigaCompressore.h"
 
+#include "engine/Prestazioni.h"
+
 #include <cmath>
 #include <limits>
 
@@ -18,8 +20,11 @@ void CaricaDatiCompressore(DatiCompressore& dati, const RigaCompressore& riga) {
             dati.W[k] = 0;
         }
     }
-    const double wmax = riga.WMAX.value_or(0);
+    // The segment count of the current search: a Null, or more than the table's 21
+    // segments, would leave the search without the table or past its end.
+    const double wmax = riga.WMAX.value_or(SegmentiMotore);
     dati.WMAX = std::isfinite(wmax) && std::abs(wmax) < std::numeric_limits<int16_t>::max()
                     ? static_cast<int16_t>(std::lround(wmax))
-                    : int16_t(0);
+                    : int16_t(SegmentiMotore);
+    if (dati.WMAX > SegmentiMotore) dati.WMAX = SegmentiMotore;
 }

@@ -24,5 +24,5 @@ struct RigaCompressore {
 
 // Coefficients (Null = 0) and motor table: a point whose current is Null ends the
 // table (its power and current become 0), so no point of an earlier compressor
-// survives. `WMAX` is taken too.
+// survives. `WMAX` is taken too, Null or above 21 as the table's 21 segments.
 void CaricaDatiCompressore(DatiCompressore& dati, const RigaCompressore& riga);

@@ -241,10 +241,7 @@ void cFrmDatiComp::RicalcolaTutto() {
     const RigaCompressore riga = haRiga ? rigaCompressore(corrente.righe(), corrente.posizione())
                                         : RigaCompressore{};
     m_dati = {};
-    CaricaDatiCompressore(m_dati, riga);
-    // The current search has 21 segments to walk; more, or none given, would leave it
-    // past the table or without it.
-    if (!riga.WMAX || m_dati.WMAX > SegmentiMotore) m_dati.WMAX = SegmentiMotore;
+    CaricaDatiCompressore(m_dati, riga); // WMAX Null or above 21: the 21 segments
     DatiCompressore& motore = stato.motore.datiCompressore;
     motore.A = m_dati.A;
     motore.W = m_dati.W;

@@ -10,6 +10,7 @@
 #include "platform/SorgenteDati.h"
 #include "tables/ModelloTabella.h"
 #include "tables/RiempimentoTabelle.h"
+#include "tables/cFrmCaricam.h"
 #include "tables/cFrmDatiComp.h"
 
 #include <QAbstractItemModelTester>
@@ -101,6 +102,8 @@ private slots:
         CalcoliFinti c(cat.get(), "R404A", "TAB-1");
         auto s = apri(c);
         QVERIFY(messaggi->messaggi.isEmpty());
+        QVERIFY(!s->bCaricamentoTabelle());
+        for (cFrmCaricam* c : s->findChildren<cFrmCaricam*>()) QVERIFY(!c->isVisible()); // closed when filled
         const QList<int> attese = {-40, -35, -30, -25, -20, -15, -10, -5, 0, 5, 10, 15};
         for (int k = 0; k < 4; ++k) QCOMPARE(righeTvap(*s, k), attese);
         for (int k = 0; k < 4; ++k)
