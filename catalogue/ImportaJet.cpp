@@ -106,7 +106,8 @@ CelleGrezze celleRiga(MdbTableDef* t) {
         return c;
     // room for every column a row may hold, deleted ones included
     std::vector<MdbField> campi(std::max<size_t>(t->num_cols, 256) + 1);
-    const int n = mdb_crack_row(t, inizio, lunghezza, campi.data());
+    // a damaged row may claim more columns than there is room for: never read past it
+    const int n = std::min(mdb_crack_row(t, inizio, lunghezza, campi.data()), int(campi.size()));
     c.nulli.assign(t->num_cols, false);
     c.numeri.assign(t->num_cols, std::nullopt);
     for (int i = 0; i < n; ++i) {

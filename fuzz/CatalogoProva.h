@@ -28,7 +28,13 @@ inline QString catalogoProva() {
         " Alesaggio REAL, Cilindri REAL);\n"
         "INSERT INTO Compressori VALUES ('AB-100', 'A', 52.5, 2);\n"
         "INSERT INTO Compressori VALUES ('AB-200', 'A', 60, 4);\n"
-        "INSERT INTO Compressori VALUES ('C''D 3', NULL, NULL, NULL);\n");
+        "INSERT INTO Compressori VALUES ('C''D 3', NULL, NULL, NULL);\n"
+        "CREATE TABLE CollCompGas (IDCollCompGas INTEGER PRIMARY KEY, CodiceProdotto TEXT COLLATE NOCASE,"
+        " CodiceGas TEXT COLLATE NOCASE, WR0 REAL, MinTC REAL, MaxTC REAL);\n"
+        "INSERT INTO CollCompGas VALUES (1, 'AB-100', 'R404A', 1000, 30, 55);\n"
+        "INSERT INTO CollCompGas VALUES (2, 'AB-200', 'R404A', 'testo', NULL, 50);\n"
+        "CREATE TABLE Lingue (IDLingua INTEGER PRIMARY KEY, DescModello TEXT);\n"
+        "INSERT INTO Lingue VALUES (1, 'Modello');\n");
     s.close();
     QString errore;
     const QString f = cartella.filePath("prova.sqlite");

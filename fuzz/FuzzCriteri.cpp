@@ -13,7 +13,10 @@ struct Ambiente {
     Ambiente() {
         QString errore;
         catalogo = Catalogo::apri(catalogoProva(), &errore);
-        if (!catalogo) std::abort();
+        if (!catalogo) {
+            std::fprintf(stderr, "%s\n", qPrintable(errore));
+            std::abort();
+        }
         gas.impostaCatalogo(catalogo.get());
         gas.impostaOrigineRecord("select * from Gas");
         compressori.impostaCatalogo(catalogo.get());

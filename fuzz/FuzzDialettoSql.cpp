@@ -13,7 +13,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     static char nome[] = "fuzz_dialetto_sql";
     static char* argv[] = {nome, nullptr};
     static QCoreApplication app(argc, argv);
-    static std::unique_ptr<Catalogo> catalogo = Catalogo::apri(catalogoProva());
+    static std::unique_ptr<Catalogo> catalogo = [] {
+        QString errore;
+        auto c = Catalogo::apri(catalogoProva(), &errore);
+        if (!c) {
+            std::fprintf(stderr, "%s\n", qPrintable(errore));
+            std::abort();
+        }
+        return c;
+    }();
     if (n > 2000) return 0;
     const QString jet = testoDa(dati, n);
     const SqlTradotto t = traduciSql(jet);

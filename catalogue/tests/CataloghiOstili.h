@@ -83,6 +83,36 @@ inline QString troncato(const QDir& cartella, const QString& sorgente, const QSt
     return file;
 }
 
+// A damaged copy of the Jet test file (found by fuzzing the import) whose rows claim more
+// columns than any table has: pieces of the original and a few literal bytes, in order.
+inline QString jetRigheFuoriMisura(const QDir& cartella, QString& motivo) {
+    QFile s(catalogoJetProva());
+    if (!s.open(QIODevice::ReadOnly)) {
+        motivo = "no file " + catalogoJetProva();
+        return {};
+    }
+    const QByteArray o = s.readAll();
+    struct Pezzo {
+        int da, lunghezza;
+        QByteArray letterale;
+    };
+    const Pezzo pezzi[] = {
+        {0, 23452, {}}, {26884, 345, {}}, {159, 779, {}},
+        {0, 0, QByteArray::fromHex("0101590700000000000000001f00bb0f760f32")},
+        {24595, 86565, {}}, {8137, 55, {}}, {8137, 55, {}}, {9240, 2517, {}},
+        {113675, 21765, {}}, {24651, 1888, {}}, {159, 1936, {}}, {139264, 4114, {}},
+        {0, 0, QByteArray::fromHex("32")}, {4113, 3871, {}}, {147250, 19803, {}},
+        {237490, 7034, {}}, {159, 3264, {}}, {27436, 68, {}}, {0, 0, QByteArray::fromHex("00")},
+    };
+    QByteArray d;
+    for (const Pezzo& p : pezzi) d += p.lunghezza ? o.mid(p.da, p.lunghezza) : p.letterale;
+    const QString file = cartella.filePath("righe_fuori_misura.mdb");
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
+    f.write(d);
+    return file;
+}
+
 inline std::vector<CatalogoOstile> cataloghiOstili() {
     const auto demo = [](QString nome, QStringList istruzioni) {
         return [nome, istruzioni](const QDir& c, QString& m) {

@@ -4,6 +4,8 @@
 #include "catalogue/Catalogo.h"
 #include "catalogue/tests/CataloghiOstili.h"
 
+#include "catalogue/ImportaJet.h"
+
 #include <QTest>
 
 class TestCataloghiOstili : public QObject {
@@ -60,6 +62,31 @@ private slots:
         QCOMPARE(bool(di_nuovo), caso.erroreApertura.isEmpty());
         QCOMPARE(errore2, errore);
         di_nuovo.reset();
+        QCOMPARE(improntaFile(file), prima);
+    }
+
+    // Rows claiming more columns than the table has: the import reads no further than the
+    // cells the row really has (the sanitizer build catches a read past them).
+    void jetConRigheFuoriMisura() {
+        QTemporaryDir cartella;
+        QString motivo;
+        const QString file = jetRigheFuoriMisura(QDir(cartella.path()), motivo);
+        if (file.isEmpty()) QSKIP(qPrintable(motivo));
+        const QByteArray prima = improntaFile(file);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "righe-fuori-misura");
+            db.setDatabaseName(":memory:");
+            QVERIFY(db.open());
+            QString errore;
+            const bool ok = importaJet(file, "righe-fuori-misura", &errore);
+            QVERIFY(ok || !errore.isEmpty());
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("righe-fuori-misura");
+        QString errore;
+        auto cat = Catalogo::apri(file, &errore);
+        QVERIFY(cat || errore.contains("danneggiato"));
+        cat.reset();
         QCOMPARE(improntaFile(file), prima);
     }
 };
