@@ -106,8 +106,9 @@ CelleGrezze celleRiga(MdbTableDef* t) {
         return c;
     // room for every column a row may hold, deleted ones included
     std::vector<MdbField> campi(std::max<size_t>(t->num_cols, 256) + 1);
-    // a damaged row may claim more columns than there is room for: never read past it
-    const int n = std::min(mdb_crack_row(t, inizio, lunghezza, campi.data()), int(campi.size()));
+    // the count comes from the row itself, but only the table's columns are filled in: a
+    // damaged row claiming thousands must not be read past them
+    const int n = std::min(mdb_crack_row(t, inizio, lunghezza, campi.data()), int(t->num_cols));
     c.nulli.assign(t->num_cols, false);
     c.numeri.assign(t->num_cols, std::nullopt);
     for (int i = 0; i < n; ++i) {
