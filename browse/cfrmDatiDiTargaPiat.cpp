@@ -106,6 +106,7 @@ void cfrmDatiDiTargaPiat::riempiElenco(int i, const SorgenteDati& s, bool fornit
     if (fornitura)
         intestazioni << (m_fornitura.isEmpty() ? QStringLiteral("tipo") : m_fornitura);
     t->setHorizontalHeaderLabels(intestazioni);
+    t->horizontalHeader()->setVisible(fornitura); // only the supply column has a caption
     t->setRowCount(r.numeroRighe());
     for (int k = 0; k < r.numeroRighe(); ++k) {
         t->setItem(k, 0, new QTableWidgetItem(r.testo(k, QStringLiteral("CodiceOpzione"))));

@@ -74,7 +74,7 @@ QLabel* cella(QWidget* genitore, int indice) {
     l->setObjectName(QStringLiteral("Panel3D2_%1").arg(indice));
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setMinimumWidth(70);
+    l->setMinimumWidth(54);
     l->setMargin(1);
     l->setAutoFillBackground(true);
     QPalette p = l->palette();
@@ -107,14 +107,14 @@ cfrmResults::~cfrmResults() = default;
 
 void cfrmResults::costruisci() {
     auto* radice = new QVBoxLayout(this);
-    radice->setContentsMargins(6, 6, 6, 6);
+    radice->setContentsMargins(4, 4, 4, 4);
     radice->setSpacing(4);
 
     auto* sopra = new QHBoxLayout;
     auto* sinistra = new QVBoxLayout;
     auto* destra = new QVBoxLayout;
-    sopra->addLayout(sinistra, 3);
-    sopra->addLayout(destra, 2);
+    sopra->addLayout(sinistra, 1);
+    sopra->addLayout(destra, 0);
     radice->addLayout(sopra);
 
     // Refrigerant and model.
@@ -259,7 +259,7 @@ QGroupBox* cfrmResults::creaGriglia(int frame, const std::array<int, 13>& celle,
     auto* g = new QGridLayout(box);
     g->setContentsMargins(6, 4, 6, 4);
     g->setVerticalSpacing(2);
-    g->setHorizontalSpacing(6);
+    g->setHorizontalSpacing(3);
 
     Panel3D2[cellaModello] = cella(box, cellaModello);
     Panel3D2[cellaModello]->setAlignment(Qt::AlignCenter);
@@ -390,7 +390,6 @@ void cfrmResults::attiva() {
             riempiGriglia(CelleInferiore, m.risultatiInferiore);
         Panel3D2[CellaModelloInferiore]->setText(inferiore);
     }
-    applicaAltezza(singolo ? AltezzaSingolo : AltezzaSelezione);
 
     if (cf.IndiceTensione >= 0 && cf.IndiceTensione < NumeroTensioni)
         optTensioni[cf.IndiceTensione]->setChecked(true);
@@ -407,14 +406,25 @@ void cfrmResults::attiva() {
     m_stato.motore.codiceProdottoCorrente = cf.CodiceProdotto;
     chkStandard->setChecked(cf.CondizioniStandard);
     mostraRigheOpzionali();
+    // Sized last, when every caption is in place.
+    applicaAltezza(singolo ? AltezzaSingolo : AltezzaSelezione);
 }
 
 void cfrmResults::applicaAltezza(int twips) {
     // Inside the main window the height is that of the child window with its frame.
     QWidget* finestra = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
     const int h = twipsInPixel(twips, this);
+    // The heights are the screen's own; wide enough for every caption in full.
     finestra->setMinimumHeight(0);
-    finestra->resize(std::max(finestra->width(), sizeHint().width()), h);
+    const int cornice = finestra == this ? 0 : finestra->width() - width();
+    layout()->invalidate();
+    layout()->activate();
+    const int larghezza = std::max({finestra->width(), finestra->sizeHint().width(),
+                                    sizeHint().width() + cornice, layout()->totalMinimumSize().width() + cornice});
+    // Inside the main window, never wider than its client area.
+    auto* sotto = qobject_cast<QMdiSubWindow*>(finestra);
+    const int massima = sotto && sotto->mdiArea() ? sotto->mdiArea()->viewport()->width() : larghezza;
+    finestra->resize(std::min(larghezza, std::max(massima, finestra->width())), h);
 }
 
 void cfrmResults::differenzialiCliccato(bool spuntato) {
