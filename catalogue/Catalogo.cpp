@@ -142,6 +142,12 @@ namespace {
 
 bool preparaEdEsegui(QSqlQuery& q, const QString& sql, const QVariantList& parametri, QString* errore) {
     const SqlTradotto t = traduciSql(sql);
+    // SQLite ends a statement at a NUL and the driver then runs a half-prepared one (a
+    // crash): a text holding one, say from a damaged report template, is refused here.
+    if (t.testo.contains(QChar(0))) {
+        if (errore) *errore = QStringLiteral("istruzione SQL con un carattere nullo");
+        return false;
+    }
     q.setForwardOnly(true);
     if (!q.prepare(t.testo)) {
         if (errore) *errore = q.lastError().text();

@@ -89,6 +89,24 @@ private slots:
         cat.reset();
         QCOMPARE(improntaFile(file), prima);
     }
+
+    // A query text holding a NUL (a damaged report template can carry one) is refused
+    // with a message; the driver would otherwise run a half-prepared statement.
+    void sqlConCarattereNullo() {
+        QString errore;
+        auto cat = Catalogo::apri(catalogoDemo(), &errore);
+        if (!cat) QSKIP(qPrintable(errore));
+        const QByteArray trovato = QByteArray::fromHex(
+            "73656c6563743f300030 00002a20746f6f204c696b65203f206f726920");
+        for (const QString& sql : {QString::fromLatin1(trovato), QStringLiteral("select * from Gas") +
+                                                                   QChar(0) + QStringLiteral("x")}) {
+            Istantanea r;
+            QString e;
+            QVERIFY(!cat->interroga(sql, {"R4*", "x"}, r, &e));
+            QVERIFY(!e.isEmpty());
+            QCOMPARE(r.numeroRighe(), 0);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCataloghiOstili)
