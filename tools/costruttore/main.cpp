@@ -4,6 +4,11 @@
 //   selcomp-costruttore DESCRIPTION [--out FOLDER] [--reflibs FOLDER]
 //   selcomp-costruttore --points FILE.csv [--gas CODE] [--tuestd DEGC] [--json] [--reflibs FOLDER]
 //
+// The first form writes compressori.sql and gas.sql into FOLDER (default: the
+// description's folder) and prints every model's fit deviations. The second fits a lab's
+// points and prints the coefficients and deviations; with --gas it also checks the energy
+// balance against that refrigerant's states (suction gas at --tuestd, default 20 degC).
+//
 // Exit status: 0 done, 1 wrong arguments, 2 a file or the property library could not be
 // read or written, 3 a fit or plausibility fault (the message names the model).
 
@@ -120,7 +125,8 @@ int main(int argc, char** argv) {
         else return uso();
     }
     if (punti.isEmpty() == descrizione.isEmpty()) return uso();
-    if (descrizione.isEmpty() ? !gas.isEmpty() : true) {
+    // Measured points need the refrigerant's properties only for the energy balance.
+    if (!descrizione.isEmpty() || !gas.isEmpty()) {
         QString errore;
         if (!caricaRefrigeranti(cartellaRefrigeranti(reflibs), &errore)) {
             err() << errore << '\n';
