@@ -1,6 +1,7 @@
 #include "app/Avvio.h"
 #include "app/Parametri.h"
 #include "app/PassiProgramma.h"
+#include "browse/AperturaCatalogo.h"
 #include "calculation/AperturaCalcoli.h"
 #include "selection/AperturaSelezione.h"
 #include "catalogue/Catalogo.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     MDIUser* principale = avvio.Main();
     if (!principale)
         return 0;
+    registraCatalogo(*principale);
     registraCalcoli(*principale);
     registraSelezione(*principale);
     return app.exec();

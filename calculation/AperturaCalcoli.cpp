@@ -2,6 +2,7 @@
 
 #include "app/MDIUser.h"
 #include "calculation/cfrmCalcoli.h"
+#include "platform/SorgenteDati.h"
 #include "platform/frmDEB.h"
 #include "reflib/ILK.h"
 #include "results/cfrmResults.h"
@@ -10,7 +11,16 @@
 AgganciCalcoli agganciProgramma(MDIUser& principale) {
     AgganciCalcoli a;
     a.libreria = {ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V};
-    a.apriRisultati = [&principale] { mostraRisultati(principale.stato(), principale.area()); };
+    a.apriRisultati = [&principale] {
+        // The results screen's application-notes button opens the same picture window.
+        cfrmResults::Aperture aperture;
+        aperture.noteGas = [&principale](QWidget*) {
+            EtichetteLingua lingue;
+            lingue.carica(principale.stato().catalogo, principale.stato().lingua.IndiceLingua);
+            mostraNoteGas(principale, lingue.etichetta("dESCCAMPOAPP"));
+        };
+        mostraRisultati(principale.stato(), principale.area(), aperture);
+    };
     a.mostraDebug = [&principale](const QString& riga1, const QString& riga2) {
         auto* debug = new frmDEB(&principale);
         debug->setAttribute(Qt::WA_DeleteOnClose);

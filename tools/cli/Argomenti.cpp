@@ -11,6 +11,7 @@ const char* const TestoUso =
     "  tables --gas CODE --model CODE [--voltage N] [--watt]\n"
     "  list   [--gas CODE]\n"
     "  props  --gas CODE --t T_K [--p PA]\n"
+    "  report --template NAME --data FILE --out FILE.pdf [--model CODE]\n"
     "conditions: --standard | --tu X --tl X --ta X (each optional, absent = not given) "
     "[--differential]\n";
 
@@ -18,9 +19,10 @@ namespace {
 const std::set<std::string> conValore = {"--catalogue", "--lang", "--reflibs", "--gas",
                                          "--model",     "--te",   "--tc",      "--tu",
                                          "--tl",        "--ta",   "--voltage", "--capacity",
-                                         "--t",         "--p"};
+                                         "--t",         "--p",    "--template", "--data",
+                                         "--out"};
 const std::set<std::string> senzaValore = {"--json", "--standard", "--differential", "--watt"};
-const std::set<std::string> comandi = {"rate", "select", "tables", "list", "props"};
+const std::set<std::string> comandi = {"rate", "select", "tables", "list", "props", "report"};
 } // namespace
 
 std::optional<std::string> Argomenti::valore(const std::string& opzione) const {

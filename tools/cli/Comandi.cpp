@@ -8,6 +8,7 @@
 #include "selection/Ricerca.h"
 #include "selection/SorgenteCatalogo.h"
 #include "tools/cli/Argomenti.h"
+#include "tools/cli/ComandoReport.h"
 #include "tools/cli/Formato.h"
 #include "platform/ArchivioImpostazioni.h"
 #include "platform/Percorsi.h"
@@ -62,6 +63,8 @@ public:
         if (a.comando == "rate") return rate();
         if (a.comando == "select") return select();
         if (a.comando == "tables") return tables();
+        if (a.comando == "report")
+            return comandoReport(a, QFileInfo(percorsoCatalogo()).absolutePath(), out, err);
         return list();
     }
 

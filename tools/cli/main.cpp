@@ -2,14 +2,24 @@
 
 #include "tools/cli/Comandi.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
+#include <algorithm>
 #include <iostream>
+#include <memory>
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName("selcomp");
     std::vector<std::string> argomenti(argv + 1, argv + argc);
+    // Reports paint pages, which needs a GUI application; nothing is ever shown.
+    std::unique_ptr<QCoreApplication> app;
+    if (std::find(argomenti.begin(), argomenti.end(), "report") != argomenti.end()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName("selcomp");
     return eseguiCli(argomenti, std::cout, std::cerr,
                      QCoreApplication::applicationDirPath().toStdString());
 }

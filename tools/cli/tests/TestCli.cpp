@@ -216,3 +216,26 @@ TEST(FormatoSchema, Patterns) {
 }
 
 } // namespace
+
+// The report engine headless: a data sheet of one demo model as a PDF, and one clear
+// message for a missing template.
+TEST(SelcompCli, ReportWritesTheDataSheetOfTheModel) {
+    const std::string bin = SELCOMP_RUNTIME_DIR;
+    const auto pdf = (std::filesystem::temp_directory_path() / "selcomp_cli_scheda.pdf").string();
+    std::filesystem::remove(pdf);
+    auto u = cli("report --template '" + bin + "/Dav01.rpt' --data '" + bin +
+                     "/zodirara.mdb' --out '" + pdf + "' --model 4DZ-039",
+                 false);
+    ASSERT_EQ(u.codice, 0) << u.err;
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    const std::string testo = pdf + ".txt";
+    if (std::system(("pdftotext '" + pdf + "' '" + testo + "' 2>/dev/null").c_str()) == 0)
+        EXPECT_TRUE(contiene(leggi(testo), "4DZ-039")) << leggi(testo);
+
+    u = cli("report --template '" + bin + "/manca.rpt' --data '" + bin + "/zodirara.mdb' --out '" +
+                pdf + "'",
+            false);
+    EXPECT_EQ(u.codice, 2);
+    EXPECT_TRUE(contiene(u.err, "manca.rpt")) << u.err;
+    EXPECT_EQ(cli("report --template Dav01.rpt", false).codice, 1);
+}

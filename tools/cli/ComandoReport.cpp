@@ -1,0 +1,37 @@
+#include "tools/cli/ComandoReport.h"
+
+#include "platform/Percorsi.h"
+#include "platform/Rapporto.h"
+#include "tools/cli/Comandi.h"
+
+#include <QFileInfo>
+
+namespace {
+QString risolvi(const std::string& nome, const QString& cartella) {
+    const QString n = QString::fromStdString(nome);
+    if (QFileInfo::exists(n))
+        return n;
+    return trovaPercorso(cartella, n);
+}
+} // namespace
+
+int comandoReport(const Argomenti& a, const QString& cartellaCatalogo, std::ostream& out,
+                  std::ostream& err) {
+    const auto modello = a.valore("--template"), dati = a.valore("--data"), pdf = a.valore("--out");
+    if (!modello || !dati || !pdf) {
+        err << "selcomp-cli: report needs --template, --data and --out\n" << TestoUso;
+        return UscitaUso;
+    }
+    ParametriRapporto p;
+    p.fileModello = risolvi(*modello, cartellaCatalogo);
+    p.fileDati = risolvi(*dati, cartellaCatalogo);
+    if (auto m = a.valore("--model"))
+        p.valori["modello"] = QString::fromStdString(*m);
+    QString errore;
+    if (!eseguiRapporto(p, QString::fromStdString(*pdf), &errore)) {
+        err << errore.toStdString() << "\n";
+        return UscitaDati;
+    }
+    out << *pdf << "\n";
+    return UscitaOk;
+}
