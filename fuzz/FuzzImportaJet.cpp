@@ -9,6 +9,8 @@
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     static int argc = 1;
     static char nome[] = "fuzz_importa_jet";
