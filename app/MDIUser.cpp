@@ -118,6 +118,11 @@ void MDIUser::apri(VoceMenu voce) {
     auto it = aperture.find(voce);
     if (it == aperture.end())
         return;
+    // Every screen of the menu reads the catalogue; without one it could only show emptiness.
+    if (!m_stato.catalogo) {
+        ServizioMessaggi::corrente().informazione(DescrizioneProgramma, MessaggioSenzaCatalogo);
+        return;
+    }
     if (QWidget* w = it->second(*this))
         mostraFinestra(w);
 }

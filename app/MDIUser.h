@@ -20,6 +20,9 @@ inline const QString MessaggioRefrigeranti = QStringLiteral(
     "Attenzione non risulta configurata la directory dei refrigeranti  ! il programma potrebbe "
     "non eseguire i calcoli sui refrigeranti !");
 
+inline const QString MessaggioSenzaCatalogo = QStringLiteral(
+    "Il catalogo non è disponibile: questa finestra non può funzionare.");
+
 class MDIUser : public QMainWindow {
     Q_OBJECT
 public:
