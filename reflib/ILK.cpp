@@ -27,7 +27,7 @@ int16_t argomentoNonValido(Libreria& lib, const char* cosa) {
 }
 
 template <class F>
-int16_t conFluido(const char* gas, double T, const void* risultato, F&& f) {
+int16_t conFluido(const char* gas, double T, const double* risultato, F&& f) {
     Libreria& lib = reflib::libreriaProcesso();
     int esito = 0;
     reflib::Fluido* fluido = lib.trova(gas, esito);
@@ -35,7 +35,13 @@ int16_t conFluido(const char* gas, double T, const void* risultato, F&& f) {
     if (!risultato) return argomentoNonValido(lib, "puntatore del risultato nullo");
     if (!positivo(T)) return argomentoNonValido(lib, "temperatura");
     lib.errore().clear();
-    return int16_t(f(*fluido, lib.errore()));
+    esito = f(*fluido, lib.errore());
+    // A damaged data file can make the equations give no number: never report that as success.
+    if (esito == reflib::Ok && !std::isfinite(*risultato)) {
+        lib.errore() = "risultato non finito";
+        return int16_t(reflib::NonConverge);
+    }
+    return int16_t(esito);
 }
 
 }  // namespace
