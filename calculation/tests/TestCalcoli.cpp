@@ -1,6 +1,7 @@
 // The operating-conditions panel and the calculation screen, driven through their widgets
 // on a small catalogue (tests/data/catalogo_calcoli.sql).
 
+#include "calculation/tests/Digitazione.h"
 #include "CatalogoDiProva.h"
 #include "calculation/PannelloCondizioni.h"
 #include "calculation/cfrmCalcoli.h"
@@ -53,12 +54,6 @@ class TestCalcoli : public QObject {
     static void lascia(QLineEdit* campo, QWidget* prossimo) {
         campo->setFocus();
         prossimo->setFocus();
-    }
-    static void scrivi(QLineEdit* campo, const QString& testo) {
-        campo->setFocus();
-        campo->selectAll();
-        QTest::keyClick(campo, Qt::Key_Delete);
-        QTest::keyClicks(campo, testo);
     }
 
 private slots:

@@ -1,6 +1,7 @@
 // The calculation screen and `selcomp-cli rate --json` give the same figures on the bundled
 // demo catalogue: both go through the one calculation path.
 
+#include "calculation/tests/Digitazione.h"
 #include "calculation/PannelloCondizioni.h"
 #include "calculation/cfrmCalcoli.h"
 #include "catalogue/Catalogo.h"
@@ -28,12 +29,6 @@ class TestCalcoliCli : public QObject {
     const QString demo = QString(SELCOMP_RUNTIME_DIR) + "/zodirara.mdb";
     const QString reflibs = QString(SELCOMP_RUNTIME_DIR) + "/Reflibs";
 
-    static void scrivi(QLineEdit* campo, const QString& testo) {
-        campo->setFocus();
-        campo->selectAll();
-        QTest::keyClick(campo, Qt::Key_Delete);
-        QTest::keyClicks(campo, testo);
-    }
 
 private slots:
     void initTestCase() {

@@ -1,6 +1,7 @@
 // The selection screen driven through its widgets on the calculation tests' small
 // catalogue (calculation/tests/data/catalogo_calcoli.sql).
 
+#include "calculation/tests/Digitazione.h"
 #include "calculation/PannelloCondizioni.h"
 #include "calculation/tests/CatalogoDiProva.h"
 #include "platform/SorgenteDati.h"
@@ -37,12 +38,6 @@ class TestSeleComp : public QObject {
         w->activateWindow();
         [[maybe_unused]] bool attivo = QTest::qWaitForWindowActive(w.get());
         return w;
-    }
-    static void scrivi(QLineEdit* campo, const QString& testo) {
-        campo->setFocus();
-        campo->selectAll();
-        QTest::keyClick(campo, Qt::Key_Delete);
-        QTest::keyClicks(campo, testo);
     }
     static void spunta(QCheckBox* casella) {
         QTest::mouseClick(casella, Qt::LeftButton, {}, QPoint(8, casella->height() / 2));

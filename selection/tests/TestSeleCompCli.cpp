@@ -1,6 +1,7 @@
 // The selection screen and `selcomp-cli select --json` choose the same compressors with the
 // same figures on the bundled demo catalogue: both go through the one selection path.
 
+#include "calculation/tests/Digitazione.h"
 #include "calculation/PannelloCondizioni.h"
 #include "catalogue/Catalogo.h"
 #include "engine/Prestazioni.h"
@@ -27,12 +28,6 @@ class TestSeleCompCli : public QObject {
     const QString demo = QString(SELCOMP_RUNTIME_DIR) + "/zodirara.mdb";
     const QString reflibs = QString(SELCOMP_RUNTIME_DIR) + "/Reflibs";
 
-    static void scrivi(QLineEdit* campo, const QString& testo) {
-        campo->setFocus();
-        campo->selectAll();
-        QTest::keyClick(campo, Qt::Key_Delete);
-        QTest::keyClicks(campo, testo);
-    }
 
 private slots:
     void initTestCase() {
