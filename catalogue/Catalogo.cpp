@@ -13,7 +13,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlResult>
 #include <QStandardPaths>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -140,6 +143,14 @@ struct Catalogo::Dati {
 
 namespace {
 
+// The number of placeholders SQLite found in a prepared statement (-1 without a handle).
+int placeholderSqlite(const QSqlQuery& q) {
+    const QVariant h = q.result() ? q.result()->handle() : QVariant();
+    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3_stmt*") != 0) return -1;
+    sqlite3_stmt* stmt = *static_cast<sqlite3_stmt* const*>(h.constData());
+    return stmt ? sqlite3_bind_parameter_count(stmt) : 0;
+}
+
 bool preparaEdEsegui(QSqlQuery& q, const QString& sql, const QVariantList& parametri, QString* errore) {
     const SqlTradotto t = traduciSql(sql);
     // SQLite ends a statement at a NUL and the driver then runs a half-prepared one (a
@@ -151,6 +162,14 @@ bool preparaEdEsegui(QSqlQuery& q, const QString& sql, const QVariantList& param
     q.setForwardOnly(true);
     if (!q.prepare(t.testo)) {
         if (errore) *errore = q.lastError().text();
+        return false;
+    }
+    // The driver renames each ? to a name of its own before SQLite reads the text; when SQLite
+    // then sees fewer placeholders than the values bound (a ? glued to a word, "?ike(?)"),
+    // the driver's exec reads past its own table. The count is checked here instead.
+    if (const int n = placeholderSqlite(q); n >= 0 && n != parametri.size()) {
+        if (errore)
+            *errore = QStringLiteral("istruzione SQL con %1 parametri invece di %2").arg(n).arg(parametri.size());
         return false;
     }
     for (int i = 0; i < parametri.size(); ++i) {

@@ -242,6 +242,11 @@ int Fluido::saturazione(double T, std::string& errore) {
         s.vV = 1 / (rhoV * eq.M);
         s.vaporeNoto = true;
     }
+    // A data file whose coefficients overflow gives no figure at all: never remembered as one.
+    if (!std::isfinite(s.pRugiada) || !std::isfinite(s.hL) || !std::isfinite(s.hV) || !std::isfinite(s.vV)) {
+        errore = nome + ": a T = " + std::to_string(T) + " K la saturazione non da' un numero finito";
+        return NonConverge;
+    }
     m_sat = s;
     return Ok;
 }
@@ -311,6 +316,11 @@ int Fluido::vapore(double T, double p, double& h, double& v, std::string& errore
         }
         s.h = entalpia(T, rho);
         s.v = 1 / (rho * eq.M);
+    }
+    if (!std::isfinite(s.h) || !std::isfinite(s.v)) {
+        errore = nome + ": a T = " + std::to_string(T) + " K e p = " + std::to_string(p)
+                 + " Pa il vapore non da' un numero finito";
+        return NonConverge;
     }
     m_vap[m_prossimoVap] = s;
     m_prossimoVap = (m_prossimoVap + 1) % m_vap.size();

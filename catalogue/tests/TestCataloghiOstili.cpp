@@ -90,22 +90,35 @@ private slots:
         QCOMPARE(improntaFile(file), prima);
     }
 
-    // A query text holding a NUL (a damaged report template can carry one) is refused
-    // with a message; the driver would otherwise run a half-prepared statement.
-    void sqlConCarattereNullo() {
+    // Query texts the driver would crash on are refused with a message: a NUL (a damaged
+    // report template can carry one) ends SQLite's statement early, and a ? glued to a word
+    // leaves SQLite fewer placeholders than the values bound.
+    void sqlCheRompeIlDriver_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QVariantList>("parametri");
+        const QByteArray trovato = QByteArray::fromHex(
+            "73656c6563743f300030 00002a20746f6f204c696b65203f206f726920");
+        QTest::newRow("NUL found by fuzzing") << QString::fromLatin1(trovato) << QVariantList{"R4*", "x"};
+        QTest::newRow("NUL before a tail")
+            << QStringLiteral("select * from Gas") + QChar(0) + QStringLiteral("x") << QVariantList{"R4*", "x"};
+        QTest::newRow("? glued to a word") << "select~ ?ike(?)" << QVariantList{"R4*", "R4*"};
+        QTest::newRow("fewer values than ?") << "select * from Gas where CodiceGas = ? or CodiceGas = ?"
+                                             << QVariantList{"R-22"};
+    }
+    void sqlCheRompeIlDriver() {
+        QFETCH(QString, sql);
+        QFETCH(QVariantList, parametri);
         QString errore;
         auto cat = Catalogo::apri(catalogoDemo(), &errore);
         if (!cat) QSKIP(qPrintable(errore));
-        const QByteArray trovato = QByteArray::fromHex(
-            "73656c6563743f300030 00002a20746f6f204c696b65203f206f726920");
-        for (const QString& sql : {QString::fromLatin1(trovato), QStringLiteral("select * from Gas") +
-                                                                   QChar(0) + QStringLiteral("x")}) {
-            Istantanea r;
-            QString e;
-            QVERIFY(!cat->interroga(sql, {"R4*", "x"}, r, &e));
-            QVERIFY(!e.isEmpty());
-            QCOMPARE(r.numeroRighe(), 0);
-        }
+        Istantanea r;
+        QString e;
+        QVERIFY(!cat->interroga(sql, parametri, r, &e));
+        QVERIFY(!e.isEmpty());
+        QCOMPARE(r.numeroRighe(), 0);
+        // The connection still answers afterwards.
+        QVERIFY2(cat->interroga("select * from Gas where CodiceGas = ?", {"R-22"}, r, &e), qPrintable(e));
+        QCOMPARE(r.numeroRighe(), 1);
     }
 };
 

@@ -4,10 +4,13 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <limits>
+#include <sstream>
 #include <string>
 
 #include "reflib/ILK.h"
+#include "reflib/LetturaFluido.h"
 #include "reflib/Stato.h"
 
 namespace {
@@ -210,6 +213,40 @@ TEST(EsitiCartella, FileMalformato) {
         EXPECT_NE(e.find(c.motivo), std::string::npos) << e;
         EXPECT_EQ(ILK_p_D("RX", 250, &x), ILK_ERR_NON_INIZIALIZZATA) << c.cartella;
     }
+}
+
+// A well-formed file whose coefficients overflow (found by fuzzing: tau^3212) reads, but
+// no state of it is a success with an infinite figure.
+TEST(EsitiFluido, CoefficientiCheTraboccano) {
+    std::ifstream in(Reflibs + "/R134a.txt");
+    std::stringstream testo;
+    testo << in.rdbuf();
+    std::string dati = testo.str();
+    const std::pair<std::string, std::string> mutazioni[] = {
+        {"residuo poli 0.498223 1 0.0", "residuo poli 0.498 0 3212.0"},
+        {"residuo poli 0.02458698 3 0.0", "residuo poli 0.02985648 3 0.0"},
+    };
+    for (const auto& [prima, dopo] : mutazioni) {
+        const size_t dove = dati.find(prima);
+        ASSERT_NE(dove, std::string::npos) << prima;
+        dati.replace(dove, prima.size(), dopo);
+    }
+    const auto file = std::filesystem::temp_directory_path() / "selcomp-trabocca-R134a.txt";
+    std::ofstream(file) << dati;
+    std::string errore;
+    auto f = reflib::leggiFluido(file.string(), errore);
+    std::filesystem::remove(file);
+    ASSERT_TRUE(f) << errore;
+    for (double T : {250.0, 300.0}) {
+        double p = 0, h = 0, v = 0;
+        errore.clear();
+        EXPECT_EQ(f->pressioneRugiada(T, p, errore), reflib::NonConverge) << T;
+        EXPECT_EQ(f->entalpiaLiquido(T, h, errore), reflib::NonConverge) << T;
+        const int e = f->vapore(T, 2e5, h, v, errore);
+        EXPECT_TRUE(e != reflib::Ok || (std::isfinite(h) && std::isfinite(v))) << T;
+    }
+    // At 300 K the phase equilibrium converges, only the liquid enthalpy overflows.
+    EXPECT_NE(errore.find("numero finito"), std::string::npos) << errore;
 }
 
 }  // namespace
