@@ -1,6 +1,7 @@
 #include "app/MDIUser.h"
 
 #include "app/Parametri.h"
+#include "app/PassiProgramma.h"
 #include "app/frmAbout.h"
 #include "platform/Percorsi.h"
 #include "platform/ServizioMessaggi.h"
@@ -70,6 +71,7 @@ void MDIUser::creaMenu() {
         lingue[size_t(i)] = lingua->addAction(testo(NomiLingue[size_t(i)]), this, [this, i] {
             m_stato.lingua.IndiceLingua = int16_t(i);
             ImpostaLingua(int16_t(i));
+            AvvisaRigaLingua(m_stato);
         });
     }
 

@@ -15,6 +15,19 @@ void ApriDatabase(StatoApplicazione& stato, std::unique_ptr<Catalogo>& catalogo)
     stato.catalogo = catalogo.get();
     if (!catalogo)
         ServizioMessaggi::corrente().errore(DescrizioneProgramma, errore);
+    else
+        AvvisaRigaLingua(stato);
+}
+
+void AvvisaRigaLingua(const StatoApplicazione& stato) {
+    if (!stato.catalogo) return;
+    const int righe = stato.catalogo->righeLingue();
+    if (stato.lingua.IndiceLingua < righe) return;
+    ServizioMessaggi::corrente().avviso(
+        DescrizioneProgramma,
+        QStringLiteral("Nella tabella Lingue del catalogo manca la riga della lingua scelta (le righe sono %1, "
+                       "ne servono 5): le didascalie tratte dal catalogo restano vuote.")
+            .arg(righe));
 }
 
 PassiAvvio passiProgramma(std::unique_ptr<Catalogo>& catalogo) {

@@ -15,6 +15,7 @@
 #include <QSqlRecord>
 #include <QSqlResult>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <sqlite3.h>
 
@@ -96,17 +97,11 @@ QString copiaInCache(const QFileInfo& fi, const QString& connessione, QString* m
     const QFileInfo ci(copia);
     if (!QDir().mkpath(ci.path())) return {};
     const QString parziale = copia + QStringLiteral(".%1.parziale").arg(QCoreApplication::applicationPid());
-    const QString conn = connessione + QStringLiteral("-import");
-    bool aperto = false, ok = false;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn);
-        db.setDatabaseName(parziale);
-        aperto = db.open();
-        if (aperto) ok = importaJet(fi.absoluteFilePath(), conn, motivo);
-        db.close();
+        QFile prova(parziale);
+        if (!prova.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
     }
-    QSqlDatabase::removeDatabase(conn);
-    if (!ok) {
+    if (!importaJetIsolato(fi.absoluteFilePath(), parziale, motivo)) {
         QFile::remove(parziale);
         return {};
     }
@@ -129,6 +124,9 @@ struct Catalogo::Dati {
     QString percorso;
     Formato formato = Formato::SQLite;
     QString connessione;
+    // The SQLite copy of a Jet file when the per-user cache cannot be written; removed
+    // with the catalogue, after its connection.
+    std::unique_ptr<QTemporaryDir> copiaTemporanea;
 
     QSqlDatabase db() const { return QSqlDatabase::database(connessione, false); }
     ~Dati() {
@@ -296,8 +294,16 @@ std::unique_ptr<Catalogo> Catalogo::apri(const QString& percorso, QString* error
         fileSqlite = copiaInCache(fi, dati->connessione, &motivo);
         if (!motivo.isEmpty()) return fallisci(QStringLiteral("il file è danneggiato o incompleto (%1)").arg(motivo));
         if (fileSqlite.isEmpty()) {
-            fileSqlite = QStringLiteral(":memory:");
-            importaInMemoria = true;
+            dati->copiaTemporanea = std::make_unique<QTemporaryDir>();
+            if (dati->copiaTemporanea->isValid()) {
+                fileSqlite = dati->copiaTemporanea->filePath(QStringLiteral("catalogo.sqlite"));
+                if (!importaJetIsolato(fi.absoluteFilePath(), fileSqlite, &motivo))
+                    return fallisci(QStringLiteral("il file è danneggiato o incompleto (%1)").arg(motivo));
+            } else {
+                // Nowhere to write at all: imported here, into memory.
+                fileSqlite = QStringLiteral(":memory:");
+                importaInMemoria = true;
+            }
         }
     } else if (!intestazione.startsWith("SQLite format 3")) {
         return fallisci(intestazione.size() < 100 && intestazione.startsWith("SQLite")
@@ -348,6 +354,11 @@ bool Catalogo::interroga(const QString& sql, const QVariantList& parametri, Ista
         return false;
     }
     return true;
+}
+
+int Catalogo::righeLingue() const {
+    const Istantanea r = interroga(QStringLiteral("select count(*) from Lingue"));
+    return r.numeroRighe() ? r.valore(0, 0).toInt() : 0;
 }
 
 Istantanea Catalogo::interroga(const QString& sql, const QVariantList& parametri, QString* errore) const {

@@ -64,6 +64,9 @@ public:
                    QString* errore = nullptr);
     bool eliminaQuery(const QString& nome, QString* errore = nullptr);
 
+    // Rows of the Lingue table: one per language, so the labels of language n need n + 1.
+    int righeLingue() const;
+
     // True when a table or query of that name exists (any case).
     bool esisteOggetto(const QString& nome) const;
     // Column names of a table or query, in order; empty when it does not exist.

@@ -1,5 +1,6 @@
 #include "catalogue/ImportaJet.h"
 
+#include <QAtomicInt>
 #include <QByteArray>
 #include <QFile>
 #include <QSqlDatabase>
@@ -221,4 +222,19 @@ bool importaJet(const QString& mdb, const QString& connessione, QString* errore)
         }
     }
     return db.commit();
+}
+
+bool importaJetInFile(const QString& mdb, const QString& copia, QString* errore) {
+    static QAtomicInt contatore;
+    const QString conn = QStringLiteral("selcomp-importa-jet-%1").arg(contatore.fetchAndAddRelaxed(1));
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn);
+        db.setDatabaseName(copia);
+        if (db.open()) ok = importaJet(mdb, conn, errore);
+        else if (errore) *errore = QStringLiteral("la copia non si può scrivere (%1)").arg(db.lastError().text());
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(conn);
+    return ok;
 }

@@ -11,3 +11,14 @@ bool eFileJet(const QByteArray& intestazione);
 // Imports `mdb` into the SQLite database open on connection `connessione`. False with a
 // reason in `errore` when the file cannot be read as a Jet database.
 bool importaJet(const QString& mdb, const QString& connessione, QString* errore);
+
+// The same into the SQLite file `copia` (created), on a connection of its own.
+bool importaJetInFile(const QString& mdb, const QString& copia, QString* errore);
+
+// The same in a process of its own (selcomp-importa-jet beside the program): libmdb reads
+// damaged files past their ends, and a crash there must end the import, not the program.
+// Without that program beside this one the import runs here.
+bool importaJetIsolato(const QString& mdb, const QString& copia, QString* errore);
+
+// The name of that program on this platform.
+QString programmaImportaJet();

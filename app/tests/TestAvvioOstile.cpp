@@ -88,6 +88,9 @@ private slots:
                          qPrintable(messaggi.messaggi[0].testo));
             } else {
                 QVERIFY2(stato.catalogo, qPrintable(messaggi.testi().join('\n')));
+                // A Lingue table without the chosen language's row says so, once.
+                const bool senzaRiga = caso.nome == "Lingue vuota" || (caso.nome == "Lingue corta" && lingua >= 2);
+                QCOMPARE(messaggi.testi().filter("tabella Lingue").size(), senzaRiga ? 1 : 0);
             }
 
             ArchivioImpostazioni archivio("selcomp-prova-ostile", cartella.filePath("impostazioni"));
@@ -124,6 +127,11 @@ private slots:
             }
             w.area()->closeAllSubWindows();
             QTest::qWait(30);
+            if (caso.nome == "Lingue corta" && lingua == 0) {
+                // Picking a language the table lacks warns then.
+                w.azioneLingua(4)->trigger();
+                QCOMPARE(messaggi.testi().filter("tabella Lingue").size(), 1);
+            }
             for (const auto& m : messaggi.messaggi) {
                 static const QRegularExpression nonNumero("\\b(nan|inf)\\b",
                                                           QRegularExpression::CaseInsensitiveOption);

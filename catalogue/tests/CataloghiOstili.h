@@ -83,6 +83,33 @@ inline QString troncato(const QDir& cartella, const QString& sorgente, const QSt
     return file;
 }
 
+// The Jet test file with three bytes changed (found by fuzzing the import, then reduced):
+// a table definition whose index entries lead libmdb's index reader off its buffers.
+inline QString jetIndiciRotti(const QDir& cartella, QString& motivo) {
+    QFile s(catalogoJetProva());
+    if (!s.open(QIODevice::ReadOnly)) {
+        motivo = "no file " + catalogoJetProva();
+        return {};
+    }
+    QByteArray d = s.readAll();
+    const struct {
+        int posizione;
+        char prima, dopo;
+    } cambi[] = {{8394, 19, 114}, {20533, 0, 3}, {20534, 0, 6}};
+    for (const auto& c : cambi) {
+        if (d.size() <= c.posizione || d[c.posizione] != c.prima) {
+            motivo = "the Jet test file is not the expected one";
+            return {};
+        }
+        d[c.posizione] = c.dopo;
+    }
+    const QString file = cartella.filePath("indici_rotti.mdb");
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
+    f.write(d);
+    return file;
+}
+
 // A damaged copy of the Jet test file (found by fuzzing the import) whose rows claim more
 // columns than any table has: pieces of the original and a few literal bytes, in order.
 inline QString jetRigheFuoriMisura(const QDir& cartella, QString& motivo) {
@@ -153,6 +180,8 @@ inline std::vector<CatalogoOstile> cataloghiOstili() {
          [](const QDir& c, QString& m) {
              return troncato(c, catalogoJetProva(), "troncato.mdb", 64 * 1024, m);
          }},
+        {"Jet che fa cadere libmdb", "la lettura del file si è interrotta",
+         [](const QDir& c, QString& m) { return jetIndiciRotti(c, m); }},
         {"una cartella", "una cartella",
          [](const QDir& c, QString&) {
              c.mkpath("cartella.mdb");
