@@ -225,11 +225,12 @@ void cfrmResults::costruisci() {
     cm3Naviga[4] = new QPushButton(Panel3D5[1]);
     cm3Naviga[4]->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     pulsanti2->addWidget(cm3Naviga[3]);
-    pulsanti2->addWidget(cm3Naviga[4]);
     pulsanti2->addStretch();
-    static_cast<QGridLayout*>(Panel3D5[1]->layout())->addLayout(pulsanti2, 0, 5, 7, 1,
-                                                                Qt::AlignTop);
-    radice->addWidget(Panel3D5[1]);
+    pulsanti2->addWidget(cm3Naviga[4]);
+    static_cast<QGridLayout*>(Panel3D5[1]->layout())->addLayout(pulsanti2, 7, 0, 1, 5);
+    // The two grids have the same columns; with the same width they line up.
+    Panel3D5[0]->installEventFilter(this);
+    radice->addWidget(Panel3D5[1], 0, Qt::AlignLeft);
     radice->addStretch();
 
     for (int i = 0; i < 5; ++i) {
@@ -499,6 +500,12 @@ void cfrmResults::keyPressEvent(QKeyEvent* e) {
         return;
     }
     e->accept();
+}
+
+bool cfrmResults::eventFilter(QObject* o, QEvent* e) {
+    if (o == Panel3D5[0] && e->type() == QEvent::Resize)
+        Panel3D5[1]->setFixedWidth(Panel3D5[0]->width());
+    return QWidget::eventFilter(o, e);
 }
 
 void cfrmResults::showEvent(QShowEvent* e) {
