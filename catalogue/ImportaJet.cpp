@@ -236,5 +236,6 @@ bool importaJetInFile(const QString& mdb, const QString& copia, QString* errore)
         db.close();
     }
     QSqlDatabase::removeDatabase(conn);
+    if (!ok) QFile::remove(copia);
     return ok;
 }

@@ -12,7 +12,8 @@ bool eFileJet(const QByteArray& intestazione);
 // reason in `errore` when the file cannot be read as a Jet database.
 bool importaJet(const QString& mdb, const QString& connessione, QString* errore);
 
-// The same into the SQLite file `copia` (created), on a connection of its own.
+// The same into the SQLite file `copia` (created; removed again on failure), on a
+// connection of its own.
 bool importaJetInFile(const QString& mdb, const QString& copia, QString* errore);
 
 // The same in a process of its own (selcomp-importa-jet beside the program): libmdb reads

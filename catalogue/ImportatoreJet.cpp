@@ -4,7 +4,6 @@
 #include "catalogue/ImportaJet.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <cstdio>
 
@@ -17,7 +16,6 @@ int main(int argc, char** argv) {
     }
     QString errore;
     if (importaJetInFile(argomenti[1], argomenti[2], &errore)) return 0;
-    QFile::remove(argomenti[2]);
     std::fputs(errore.toUtf8().constData(), stdout);
     return 1;
 }
