@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ninja-build
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
-  libqt6sql6-sqlite libqt6charts6-dev libqt6opengl6-dev libgl1-mesa-dev qt6-qpa-plugins
+  libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev qt6-qpa-plugins
   libgtest-dev libbenchmark-dev
   mdbtools mdbtools-dev sqlite3 libsqlite3-dev
   xvfb xauth fonts-dejavu-core poppler-utils
