@@ -20,6 +20,3 @@ bool importaJetInFile(const QString& mdb, const QString& copia, QString* errore)
 // damaged files past their ends, and a crash there must end the import, not the program.
 // Without that program beside this one the import runs here.
 bool importaJetIsolato(const QString& mdb, const QString& copia, QString* errore);
-
-// The name of that program on this platform.
-QString programmaImportaJet();

@@ -12,8 +12,6 @@ namespace {
 // circles instead of crashing.
 constexpr int TempoMassimoMs = 120000;
 
-} // namespace
-
 QString programmaImportaJet() {
 #ifdef Q_OS_WIN
     return QStringLiteral("selcomp-importa-jet.exe");
@@ -21,6 +19,8 @@ QString programmaImportaJet() {
     return QStringLiteral("selcomp-importa-jet");
 #endif
 }
+
+} // namespace
 
 bool importaJetIsolato(const QString& mdb, const QString& copia, QString* errore) {
     const QString programma =
