@@ -185,6 +185,26 @@ private:
         return -1;
     }
 
+    // The refrigerant of --gas (its row of Gas) and the model of --model among its
+    // compressors (its row of CollCompGasQry).
+    struct GasEModello {
+        Istantanea tabellaGas, righe;
+        int rg = -1, rm = -1;
+    };
+
+    // Finds both; `gas` becomes the code as the catalogue writes it. Otherwise the exit
+    // code of the data error.
+    int trovaGasEModello(std::string& gas, const std::string& modello, GasEModello& t) {
+        t.tabellaGas = catalogo->interroga("select * from Gas");
+        t.rg = rigaGas(t.tabellaGas, gas);
+        if (t.rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + gas);
+        gas = s(t.tabellaGas.valore(t.rg, 0).toString());
+        t.righe = compressoriDelGas(gas);
+        t.rm = rigaModello(t.righe, modello);
+        if (t.rm < 0) return erroreDati(testoCli(TestoCli::ModelloSconosciuto, lingua) + " " + modello);
+        return UscitaOk;
+    }
+
     // --- property library ---------------------------------------------------------
 
     bool preparaLibreria() {
@@ -398,18 +418,13 @@ private:
             !puntoDiLavoro(uscita) || !indiceTensione(uscita))
             return uscita;
         if (int c = apriCatalogo()) return c;
-        const Istantanea tabellaGas = catalogo->interroga("select * from Gas");
-        const int rg = rigaGas(tabellaGas, gas);
-        if (rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + gas);
-        gas = s(tabellaGas.valore(rg, 0).toString());
-        const Istantanea righe = compressoriDelGas(gas);
-        const int rm = rigaModello(righe, modello);
-        if (rm < 0) return erroreDati(testoCli(TestoCli::ModelloSconosciuto, lingua) + " " + modello);
-        if (int c = condizioni(tabellaGas, rg)) return c;
+        GasEModello t;
+        if (int c = trovaGasEModello(gas, modello, t)) return c;
+        if (int c = condizioni(t.tabellaGas, t.rg)) return c;
         if (serveLibreria()) preparaLibreria();
         stato.condFunz.NomeGas = gas;
 
-        const Esito e = CalcolaCompressore(stato, rigaCompressore(righe, rm), libreria, messaggi);
+        const Esito e = CalcolaCompressore(stato, rigaCompressore(t.righe, t.rm), libreria, messaggi);
         stampaDebug();
         std::string messaggio;
         const int codice = uscitaDa(e, messaggio);
@@ -497,14 +512,9 @@ private:
             return uscita;
         const bool kW = !a.ha("--watt");
         if (int c = apriCatalogo()) return c;
-        const Istantanea tabellaGas = catalogo->interroga("select * from Gas");
-        const int rg = rigaGas(tabellaGas, gas);
-        if (rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + gas);
-        gas = s(tabellaGas.valore(rg, 0).toString());
-        const Istantanea righe = compressoriDelGas(gas);
-        const int rm = rigaModello(righe, modello);
-        if (rm < 0) return erroreDati(testoCli(TestoCli::ModelloSconosciuto, lingua) + " " + modello);
-        const RigaCompressore riga = rigaCompressore(righe, rm);
+        GasEModello trovati;
+        if (int c = trovaGasEModello(gas, modello, trovati)) return c;
+        const RigaCompressore riga = rigaCompressore(trovati.righe, trovati.rm);
         DatiCompressore dati;
         CaricaDatiCompressore(dati, riga);
         TabellePrestazioni t;
