@@ -17,6 +17,7 @@
 
 #ifdef SELCOMP_CON_REFLIB
 #include "reflib/ILK.h"
+#include "reflib/Stato.h"
 #endif
 
 #include <QDir>
@@ -615,6 +616,15 @@ private:
         const double pVap = p ? *p : pD;
         const int16_t sHV = ILK_h_V(gas.c_str(), *t, pVap, &hV);
         const int16_t sVV = ILK_V_V(gas.c_str(), *t, pVap, &vV);
+        // The glide: bubble and dew temperature at the dew pressure of T.
+        double tBolla = 0, tRugiada = 0;
+        int16_t sGlide = sPD;
+        if (sPD == 0) {
+            int esito = 0;
+            std::string errore;
+            reflib::Refrigerante* r = reflib::libreriaProcesso().trova(gas.c_str(), esito);
+            sGlide = r ? int16_t(r->glide(pD, tBolla, tRugiada, errore)) : int16_t(esito);
+        }
         const bool ok = sFluids == 0 && sPD == 0 && sHL == 0 && sHV == 0 && sVV == 0;
         if (json) {
             ScrittoreJson j;
@@ -623,6 +633,9 @@ private:
                 .numero("h_L", sHL == 0 ? std::optional<double>(hL) : std::nullopt)
                 .numero("h_V", sHV == 0 ? std::optional<double>(hV) : std::nullopt)
                 .numero("V_V", sVV == 0 ? std::optional<double>(vV) : std::nullopt)
+                .numero("T_bubble", sGlide == 0 ? std::optional<double>(tBolla) : std::nullopt)
+                .numero("T_dew", sGlide == 0 ? std::optional<double>(tRugiada) : std::nullopt)
+                .numero("glide", sGlide == 0 ? std::optional<double>(tRugiada - tBolla) : std::nullopt)
                 .apriOggetto("status").intero("ILK_Set_Fluids", sFluids).intero("ILK_p_D", sPD)
                 .intero("ILK_h_L", sHL).intero("ILK_h_V", sHV).intero("ILK_V_V", sVV)
                 .chiudiOggetto();
@@ -641,6 +654,9 @@ private:
             riga("ILK_h_L", sHL, hL, "J/kg");
             riga("ILK_h_V", sHV, hV, "J/kg");
             riga("ILK_V_V", sVV, vV, "m3/kg");
+            riga("T_bubble(p_D)", sGlide, tBolla, "K");
+            riga("T_dew(p_D)", sGlide, tRugiada, "K");
+            riga("glide", sGlide, tRugiada - tBolla, "K");
         }
         if (sFluids != 0) {
             err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
