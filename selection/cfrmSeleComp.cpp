@@ -299,6 +299,9 @@ void cfrmSeleComp::AvviaRicerca() {
     if (dbg.daMostrare && agganci.mostraDebug)
         agganci.mostraDebug(QString::fromStdString(dbg.riga1), QString::fromStdString(dbg.riga2));
 
+    // The state now holds this run's conditions: an open results screen of an earlier
+    // run would show them beside its old figures.
+    if (!esito.ok() && agganci.chiudiRisultati) agganci.chiudiRisultati();
     switch (esito.tipo) {
     case TipoEsito::Ok:
         if (agganci.apriRisultati) agganci.apriRisultati();
