@@ -574,10 +574,15 @@ private:
                 out << "\n" << titoli[k] << "\n" << std::setw(6) << "";
                 for (int b = 0; b < NumeroBande; ++b) out << std::setw(10) << SuffissoBanda(b);
                 out << "\n";
-                for (const RigaTabella& r : t.tabelle[k]) {
+                for (size_t i = 0; i < t.tabelle[k].size(); ++i) {
+                    const RigaTabella& r = t.tabelle[k][i];
                     out << std::setw(6) << r.Tvap;
+                    // Inside the envelope a cell without a figure (no motor table: no
+                    // current) is a dash, as on the results screen.
+                    const RigaTabella& resa = t.tabelle[TabResa][i];
                     for (int b = 0; b < NumeroBande; ++b)
-                        out << std::setw(10) << (r.Tc[b] ? formatoSchema(*r.Tc[b], schemi[k]) : "");
+                        out << std::setw(10)
+                            << (r.Tc[b] ? formatoSchema(*r.Tc[b], schemi[k]) : resa.Tc[b] ? "-" : "");
                     out << "\n";
                 }
             }
