@@ -539,6 +539,15 @@ bool componiRapporto(const ParametriRapporto& p, DocumentoRapporto& esito, QStri
     return compositore.componi(esito.html, errore);
 }
 
+namespace {
+// The page number in the report's language.
+QString testoPagina(int lingua) {
+    static const char* const testi[] = {"Pagina %1 di %2", "Page %1 of %2", "Page %1 sur %2",
+                                        "Seite %1 von %2", "Página %1 de %2"};
+    return QString::fromUtf8(testi[lingua >= 0 && lingua <= 4 ? lingua : 0]);
+}
+} // namespace
+
 int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
                     QPagedPaintDevice& dispositivo) {
     QPainter pittore;
@@ -584,7 +593,7 @@ int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
         pittore.setPen(Qt::black);
         pittore.drawText(piede, Qt::AlignLeft | Qt::AlignVCenter, p.programma);
         pittore.drawText(piede, Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("Pagina %1 di %2").arg(n + 1).arg(pagine));
+                         testoPagina(p.indiceLingua).arg(n + 1).arg(pagine));
         // The body's slice for this page.
         pittore.save();
         pittore.translate(corpo.left(), corpo.top() - n * corpo.height());

@@ -288,7 +288,7 @@ private slots:
         const QString t = QString::fromUtf8(p.readAllStandardOutput());
         if (qEnvironmentVariableIsSet("SELCOMP_IMMAGINI"))
             QFile::copy(pdf, qEnvironmentVariable("SELCOMP_IMMAGINI") + "/risultati.pdf");
-        for (const char* atteso : {"Didaz", "Pagina 1 di 1", "D4-110", "R134a", "Cooling capacity",
+        for (const char* atteso : {"Didaz", "Page 1 of 1", "D4-110", "R134a", "Cooling capacity",
                                    "12,345.68", "Required capacity", "12.50", "Evaporating temp.",
                                    "-10", "Surr. aspir.", "30 K", "440-480 V / 3 / 60Hz",
                                    "Next smaller compressor", "D3-80", "8.5", "1.75",

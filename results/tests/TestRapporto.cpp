@@ -82,8 +82,8 @@ private slots:
         QTest::newRow("French, a Lingue label before the template's")
             << 2
             << QStringList{"Caractéristiques techniques / Technical data", "Huile, charge / Oil charge (kg)",
-                           "Alésage / Bore (mm)", "Résistance de carter / Crankcase heater"}
-            << QStringList{"(l)", "Carica", "Alesaggio", "Resistenza", "Charge d'huile"};
+                           "Alésage / Bore (mm)", "Résistance de carter / Crankcase heater", "Page 1 sur 1"}
+            << QStringList{"(l)", "Carica", "Alesaggio", "Resistenza", "Charge d'huile", "Pagina"};
         QTest::newRow("German") << 3
             << QStringList{"Technische Daten / Technical data", "Ölfüllung / Oil charge (kg)"}
             << QStringList{"Carica", "Caratteristiche"};

@@ -159,7 +159,9 @@ private:
         return UscitaOk;
     }
 
-    std::string etichetta(const char* chiave) const { return s(lingue.testo(0, chiave)); }
+    // The catalogue pads some captions for its frames (" Tensione / fasi / frequenza "):
+    // in a line of text the padding only misaligns.
+    std::string etichetta(const char* chiave) const { return s(lingue.testo(0, chiave).trimmed()); }
 
     int erroreDati(const std::string& testo) {
         err << testo << "\n";
