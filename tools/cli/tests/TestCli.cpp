@@ -13,6 +13,8 @@
 #include <sstream>
 #include <string>
 
+#include <unistd.h>
+
 namespace {
 
 struct Uscita {
@@ -28,7 +30,9 @@ std::string leggi(const std::string& file) {
 }
 
 Uscita cli(const std::string& argomenti, bool conCatalogo = true) {
-    const auto dir = std::filesystem::temp_directory_path();
+    // A folder of this process: other builds on the machine run the same test.
+    const auto dir = std::filesystem::temp_directory_path() / ("selcomp_cli_" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
     const std::string out = (dir / "selcomp_cli_out.txt").string();
     const std::string err = (dir / "selcomp_cli_err.txt").string();
     // An empty settings folder, so no user's DatabasePath leaks in.
