@@ -8,6 +8,7 @@
 #include "selection/Ricerca.h"
 #include "selection/SorgenteCatalogo.h"
 #include "tools/cli/Argomenti.h"
+#include "tools/cli/ContestoDati.h"
 #include "tools/cli/ComandoReport.h"
 #include "tools/cli/Formato.h"
 #include "platform/ArchivioImpostazioni.h"
@@ -47,8 +48,8 @@ double unDecimale(double v) { return std::round(v * 10) / 10; }
 
 class Cli {
 public:
-    Cli(const Argomenti& a, std::ostream& out, std::ostream& err, std::string cartella)
-        : a(a), out(out), err(err), cartella(std::move(cartella)), messaggi(err) {
+    Cli(const Argomenti& a, ContestoCli::Dati& d, std::ostream& out, std::ostream& err)
+        : a(a), out(out), err(err), cartella(d.cartella), d(d), messaggi(err) {
         json = a.ha("--json");
     }
 
@@ -72,14 +73,16 @@ private:
     const Argomenti& a;
     std::ostream& out;
     std::ostream& err;
-    std::string cartella;
+    const std::string& cartella;
+    ContestoCli::Dati& d;
     MessaggiStderr messaggi;
     bool json = false;
     int lingua = 0;
-    std::unique_ptr<Catalogo> catalogo;
+    const Catalogo* catalogo = nullptr;
     Istantanea lingue;
     StatoMotore stato;
     LibreriaProprieta libreria;
+    std::optional<std::string> cartellaReflibs;
 
     int uso(const std::string& motivo) {
         err << "selcomp-cli: " << motivo << "\n" << TestoUso;
@@ -128,30 +131,20 @@ private:
 
     // --- catalogue --------------------------------------------------------------
 
-    QString percorsoCatalogo() const {
-        if (auto c = a.valore("--catalogue")) return q(*c);
-        ArchivioImpostazioni impostazioni("selcomp");
-        const QString cartellaDb =
-            impostazioni.leggi("ParametriGenerali", "DatabasePath").value_or(QString());
-        if (!cartellaDb.isEmpty()) {
-            const QString f = trovaPercorso(cartellaDb, "zodirara.mdb");
-            if (QFileInfo::exists(f)) return f;
-        }
-        return trovaPercorso(q(cartella), "zodirara.mdb");
-    }
+    QString percorsoCatalogo() const { return d.percorsoCatalogo(a.valore("--catalogue")); }
 
     int apriCatalogo() {
         QString errore;
         const QString percorso = percorsoCatalogo();
-        catalogo = Catalogo::apri(percorso, &errore);
+        catalogo = d.catalogo(percorso, errore);
         if (!catalogo) {
             // The store's text already names the file.
             return erroreDati(errore.isEmpty()
                                   ? testoCli(TestoCli::CatalogoNonApribile, lingua) + ": " + s(percorso)
                                   : s(errore));
         }
-        Istantanea tutte = catalogo->interroga("select * from Lingue");
-        lingue = tutte;
+        const Istantanea& tutte = d.interroga("select * from Lingue");
+        lingue.colonne = tutte.colonne;
         lingue.righe.clear();
         if (lingua < tutte.numeroRighe()) lingue.righe.push_back(tutte.righe[lingua]);
         return UscitaOk;
@@ -173,8 +166,8 @@ private:
         return -1;
     }
 
-    Istantanea compressoriDelGas(const std::string& codice) const {
-        return catalogo->interroga(
+    const Istantanea& compressoriDelGas(const std::string& codice) const {
+        return d.interroga(
             "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", {q(codice)});
     }
 
@@ -187,20 +180,22 @@ private:
 
     // The refrigerant of --gas (its row of Gas) and the model of --model among its
     // compressors (its row of CollCompGasQry).
+    // Both point into the snapshots the context keeps.
     struct GasEModello {
-        Istantanea tabellaGas, righe;
+        const Istantanea* tabellaGas = nullptr;
+        const Istantanea* righe = nullptr;
         int rg = -1, rm = -1;
     };
 
     // Finds both; `gas` becomes the code as the catalogue writes it. Otherwise the exit
     // code of the data error.
     int trovaGasEModello(std::string& gas, const std::string& modello, GasEModello& t) {
-        t.tabellaGas = catalogo->interroga("select * from Gas");
-        t.rg = rigaGas(t.tabellaGas, gas);
+        t.tabellaGas = &d.interroga("select * from Gas");
+        t.rg = rigaGas(*t.tabellaGas, gas);
         if (t.rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + gas);
-        gas = s(t.tabellaGas.valore(t.rg, 0).toString());
-        t.righe = compressoriDelGas(gas);
-        t.rm = rigaModello(t.righe, modello);
+        gas = s(t.tabellaGas->valore(t.rg, 0).toString());
+        t.righe = &compressoriDelGas(gas);
+        t.rm = rigaModello(*t.righe, modello);
         if (t.rm < 0) return erroreDati(testoCli(TestoCli::ModelloSconosciuto, lingua) + " " + modello);
         return UscitaOk;
     }
@@ -208,19 +203,9 @@ private:
     // --- property library ---------------------------------------------------------
 
     bool preparaLibreria() {
-#ifdef SELCOMP_CON_REFLIB
-        const std::string dir =
-            a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
-        if (ILK_Set_Fluids(dir.c_str()) != 0) {
-            err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
-            return false;
-        }
-        libreria = {ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V};
-        return true;
-#else
-        err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
-        return false;
-#endif
+        if (!cartellaReflibs)
+            cartellaReflibs = a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
+        return d.libreria(*cartellaReflibs, lingua, libreria);
     }
 
     // --- operating conditions -----------------------------------------------------
@@ -420,11 +405,11 @@ private:
         if (int c = apriCatalogo()) return c;
         GasEModello t;
         if (int c = trovaGasEModello(gas, modello, t)) return c;
-        if (int c = condizioni(t.tabellaGas, t.rg)) return c;
+        if (int c = condizioni(*t.tabellaGas, t.rg)) return c;
         if (serveLibreria()) preparaLibreria();
         stato.condFunz.NomeGas = gas;
 
-        const Esito e = CalcolaCompressore(stato, rigaCompressore(t.righe, t.rm), libreria, messaggi);
+        const Esito e = CalcolaCompressore(stato, d.riga(*t.righe, t.rm), libreria, messaggi);
         stampaDebug();
         std::string messaggio;
         const int codice = uscitaDa(e, messaggio);
@@ -448,10 +433,10 @@ private:
             !puntoDiLavoro(uscita) || !indiceTensione(uscita))
             return uscita;
         if (int c = apriCatalogo()) return c;
-        const Istantanea tabellaGas = catalogo->interroga("select * from Gas where flSeleYes = true ");
+        const Istantanea& tabellaGas = d.interroga("select * from Gas where flSeleYes = true ");
         const int rg = rigaGas(tabellaGas, gas);
         if (rg < 0) {
-            const bool esiste = rigaGas(catalogo->interroga("select * from Gas"), gas) >= 0;
+            const bool esiste = rigaGas(d.interroga("select * from Gas"), gas) >= 0;
             return erroreDati(testoCli(esiste ? TestoCli::GasNonSelezionabile : TestoCli::GasSconosciuto,
                                        lingua) + " " + gas);
         }
@@ -467,8 +452,7 @@ private:
         cf.TeMin = tabellaGas.numero(rg, "CAPTEMIN");
 
         RisultatoSelezione ris;
-        SorgenteCatalogo sorgente(*catalogo);
-        const Esito e = EseguiSelezione(stato, gas, sorgente, libreria, messaggi, ris);
+        const Esito e = EseguiSelezione(stato, gas, d.candidati(), libreria, messaggi, ris);
         stampaDebug();
         std::string messaggio;
         const int codice = uscitaDa(e, messaggio);
@@ -514,7 +498,7 @@ private:
         if (int c = apriCatalogo()) return c;
         GasEModello trovati;
         if (int c = trovaGasEModello(gas, modello, trovati)) return c;
-        const RigaCompressore riga = rigaCompressore(trovati.righe, trovati.rm);
+        const RigaCompressore& riga = d.riga(*trovati.righe, trovati.rm);
         DatiCompressore dati;
         CaricaDatiCompressore(dati, riga);
         TabellePrestazioni t;
@@ -566,19 +550,19 @@ private:
     int list() {
         if (int c = apriCatalogo()) return c;
         std::vector<std::string> gas, modelli;
-        const Istantanea tabellaGas = catalogo->interroga("select * from Gas");
+        const Istantanea& tabellaGas = d.interroga("select * from Gas");
         for (int i = 0; i < tabellaGas.numeroRighe(); ++i)
             gas.push_back(s(tabellaGas.valore(i, 0).toString()));
         if (auto g = a.valore("--gas")) {
             const int rg = rigaGas(tabellaGas, *g);
             if (rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + *g);
             gas = {s(tabellaGas.valore(rg, 0).toString())};
-            const Istantanea righe = compressoriDelGas(gas[0]);
+            const Istantanea& righe = compressoriDelGas(gas[0]);
             for (int i = 0; i < righe.numeroRighe(); ++i)
                 modelli.push_back(s(righe.testo(i, "CodiceProdotto")));
         } else {
-            const Istantanea righe =
-                catalogo->interroga("select CodiceProdotto from Compressori order by Ordinamento");
+            const Istantanea& righe =
+                d.interroga("select CodiceProdotto from Compressori order by Ordinamento");
             for (int i = 0; i < righe.numeroRighe(); ++i)
                 modelli.push_back(s(righe.testo(i, "CodiceProdotto")));
         }
@@ -664,5 +648,10 @@ int eseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std:
         err << "selcomp-cli: " << a.errore << "\n" << TestoUso;
         return UscitaUso;
     }
-    return Cli(a, out, err, cartellaProgramma).esegui();
+    ContestoCli contesto(cartellaProgramma, err);
+    return eseguiComando(a, contesto, out, err);
+}
+
+int eseguiComando(const Argomenti& a, ContestoCli& contesto, std::ostream& out, std::ostream& err) {
+    return Cli(a, *contesto.dati, out, err).esegui();
 }
