@@ -8,8 +8,12 @@
 #include "selection/Ricerca.h"
 #include "selection/SorgenteCatalogo.h"
 #include "tools/cli/Argomenti.h"
+#include "tools/cli/Coefficienti.h"
+#include "platform/Esportazione.h"
 #include "tools/cli/ContestoDati.h"
+#include "tools/cli/ComandoBatch.h"
 #include "tools/cli/ComandoReport.h"
+#include "tools/cli/Aiuto.h"
 #include "tools/cli/Formato.h"
 #include "platform/ArchivioImpostazioni.h"
 #include "platform/Percorsi.h"
@@ -25,6 +29,7 @@
 
 #include <cmath>
 #include <iomanip>
+#include <iostream>
 #include <memory>
 #include <optional>
 
@@ -64,6 +69,7 @@ public:
         if (a.comando == "rate") return rate();
         if (a.comando == "select") return select();
         if (a.comando == "tables") return tables();
+        if (a.comando == "coefficients") return coefficients();
         if (a.comando == "report")
             return comandoReport(a, QFileInfo(percorsoCatalogo()).absolutePath(), out, err);
         return list();
@@ -507,6 +513,17 @@ private:
         std::string messaggio;
         const int codice = uscitaDa(e, messaggio);
         const char* nomi[4] = {"tmpWR", "tmpWA", "tmpCA", "tmpPM"};
+        const auto fileXlsx = a.valore("--xlsx"), fileCsv = a.valore("--csv");
+        if (e.ok() && (fileXlsx || fileCsv)) {
+            const QVector<TabellaEsportazione> tabelle =
+                tabelleEsportazione(t, riga.CodiceProdotto, gas, *trovati.tabellaGas, trovati.rg, kW, indice);
+            QString errore;
+            if (fileXlsx && !scriviXlsx(tabelle, q(*fileXlsx), &errore))
+                return erroreDati(s(testoErroreScrittura(lingua) + ": " + errore));
+            if (fileCsv && !scriviCsv(tabelle, q(*fileCsv), DecimaleCsv::Punto, QLocale::c(), &errore))
+                return erroreDati(s(testoErroreScrittura(lingua) + ": " + errore));
+            if (!json) return codice;
+        }
         if (json) {
             ScrittoreJson j;
             j.apriOggetto().booleano("ok", e.ok()).testo("Messaggio", messaggio)
@@ -545,6 +562,125 @@ private:
             }
         }
         return codice;
+    }
+
+    // The four tables as the screens export them: the header block of the tables screen,
+    // Tvap and the condensing columns, the screen's number patterns.
+    QVector<TabellaEsportazione> tabelleEsportazione(const TabellePrestazioni& t, const std::string& modello,
+                                                     const std::string& gas, const Istantanea& tabellaGas,
+                                                     int rg, bool kW, int indice) const {
+        const std::string unita = kW ? " (kW)" : " (Watt)";
+        const std::string titoli[4] = {etichetta("DescResult1") + unita, etichetta("TassPot") + unita,
+                                       etichetta("TassCorr") + " (A)", etichetta("tabportmassa") + " (kg/h)"};
+        const QString schemi[4] = {kW ? "#,###.00" : "#,###", kW ? "#,###.00" : "#,###", "#,##0.00",
+                                   "#,###.00"};
+        std::string aspirazione = etichetta("TABCFTAS") +
+                                  formatoSchema(tabellaGas.numero(rg, "TUEStd"), "##") + " °C";
+        if (gas == "R407C") aspirazione += " (dew temp.)";
+        const QStringList intestazione = {q(etichetta("descmodello") + " " + modello),
+                                          q(etichetta("descgas") + " " + gas), q(aspirazione),
+                                          q(etichetta("TABCFTSO")), q(etichetta("TABCFSUT")),
+                                          q(CaptionTensioni[indice])};
+        QVector<TabellaEsportazione> tabelle;
+        for (int k = 0; k < 4; ++k) {
+            TabellaEsportazione e;
+            e.titolo = q(titoli[k]);
+            e.intestazione = intestazione;
+            e.colonne = {"Tvap"};
+            e.schemi = {""};
+            for (int b = 0; b < NumeroBande; ++b) {
+                e.colonne.append("Tc" + QString::number(SuffissoBanda(b)));
+                e.schemi.append(schemi[k]);
+            }
+            for (const RigaTabella& r : t.tabelle[k]) {
+                QVector<QVariant> celle{QVariant(r.Tvap)};
+                for (int b = 0; b < NumeroBande; ++b) celle.append(r.Tc[b] ? QVariant(*r.Tc[b]) : QVariant());
+                e.righe.append(celle);
+            }
+            tabelle.append(e);
+        }
+        return tabelle;
+    }
+
+    // The catalogue's polynomials of the refrigerant (or of one model) for simulation
+    // tools, as stored (EN 12900) or converted to AHRI 540's units.
+    int coefficients() {
+        int uscita = UscitaOk;
+        std::string gas;
+        if (!testoRichiesto("--gas", gas, uscita)) return uscita;
+        const std::string norma = a.valore("--standard").value_or("en12900");
+        if (norma != "en12900" && norma != "ahri540") return uso("--standard takes en12900 or ahri540");
+        const std::string formato = a.valore("--format").value_or(json ? "json" : "csv");
+        if (formato != "csv" && formato != "json") return uso("--format takes csv or json");
+        if (int c = apriCatalogo()) return c;
+        const Istantanea& tabellaGas = d.interroga("select * from Gas");
+        const int rg = rigaGas(tabellaGas, gas);
+        if (rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + gas);
+        gas = s(tabellaGas.valore(rg, 0).toString());
+        const Istantanea& righe = compressoriDelGas(gas);
+        std::vector<int> scelte;
+        if (auto m = a.valore("--model")) {
+            const int rm = rigaModello(righe, *m);
+            if (rm < 0) return erroreDati(testoCli(TestoCli::ModelloSconosciuto, lingua) + " " + *m);
+            scelte.push_back(rm);
+        } else {
+            for (int i = 0; i < righe.numeroRighe(); ++i) scelte.push_back(i);
+        }
+        const bool ahri = norma == "ahri540";
+        const double T0 = tabellaGas.numero(rg, "TUEStd");
+        const double aspirazione = ahri ? GradiFahrenheit(T0) : T0;
+        const double sottoraffreddamento = 0; // saturated liquid at the condensing temperature
+        const char* unitaT = ahri ? "°F" : "°C";
+        struct Grandezza {
+            const char* nome;
+            const char* unita;
+            double fattore;
+        };
+        const Grandezza grandezze[3] = {{"Resa", ahri ? "Btu/h" : "W", ahri ? BtuOraPerWatt : 1},
+                                        {"PotenzaAssorbita", "W", 1},
+                                        {"PortataMassa", ahri ? "lb/h" : "kg/s", ahri ? LibbreOraPerKgS : 1}};
+        auto coefficienti = [&](const RigaCompressore& r, int g) {
+            const auto& c = g == 0 ? r.WR : g == 1 ? r.WA : r.PM;
+            Coefficienti10 x{};
+            for (int i = 0; i < 10; ++i) x[i] = c[i].value_or(0); // Null counts as 0, as in the rating
+            return ahri ? InFahrenheit(x, grandezze[g].fattore) : x;
+        };
+        const char* nomeNorma = ahri ? "AHRI 540" : "EN 12900";
+        const int primo = ahri ? 1 : 0; // AHRI 540 numbers C1..C10, EN 12900 C0..C9
+        if (formato == "json") {
+            ScrittoreJson j;
+            j.apriOggetto().testo("Norma", nomeNorma).testo("CodiceGas", gas);
+            j.apriOggetto("Base").numero("TemperaturaAspirazione", aspirazione)
+                .numero("Sottoraffreddamento", sottoraffreddamento).testo("UnitaTemperatura", unitaT)
+                .testo("Riferimento", "dew point").chiudiOggetto();
+            j.apriLista("Compressori");
+            for (int rm : scelte) {
+                const RigaCompressore& r = d.riga(righe, rm);
+                j.apriOggetto(nullptr).testo("CodiceProdotto", r.CodiceProdotto);
+                for (int g = 0; g < 3; ++g) {
+                    j.apriOggetto(grandezze[g].nome).testo("Unita", grandezze[g].unita).apriLista("C");
+                    for (double c : coefficienti(r, g)) j.numero(nullptr, c);
+                    j.chiudiLista().chiudiOggetto();
+                }
+                j.chiudiOggetto();
+            }
+            out << j.chiudiLista().chiudiOggetto().risultato() << "\n";
+            return UscitaOk;
+        }
+        out << "Norma,CodiceGas,CodiceProdotto,Grandezza,Unita";
+        for (int i = 0; i < 10; ++i) out << ",C" << i + primo;
+        out << ",TemperaturaAspirazione,Sottoraffreddamento,UnitaTemperatura,Riferimento\n";
+        for (int rm : scelte) {
+            const RigaCompressore& r = d.riga(righe, rm);
+            for (int g = 0; g < 3; ++g) {
+                out << nomeNorma << "," << gas << "," << r.CodiceProdotto << "," << grandezze[g].nome << ","
+                    << grandezze[g].unita;
+                for (double c : coefficienti(r, g)) out << "," << ScrittoreJson::testoNumero(c);
+                out << "," << ScrittoreJson::testoNumero(aspirazione) << ","
+                    << ScrittoreJson::testoNumero(sottoraffreddamento) << "," << unitaT << ",dew point\n";
+            }
+        }
+        return UscitaOk;
     }
 
     int list() {
@@ -643,12 +779,22 @@ private:
 
 int eseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
               const std::string& cartellaProgramma) {
+    return eseguiCli(argomenti, std::cin, out, err, cartellaProgramma);
+}
+
+int eseguiCli(const std::vector<std::string>& argomenti, std::istream& in, std::ostream& out,
+              std::ostream& err, const std::string& cartellaProgramma) {
     const Argomenti a = leggiArgomenti(argomenti);
     if (!a.errore.empty()) {
         err << "selcomp-cli: " << a.errore << "\n" << TestoUso;
         return UscitaUso;
     }
+    if (a.ha("--help")) {
+        out << aiutoComando(a.comando);
+        return UscitaOk;
+    }
     ContestoCli contesto(cartellaProgramma, err);
+    if (a.comando == "batch") return comandoBatch(a, contesto, in, out, err);
     return eseguiComando(a, contesto, out, err);
 }
 

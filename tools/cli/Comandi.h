@@ -3,6 +3,7 @@
 // without windows. One function per command; output goes to the streams given, so tests
 // can run the commands in process.
 
+#include <istream>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -20,8 +21,11 @@ enum CodiceUscita {
 };
 
 // `cartellaProgramma`: where the demo catalogue and the Reflibs folder are looked for.
+// `batch` reads its requests from `in` (standard input in the first form).
 int eseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
               const std::string& cartellaProgramma);
+int eseguiCli(const std::vector<std::string>& argomenti, std::istream& in, std::ostream& out,
+              std::ostream& err, const std::string& cartellaProgramma);
 
 // What the commands keep between the requests of one batch: the catalogue opened once,
 // its rows read once, the property library set up once, repeated property calls
