@@ -15,9 +15,7 @@
 #include "tools/cli/Json.h"
 #include "tools/cli/TestiCli.h"
 
-#ifdef SELCOMP_CON_REFLIB
 #include "reflib/ILK.h"
-#endif
 
 #include <QDir>
 #include <QFileInfo>
@@ -207,20 +205,18 @@ private:
 
     // --- property library ---------------------------------------------------------
 
+    // --reflibs, or the Reflibs folder found from the program's folder.
+    std::string cartellaReflibs() const {
+        return a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
+    }
+
     bool preparaLibreria() {
-#ifdef SELCOMP_CON_REFLIB
-        const std::string dir =
-            a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
-        if (ILK_Set_Fluids(dir.c_str()) != 0) {
+        if (ILK_Set_Fluids(cartellaReflibs().c_str()) != 0) {
             err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
             return false;
         }
         libreria = {ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V};
         return true;
-#else
-        err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
-        return false;
-#endif
     }
 
     // --- operating conditions -----------------------------------------------------
@@ -605,9 +601,7 @@ private:
         if (!testoRichiesto("--gas", gas, uscita) || !numero("--t", t, true, uscita) ||
             !numero("--p", p, false, uscita))
             return uscita;
-#ifdef SELCOMP_CON_REFLIB
-        const std::string dir =
-            a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
+        const std::string dir = cartellaReflibs();
         const int16_t sFluids = ILK_Set_Fluids(dir.c_str());
         double pD = 0, hL = 0, hV = 0, vV = 0;
         const int16_t sPD = ILK_p_D(gas.c_str(), *t, &pD);
@@ -647,15 +641,14 @@ private:
             return UscitaDati;
         }
         return ok ? UscitaOk : UscitaCalcolo;
-#else
-        (void)gas;
-        err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
-        return UscitaDati;
-#endif
     }
 };
 
 } // namespace
+
+bool richiedeApplicazioneGrafica(const std::vector<std::string>& argomenti) {
+    return leggiArgomenti(argomenti).comando == "report";
+}
 
 int eseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
               const std::string& cartellaProgramma) {

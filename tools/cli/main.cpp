@@ -4,7 +4,6 @@
 
 #include <QGuiApplication>
 
-#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -12,7 +11,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> argomenti(argv + 1, argv + argc);
     // Reports paint pages, which needs a GUI application; nothing is ever shown.
     std::unique_ptr<QCoreApplication> app;
-    if (std::find(argomenti.begin(), argomenti.end(), "report") != argomenti.end()) {
+    if (richiedeApplicazioneGrafica(argomenti)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
