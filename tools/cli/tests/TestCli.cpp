@@ -246,8 +246,9 @@ TEST(SelcompCli, ReportWritesTheDataSheetOfTheModel) {
     ASSERT_EQ(u.codice, 0) << u.err;
     ASSERT_TRUE(std::filesystem::exists(pdf));
     const std::string testo = pdf + ".txt";
-    if (std::system(("pdftotext '" + pdf + "' '" + testo + "' 2>/dev/null").c_str()) == 0)
+    if (std::system(("pdftotext '" + pdf + "' '" + testo + "' 2>/dev/null").c_str()) == 0) {
         EXPECT_TRUE(contiene(leggi(testo), "4DZ-039")) << leggi(testo);
+    }
 
     u = cli("report --template '" + bin + "/manca.rpt' --data '" + bin + "/zodirara.mdb' --out '" +
                 pdf + "'",
