@@ -22,10 +22,8 @@
 #include "tools/cli/Json.h"
 #include "tools/cli/TestiCli.h"
 
-#ifdef SELCOMP_CON_REFLIB
 #include "reflib/ILK.h"
 #include "reflib/Stato.h"
-#endif
 
 #include <QDir>
 #include <QFileInfo>
@@ -91,7 +89,6 @@ private:
     Istantanea lingue;
     StatoMotore stato;
     LibreriaProprieta libreria;
-    std::optional<std::string> cartellaReflibs;
 
     int uso(const std::string& motivo) {
         err << "selcomp-cli: " << motivo << "\n" << TestoUso;
@@ -226,10 +223,13 @@ private:
 
     // --- property library ---------------------------------------------------------
 
+    // --reflibs, or the Reflibs folder found from the program's folder.
+    std::string cartellaReflibs() const {
+        return a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
+    }
+
     bool preparaLibreria() {
-        if (!cartellaReflibs)
-            cartellaReflibs = a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
-        return d.libreria(*cartellaReflibs, lingua, libreria);
+        return d.libreria(cartellaReflibs(), lingua, libreria);
     }
 
     // --- operating conditions -----------------------------------------------------
@@ -755,9 +755,7 @@ private:
         if (!testoRichiesto("--gas", gas, uscita) || !numero("--t", t, true, uscita) ||
             !numero("--p", p, false, uscita))
             return uscita;
-#ifdef SELCOMP_CON_REFLIB
-        const std::string dir =
-            a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
+        const std::string dir = cartellaReflibs();
         const int16_t sFluids = ILK_Set_Fluids(dir.c_str());
         double pD = 0, hL = 0, hV = 0, vV = 0;
         const int16_t sPD = ILK_p_D(gas.c_str(), *t, &pD);
@@ -812,15 +810,14 @@ private:
             return UscitaDati;
         }
         return ok ? UscitaOk : UscitaCalcolo;
-#else
-        (void)gas;
-        err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
-        return UscitaDati;
-#endif
     }
 };
 
 } // namespace
+
+bool richiedeApplicazioneGrafica(const std::vector<std::string>& argomenti) {
+    return leggiArgomenti(argomenti).comando == "report";
+}
 
 int eseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
               const std::string& cartellaProgramma) {

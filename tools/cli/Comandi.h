@@ -20,6 +20,11 @@ enum CodiceUscita {
     UscitaCalcolo = 5,     // calculation fault
 };
 
+// Reports paint pages, which needs a QGuiApplication; the other commands do with a
+// QCoreApplication. Decided from the parsed line, so a value such as "--model report"
+// does not count.
+bool richiedeApplicazioneGrafica(const std::vector<std::string>& argomenti);
+
 // `cartellaProgramma`: where the demo catalogue and the Reflibs folder are looked for.
 // `batch` reads its requests from `in` (standard input in the first form).
 int eseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,

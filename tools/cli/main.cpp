@@ -4,7 +4,6 @@
 
 #include <QGuiApplication>
 
-#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -19,7 +18,7 @@ int main(int argc, char** argv) {
     }
     // Reports paint pages, which needs a GUI application; nothing is ever shown.
     std::unique_ptr<QCoreApplication> app;
-    if (ha("report")) {
+    if (richiedeApplicazioneGrafica(argomenti)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
