@@ -1,10 +1,10 @@
 #include "browse/DatiDiTarga.h"
 
 #include "browse/frmIngombri.h"
-#include "platform/EtichettaDati.h"
+#include "dati/EtichettaDati.h"
 #include "platform/Percorsi.h"
 #include "platform/ServizioMessaggi.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <QGridLayout>
 #include <QMdiSubWindow>

@@ -4,7 +4,7 @@
 // the printout of the model in view.
 
 #include "app/StatoApplicazione.h"
-#include "platform/Rapporto.h"
+#include "dati/Rapporto.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,9 +1,9 @@
 #include "browse/cfrmDatiDiTarga.h"
 
 #include "browse/frmAccessori.h"
-#include "platform/AnteprimaRapporto.h"
-#include "platform/ComboDati.h"
-#include "platform/SorgenteDati.h"
+#include "dati/AnteprimaRapporto.h"
+#include "dati/ComboDati.h"
+#include "dati/SorgenteDati.h"
 #include "platform/Twips.h"
 
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 #include "browse/cfrmDatiDiTargaPiat.h"
 
 #include "browse/cfrmDatiDiTarga.h"
-#include "platform/AnteprimaRapporto.h"
-#include "platform/SorgenteDati.h"
+#include "dati/AnteprimaRapporto.h"
+#include "dati/SorgenteDati.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

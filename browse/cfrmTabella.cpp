@@ -2,9 +2,9 @@
 
 #include "browse/cfrmDatiDiTarga.h"
 #include "browse/cfrmDatiDiTargaPiat.h"
-#include "platform/AnteprimaRapporto.h"
+#include "dati/AnteprimaRapporto.h"
 #include "platform/FormatoNumero.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "platform/Twips.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "browse/frmAccessori.h"
 
 #include "browse/DatiDiTarga.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>

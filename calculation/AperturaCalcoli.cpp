@@ -2,7 +2,7 @@
 
 #include "app/MDIUser.h"
 #include "calculation/cfrmCalcoli.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "platform/frmDEB.h"
 #include "reflib/ILK.h"
 #include "results/cfrmResults.h"

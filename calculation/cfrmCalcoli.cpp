@@ -3,9 +3,9 @@
 #include "calculation/PannelloCondizioni.h"
 #include "catalogue/RigheCatalogo.h"
 #include "engine/Calcolo.h"
-#include "platform/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
-#include "platform/ComboDati.h"
-#include "platform/EtichettaDati.h"
+#include "dati/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
+#include "dati/ComboDati.h"
+#include "dati/EtichettaDati.h"
 #include "platform/ServizioMessaggi.h"
 #include "platform/TestoUtf8.h"
 

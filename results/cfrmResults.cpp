@@ -2,11 +2,11 @@
 
 #include "browse/cfrmDatiDiTargaPiat.h"
 #include "browse/frmAccessori.h"
-#include "platform/AnteprimaRapporto.h"
+#include "dati/AnteprimaRapporto.h"
 #include "platform/AvvisoCapacita.h"
 #include "platform/FormatoNumero.h"
 #include "platform/Percorsi.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "platform/Twips.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 // It computes nothing but the required capacity in kW.
 
 #include "app/StatoApplicazione.h"
-#include "platform/Rapporto.h"
+#include "dati/Rapporto.h"
 
 #include <QMap>
 #include <QString>

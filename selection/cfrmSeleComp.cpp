@@ -1,9 +1,9 @@
 #include "selection/cfrmSeleComp.h"
 
 #include "calculation/PannelloCondizioni.h"
-#include "platform/SorgenteDati.h" // before ComboDati.h
-#include "platform/ComboDati.h"
-#include "platform/EtichettaDati.h"
+#include "dati/SorgenteDati.h" // before ComboDati.h
+#include "dati/ComboDati.h"
+#include "dati/EtichettaDati.h"
 #include "platform/FormatoNumero.h"
 #include "platform/LetturaNumeri.h"
 #include "platform/ServizioMessaggi.h"

@@ -3,7 +3,7 @@
 #include "app/MDIUser.h"
 #include "calculation/cfrmCalcoli.h"
 #include "catalogue/RigheCatalogo.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "tables/Form1.h"
 #include "tables/GrigliaResa.h"
 #include "tables/cFrmDatiComp.h"

@@ -4,7 +4,7 @@
 #include "catalogue/Istantanea.h"
 #include "engine/Numeri.h"
 #include "engine/Prestazioni.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <cmath>
 

@@ -7,7 +7,7 @@
 
 #include "app/StatoApplicazione.h"
 #include "engine/Tabelle.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <QWidget>
 #include <array>

@@ -8,7 +8,7 @@
 #include "catalogue/RigheCatalogo.h"
 #include "platform/ArchivioImpostazioni.h"
 #include "platform/ServizioMessaggi.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "engine/Prestazioni.h"
 #include "tables/FinestreTabelle.h"
 #include "tables/Form1.h"

@@ -7,7 +7,7 @@
 #include "engine/Prestazioni.h"
 #include "platform/FormatoNumero.h"
 #include "platform/ServizioMessaggi.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "tables/ModelloTabella.h"
 #include "tables/RiempimentoTabelle.h"
 #include "tables/cFrmCaricam.h"

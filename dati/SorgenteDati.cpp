@@ -1,4 +1,4 @@
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include "catalogue/Catalogo.h"
 

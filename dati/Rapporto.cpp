@@ -1,4 +1,4 @@
-#include "platform/Rapporto.h"
+#include "dati/Rapporto.h"
 
 #include "catalogue/Catalogo.h"
 #include "platform/FormatoNumero.h"
