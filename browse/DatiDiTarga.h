@@ -3,7 +3,7 @@
 // language, the nameplate panel bound to its current row, the dimension drawing and
 // the printout of the model in view.
 
-#include "app/StatoApplicazione.h"
+#include "dati/StatoApplicazione.h"
 #include "dati/Rapporto.h"
 
 #include <QWidget>

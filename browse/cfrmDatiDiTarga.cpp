@@ -1,5 +1,6 @@
 #include "browse/cfrmDatiDiTarga.h"
 
+#include "browse/AperturaSchede.h"
 #include "browse/frmAccessori.h"
 #include "dati/AnteprimaRapporto.h"
 #include "dati/ComboDati.h"

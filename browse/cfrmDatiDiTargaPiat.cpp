@@ -1,5 +1,6 @@
 #include "browse/cfrmDatiDiTargaPiat.h"
 
+#include "browse/AperturaSchede.h"
 #include "browse/cfrmDatiDiTarga.h"
 #include "dati/AnteprimaRapporto.h"
 #include "dati/SorgenteDati.h"
@@ -8,6 +9,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStyle>
 #include <QTableWidget>
@@ -134,5 +137,20 @@ void cfrmDatiDiTargaPiat::showEvent(QShowEvent* e) {
     if (!m_collocato) {
         m_collocato = true;
         collocaInAlto(this);
+    }
+}
+
+void apriSchedaTecnica(StatoApplicazione& stato, QWidget* da) {
+    // It reads the current model now.
+    auto* scheda = new cfrmDatiDiTargaPiat(stato);
+    scheda->setAttribute(Qt::WA_DeleteOnClose);
+    auto* sotto = da ? qobject_cast<QMdiSubWindow*>(da->parentWidget()) : nullptr;
+    if (QMdiArea* area = sotto ? sotto->mdiArea() : nullptr) {
+        QMdiSubWindow* w = area->addSubWindow(scheda);
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->move(0, 0);
+        w->show();
+    } else {
+        scheda->show();
     }
 }

@@ -1,5 +1,6 @@
 #include "browse/frmAccessori.h"
 
+#include "browse/AperturaSchede.h"
 #include "browse/DatiDiTarga.h"
 #include "dati/SorgenteDati.h"
 

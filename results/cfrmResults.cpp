@@ -1,7 +1,6 @@
 #include "results/cfrmResults.h"
 
-#include "browse/cfrmDatiDiTargaPiat.h"
-#include "browse/frmAccessori.h"
+#include "browse/AperturaSchede.h"
 #include "dati/AnteprimaRapporto.h"
 #include "platform/AvvisoCapacita.h"
 #include "platform/FormatoNumero.h"
@@ -481,18 +480,7 @@ void cfrmResults::apriCaratteristiche() {
         m_aperture.caratteristiche(this);
         return;
     }
-    // Beside this screen in the main window, not modal; it reads the current model now.
-    auto* scheda = new cfrmDatiDiTargaPiat(m_stato);
-    scheda->setAttribute(Qt::WA_DeleteOnClose);
-    auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (QMdiArea* area = sotto ? sotto->mdiArea() : nullptr) {
-        QMdiSubWindow* w = area->addSubWindow(scheda);
-        w->setAttribute(Qt::WA_DeleteOnClose);
-        w->move(0, 0);
-        w->show();
-    } else {
-        scheda->show();
-    }
+    apriSchedaTecnica(m_stato, this);
 }
 
 void cfrmResults::keyPressEvent(QKeyEvent* e) {

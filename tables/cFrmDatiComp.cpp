@@ -1,6 +1,6 @@
 #include "tables/cFrmDatiComp.h"
 
-#include "calculation/cfrmCalcoli.h"
+include "calculation/DatiSchermoCalcoli.h"
 #include "catalogue/Catalogo.h"
 #include "catalogue/RigheCatalogo.h"
 #include "engine/Numeri.h"

@@ -10,7 +10,7 @@
 #include "platform/ServizioMessaggi.h"
 #include "dati/SorgenteDati.h"
 #include "engine/Prestazioni.h"
-#include "tables/FinestreTabelle.h"
+#include "app/FinestreTabelle.h"
 #include "tables/Form1.h"
 #include "tables/GrigliaResa.h"
 #include "tables/cFrmDatiComp.h"

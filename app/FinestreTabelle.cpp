@@ -1,4 +1,4 @@
-#include "tables/FinestreTabelle.h"
+#include "app/FinestreTabelle.h"
 
 #include "app/MDIUser.h"
 #include "calculation/cfrmCalcoli.h"

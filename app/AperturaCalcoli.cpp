@@ -1,4 +1,4 @@
-#include "calculation/AperturaCalcoli.h"
+#include "app/AperturaCalcoli.h"
 
 #include "app/MDIUser.h"
 #include "calculation/cfrmCalcoli.h"
@@ -6,7 +6,7 @@
 #include "platform/frmDEB.h"
 #include "reflib/ILK.h"
 #include "results/cfrmResults.h"
-#include "tables/FinestreTabelle.h"
+#include "app/FinestreTabelle.h"
 
 AgganciCalcoli agganciProgramma(MDIUser& principale) {
     AgganciCalcoli a;
