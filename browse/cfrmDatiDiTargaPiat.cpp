@@ -1,5 +1,6 @@
 #include "browse/cfrmDatiDiTargaPiat.h"
 
+#include "catalogue/Interrogazioni.h"
 #include "browse/AperturaSchede.h"
 #include "browse/cfrmDatiDiTarga.h"
 #include "dati/AnteprimaRapporto.h"
@@ -25,7 +26,7 @@ cfrmDatiDiTargaPiat::cfrmDatiDiTargaPiat(StatoApplicazione& stato, QWidget* pare
     const int lingua = stato.lingua.IndiceLingua;
 
     m_lingue->impostaCatalogo(stato.catalogo);
-    m_lingue->impostaOrigineRecord(QStringLiteral("select * from Lingue"));
+    m_lingue->impostaOrigineRecord(Interrogazioni::Lingue);
     m_lingue->aggiorna();
     m_lingue->muoviPrimo();
     for (int i = 0; i < lingua; ++i)
@@ -34,7 +35,7 @@ cfrmDatiDiTargaPiat::cfrmDatiDiTargaPiat(StatoApplicazione& stato, QWidget* pare
     m_aRichiesta = m_lingue->testo(QStringLiteral("Arichiesta"));
 
     m_comp->impostaCatalogo(stato.catalogo);
-    m_comp->impostaOrigineRecord(queryCompressori(lingua));
+    m_comp->impostaOrigineRecord(Interrogazioni::compressoriConTensione(lingua));
     m_comp->aggiorna();
     const QString codice = QString::fromStdString(stato.motore.codiceProdottoCorrente);
     if (!codice.trimmed().isEmpty())
@@ -75,7 +76,7 @@ cfrmDatiDiTargaPiat::cfrmDatiDiTargaPiat(StatoApplicazione& stato, QWidget* pare
         destra->addWidget(Panel3D3[size_t(i)]);
         SorgenteDati s;
         s.impostaCatalogo(stato.catalogo);
-        s.impostaOrigineRecord(queryOpzioni(lingua, iniziali[i], i == 2), {codice});
+        s.impostaOrigineRecord(Interrogazioni::opzioniCompressore(lingua, iniziali[i], i == 2), {codice});
         s.aggiorna();
         riempiElenco(i, s, i == 2);
     }

@@ -1,5 +1,6 @@
 #include "browse/cfrmTabella.h"
 
+#include "catalogue/Interrogazioni.h"
 #include "browse/cfrmDatiDiTarga.h"
 #include "browse/cfrmDatiDiTargaPiat.h"
 #include "dati/AnteprimaRapporto.h"
@@ -31,12 +32,10 @@ cfrmTabella::cfrmTabella(StatoApplicazione& stato, QWidget* parent)
     setObjectName(QStringLiteral("cfrmTabella"));
     setWindowTitle(stato.lingua.Didascalie.value(1));
     m_lingue->impostaCatalogo(stato.catalogo);
-    m_lingue->impostaOrigineRecord(QStringLiteral("select * from Lingue"));
+    m_lingue->impostaOrigineRecord(Interrogazioni::Lingue);
     m_lingue->aggiorna();
     m_comp->impostaCatalogo(stato.catalogo);
-    m_comp->impostaOrigineRecord(QStringLiteral(
-        "select *, Opzioni.DescrizioneITA   FROM Compressori LEFT JOIN Opzioni ON "
-        "Compressori.TensioneStd = Opzioni.CodiceOpzione order by Ordinamento"));
+    m_comp->impostaOrigineRecord(Interrogazioni::ElencoCompressori);
     m_comp->aggiorna();
     m_comp->muoviPrimo();
     m_lingue->muoviPrimo();

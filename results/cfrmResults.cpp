@@ -1,5 +1,6 @@
 #include "results/cfrmResults.h"
 
+#include "catalogue/Interrogazioni.h"
 #include "browse/AperturaSchede.h"
 #include "dati/AnteprimaRapporto.h"
 #include "platform/AvvisoCapacita.h"
@@ -312,7 +313,7 @@ void cfrmResults::caricaSorgenti() {
     m_lingue->carica(m_stato.catalogo, m_stato.lingua.IndiceLingua, &errore);
     SorgenteDati gas;
     gas.impostaCatalogo(m_stato.catalogo);
-    gas.impostaOrigineRecord(QStringLiteral("select * from Gas"));
+    gas.impostaOrigineRecord(Interrogazioni::Gas);
     if (gas.aggiorna()) {
         gas.muoviPrimo();
         if (!gas.eof())
@@ -320,7 +321,7 @@ void cfrmResults::caricaSorgenti() {
     }
     m_compGas->impostaCatalogo(m_stato.catalogo);
     m_compGas->impostaOrigineRecord(
-        QStringLiteral("select * from CollCompGas where CodiceGas = ?"),
+        Interrogazioni::CompressoriDelGas,
         {m_stato.schermi.CodiceGasCorrente});
     m_compGas->aggiorna();
 }
