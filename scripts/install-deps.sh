@@ -10,7 +10,7 @@ packages=(
   mdbtools mdbtools-dev sqlite3 libsqlite3-dev
   libxlsxwriter-dev rapidjson-dev unzip
   xvfb xauth fonts-dejavu-core poppler-utils
-  clang
+  clang clang-format
 )
 
 missing=()
