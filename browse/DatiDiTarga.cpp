@@ -98,7 +98,11 @@ void mostraIngombri(StatoApplicazione& stato, const SorgenteDati& comp, QWidget*
         return;
     }
     stato.schermi.ImmagineIngombri = comp.testo(QStringLiteral("Immagine"));
-    frmIngombri finestra(trovaPercorso(stato.impostazioni.PercorsoDatabase, stato.schermi.ImmagineIngombri), da);
+    // Titled with the model, as the user knows it (the file name is the catalogue's business).
+    const QString modello = comp.testo(QStringLiteral("CodiceProdotto"));
+    const QString voce = stato.lingua.Didascalie.value(7).trimmed();
+    frmIngombri finestra(trovaPercorso(stato.impostazioni.PercorsoDatabase, stato.schermi.ImmagineIngombri),
+                         voce.isEmpty() ? modello : voce + QStringLiteral(" - ") + modello, da);
     if (finestra.caricata())
         finestra.exec();
 }

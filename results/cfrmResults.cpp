@@ -2,6 +2,7 @@
 
 #include "browse/cfrmDatiDiTargaPiat.h"
 #include "browse/frmAccessori.h"
+#include "platform/Icone.h"
 #include "platform/FormatoNumero.h"
 #include "platform/Percorsi.h"
 #include "platform/SorgenteDati.h"
@@ -144,7 +145,7 @@ void cfrmResults::costruisci() {
     auto* pulsanti = new QHBoxLayout;
     cm3Naviga[0] = new QPushButton(QStringLiteral("Caratteristiche tecniche"), Panel3D5[0]);
     cm3Naviga[1] = new QPushButton(Panel3D5[0]);
-    cm3Naviga[1]->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    cm3Naviga[1]->setIcon(iconaStampante());
     cm3Naviga[1]->setToolTip(QStringLiteral("Stampa"));
     pulsanti->addWidget(cm3Naviga[0]);
     pulsanti->addStretch();

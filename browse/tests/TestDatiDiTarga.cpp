@@ -263,7 +263,7 @@ private slots:
         QImage disegno(1600, 800, QImage::Format_RGB32);
         disegno.fill(Qt::white);
         QVERIFY(disegno.save(cartella.filePath("B.png")));
-        frmIngombri f(cartella.filePath("B.png"));
+        frmIngombri f(cartella.filePath("B.png"), "B-20");
         QVERIFY(f.caricata());
         f.resize(600, 500);
         f.show();

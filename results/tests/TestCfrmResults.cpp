@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QMdiSubWindow>
@@ -293,6 +295,20 @@ private slots:
         QPrintPreviewDialog* anteprima = w.findChild<QPrintPreviewDialog*>();
         QVERIFY(anteprima);
         QVERIFY(anteprima->isVisible());
+        // The preview is the document the PDF export writes: the same pages.
+        auto* pagine = anteprima->findChild<QPrintPreviewWidget*>();
+        QVERIFY(pagine);
+        pagine->updatePreview();
+        const QString pdf = cartella.filePath("anteprima.pdf");
+        QString errore;
+        QVERIFY2(eseguiRapporto(w.parametriStampa(), pdf, &errore), qPrintable(errore));
+        QProcess info;
+        info.start("pdfinfo", {pdf});
+        if (info.waitForFinished(30000)) {
+            const auto m = QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(info.readAllStandardOutput()));
+            QVERIFY(m.hasMatch());
+            QCOMPARE(pagine->pageCount(), m.captured(1).toInt());
+        }
         anteprima->close();
     }
 

@@ -2,6 +2,8 @@
 
 #include "CatalogoDiProva.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -77,6 +79,26 @@ private slots:
         QVERIFY(t.contains(QRegularExpression("Pagina 2 di [2-9]")));
         // Every page carries the header.
         QCOMPARE(t.count("Didaz"), t.count(QRegularExpression("Pagina \\d+ di")));
+    }
+
+    // The preview paints on a printer, the export on a PDF writer, at other resolutions:
+    // the pages must be cut in the same places all the same.
+    void samePagesAtEveryResolution() {
+        const ParametriRapporto p = parametri("Dav01.rpt", {});
+        DocumentoRapporto d;
+        QString errore;
+        QVERIFY2(componiRapporto(p, d, &errore), qPrintable(errore));
+        QList<int> pagine;
+        for (int dpi : {72, 96, 300, 600, 1200}) {
+            QBuffer pdf;
+            pdf.open(QIODevice::WriteOnly);
+            QPdfWriter w(&pdf);
+            w.setResolution(dpi);
+            w.setPageLayout(impaginazioneRapporto(d.orizzontale));
+            pagine << disegnaRapporto(d, p, w);
+        }
+        QVERIFY2(pagine.first() > 1, "the list should run over pages");
+        QCOMPARE(pagine.count(pagine.first()), pagine.size());
     }
 
     void failuresGiveOneClearMessage_data() {
