@@ -123,10 +123,12 @@ QWidget* MDIUser::mostraFinestra(QWidget* finestra) {
 
 QWidget* MDIUser::ancoraAperto(VoceMenu voce) {
     QWidget* w = aperti[voce];
-    // A closed window lingers until its deletion is processed.
-    if (!w || w->isHidden() || (w->parentWidget() && w->parentWidget()->isHidden()))
+    if (!w)
         return nullptr;
-    return w;
+    // A closed window lingers until its deletion is processed (a minimised one hides
+    // its contents, but it is open).
+    auto* sotto = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+    return (sotto ? sotto->isHidden() : w->isHidden()) ? nullptr : w;
 }
 
 void MDIUser::portaInPrimoPiano(QWidget* finestra) {
@@ -168,11 +170,15 @@ static QString testoFile(const QByteArray& dati) {
 }
 
 void MDIUser::mostraGaranzia() {
-    if (QWidget* aperta = ancoraAperto(VoceMenu::Garanzie)) {
-        portaInPrimoPiano(aperta);
-        return;
-    }
     const int16_t n = m_stato.lingua.IndiceLingua;
+    // The text open in another language gives way to this language's.
+    if (QWidget* aperta = ancoraAperto(VoceMenu::Garanzie)) {
+        if (aperta->property("lingua").toInt() == n) {
+            portaInPrimoPiano(aperta);
+            return;
+        }
+        aperta->parentWidget()->close();
+    }
     const QString nome = fileGaranzia(n >= 0 && n < NumeroLingue ? n : 0);
     const QString percorso = trovaPercorso(m_stato.impostazioni.PercorsoDatabase, nome);
     QFile file(percorso);
@@ -184,6 +190,7 @@ void MDIUser::mostraGaranzia() {
     auto* vista = new QPlainTextEdit;
     vista->setObjectName("Garanzia");
     vista->setReadOnly(true);
+    vista->setProperty("lingua", n);
     vista->setPlainText(testoFile(file.readAll()));
     vista->setWindowTitle(azione(VoceMenu::Garanzie)->text().remove('&'));
     aperti[VoceMenu::Garanzie] = mostraFinestra(vista);

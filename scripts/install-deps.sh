@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   mdbtools mdbtools-dev sqlite3 libsqlite3-dev
   xvfb xauth fonts-dejavu-core poppler-utils
+  qt6-translations-l10n
   clang
 )
 
