@@ -229,9 +229,11 @@ void cfrmResults::costruisci() {
     pulsanti2->addStretch();
     pulsanti2->addWidget(cm3Naviga[4]);
     static_cast<QGridLayout*>(Panel3D5[1]->layout())->addLayout(pulsanti2, 7, 0, 1, 5);
-    // The two grids have the same columns; with the same width they line up.
+    // The two grids have the same columns; with the same width they line up. The second
+    // one goes under the first, beside the conditions: below everything else the screen
+    // would be taller than the main window.
     Panel3D5[0]->installEventFilter(this);
-    radice->addWidget(Panel3D5[1], 0, Qt::AlignLeft);
+    sinistra->insertWidget(sinistra->indexOf(Panel3D5[0]) + 1, Panel3D5[1], 0, Qt::AlignLeft);
     radice->addStretch();
 
     for (int i = 0; i < 5; ++i) {
@@ -426,7 +428,9 @@ void cfrmResults::applicaAltezza(int twips) {
     // Inside the main window, never wider than its client area.
     auto* sotto = qobject_cast<QMdiSubWindow*>(finestra);
     const int massima = sotto && sotto->mdiArea() ? sotto->mdiArea()->viewport()->width() : larghezza;
-    finestra->resize(std::min(larghezza, std::max(massima, finestra->width())), h);
+    // Nor taller: the screen's own height when there is room, else the client area's.
+    const int alta = sotto && sotto->mdiArea() ? sotto->mdiArea()->viewport()->height() : h;
+    finestra->resize(std::min(larghezza, std::max(massima, finestra->width())), std::min(h, alta));
 }
 
 void cfrmResults::differenzialiCliccato(bool spuntato) {
