@@ -227,7 +227,7 @@ void cfrmResults::costruisci() {
     destra->addWidget(frame1);
     destra->addStretch();
 
-    // The next smaller candidate of a selection, below everything else.
+    // The next smaller candidate of a selection.
     Panel3D5[1] = creaGriglia(1, CelleInferiore, CellaModelloInferiore);
     auto* pulsanti2 = new QHBoxLayout;
     cm3Naviga[3] = new QPushButton(QStringLiteral("Caratteristiche tecniche"), Panel3D5[1]);
