@@ -7,6 +7,7 @@
 #include "platform/ComboDati.h"
 #include "platform/EtichettaDati.h"
 #include "platform/ServizioMessaggi.h"
+#include "platform/TestoUtf8.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -32,8 +33,6 @@ public:
                                             QString::fromStdString(testo));
     }
 };
-
-QString u(const char* t) { return QString::fromUtf8(t); }
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "browse/cfrmDatiDiTargaPiat.h"
 #include "browse/frmAccessori.h"
+#include "platform/AnteprimaRapporto.h"
 #include "platform/AvvisoCapacita.h"
 #include "platform/Icone.h"
 #include "platform/FormatoNumero.h"
