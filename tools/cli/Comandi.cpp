@@ -205,7 +205,7 @@ private:
         t.righe = &compressoriDelGas(gas);
         t.rm = rigaModello(*t.righe, modello);
         if (t.rm < 0) return erroreDati(testoCli(TestoCli::ModelloSconosciuto, lingua) + " " + modello);
-        return tensioneOfferta(t.righe, t.rm);
+        return tensioneOfferta(*t.righe, t.rm);
     }
 
     // A supply option the model does not offer (the screens hide it) is refused, not rated.

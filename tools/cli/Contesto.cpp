@@ -7,9 +7,7 @@
 #include "tools/cli/MemoriaProprieta.h"
 #include "tools/cli/TestiCli.h"
 
-#ifdef SELCOMP_CON_REFLIB
 #include "reflib/ILK.h"
-#endif
 
 #include <QFileInfo>
 
@@ -93,7 +91,6 @@ const RigaCompressore& ContestoCli::Dati::riga(const Istantanea& ist, int indice
 }
 
 bool ContestoCli::Dati::libreria(const std::string& dir, int lingua, LibreriaProprieta& uscita) {
-#ifdef SELCOMP_CON_REFLIB
     if (statoLibreria == 0 || dir != cartellaLibreria) {
         cartellaLibreria = dir;
         statoLibreria = ILK_Set_Fluids(dir.c_str()) == 0 ? 1 : -1;
@@ -102,13 +99,6 @@ bool ContestoCli::Dati::libreria(const std::string& dir, int lingua, LibreriaPro
     }
     if (statoLibreria > 0) uscita = lib;
     return statoLibreria > 0;
-#else
-    (void)dir;
-    (void)uscita;
-    if (statoLibreria == 0) avvisi << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
-    statoLibreria = -1;
-    return false;
-#endif
 }
 
 SorgenteCandidati& ContestoCli::Dati::candidati() {

@@ -44,12 +44,6 @@ struct Caso {
     std::vector<std::string> argomenti;
 };
 
-std::string testoNumero(double v) {
-    std::ostringstream s;
-    s << v;
-    return s.str();
-}
-
 Caso richiesta(const std::string& comando, const std::vector<std::pair<std::string, std::string>>& opzioni) {
     Caso c;
     c.json = "{\"command\":\"" + comando + "\"";
