@@ -1,6 +1,6 @@
 #include "tables/cFrmDatiComp.h"
 
-include "calculation/DatiSchermoCalcoli.h"
+#include "calculation/DatiSchermoCalcoli.h"
 #include "catalogue/Interrogazioni.h"
 #include "catalogue/Catalogo.h"
 #include "catalogue/RigheCatalogo.h"

@@ -2,7 +2,7 @@
 // envelope, units, supply options, the dew-point note, reopening, the faults it must
 // survive, and equality with selcomp-cli.
 
-include "calculation/DatiSchermoCalcoli.h"
+#include "calculation/DatiSchermoCalcoli.h"
 #include "catalogue/Catalogo.h"
 #include "engine/Prestazioni.h"
 #include "platform/FormatoNumero.h"
