@@ -2,7 +2,7 @@
 // The main window: the frame that holds every screen, its menus and the
 // user-interface language.
 
-#include "app/StatoApplicazione.h"
+#include "dati/StatoApplicazione.h"
 #include "app/TestiLingue.h"
 #include "platform/Twips.h"
 

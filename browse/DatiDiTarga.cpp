@@ -1,37 +1,16 @@
 #include "browse/DatiDiTarga.h"
 
 #include "browse/frmIngombri.h"
-#include "platform/EtichettaDati.h"
+#include "dati/EtichettaDati.h"
 #include "platform/Percorsi.h"
 #include "platform/ServizioMessaggi.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <QGridLayout>
 #include <QMdiSubWindow>
 #include <QLabel>
 
 #include <algorithm>
-
-QString colonnaDescrizione(int indiceLingua) {
-    static const char* const colonne[] = {"DescrizioneITA", "DescrizioneING", "DescrizioneFRA",
-                                          "DescrizioneGER", "DescrizioneSPA"};
-    return QString::fromLatin1(colonne[indiceLingua >= 0 && indiceLingua < 5 ? indiceLingua : 0]);
-}
-
-QString queryCompressori(int indiceLingua) {
-    return QStringLiteral("select * , Opzioni.%1 as desc1, Ordinamento  FROM Compressori LEFT JOIN "
-                          "Opzioni ON Compressori.TensioneStd = Opzioni.CodiceOpzione order by Ordinamento")
-        .arg(colonnaDescrizione(indiceLingua));
-}
-
-QString queryOpzioni(int indiceLingua, QChar iniziale, bool accessori) {
-    return QStringLiteral("SELECT DISTINCTROW CollCompOpz.CodiceProdotto, CollCompOpz.CodiceOpzione, "
-                          "Opzioni.%1 AS [Desc]%2 FROM CollCompOpz INNER JOIN Opzioni ON "
-                          "CollCompOpz.CodiceOpzione = Opzioni.CodiceOpzione WHERE((CollCompOpz.CodiceProdotto = ?) "
-                          "AND (CollCompOpz.CodiceOpzione Like ('%3*'))) ORDER BY %4CollCompOpz.CodiceOpzione")
-        .arg(colonnaDescrizione(indiceLingua), accessori ? QStringLiteral(", CollCompOpz.flStandard") : QString(),
-             QString(iniziale), accessori ? QStringLiteral("CollCompOpz.flStandard , ") : QString());
-}
 
 PannelloDatiTarga::PannelloDatiTarga(SorgenteDati* comp, SorgenteDati* lingue, QWidget* parent)
     : QWidget(parent) {

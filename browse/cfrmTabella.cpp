@@ -1,11 +1,12 @@
 #include "browse/cfrmTabella.h"
 
+#include "catalogue/Interrogazioni.h"
 #include "browse/cfrmDatiDiTarga.h"
 #include "browse/cfrmDatiDiTargaPiat.h"
-#include "platform/AnteprimaRapporto.h"
+#include "dati/AnteprimaRapporto.h"
 #include "platform/Icone.h"
 #include "platform/FormatoNumero.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "platform/Twips.h"
 
 #include <QHBoxLayout>
@@ -32,12 +33,10 @@ cfrmTabella::cfrmTabella(StatoApplicazione& stato, QWidget* parent)
     setObjectName(QStringLiteral("cfrmTabella"));
     setWindowTitle(stato.lingua.Didascalie.value(1));
     m_lingue->impostaCatalogo(stato.catalogo);
-    m_lingue->impostaOrigineRecord(QStringLiteral("select * from Lingue"));
+    m_lingue->impostaOrigineRecord(Interrogazioni::Lingue);
     m_lingue->aggiorna();
     m_comp->impostaCatalogo(stato.catalogo);
-    m_comp->impostaOrigineRecord(QStringLiteral(
-        "select *, Opzioni.DescrizioneITA   FROM Compressori LEFT JOIN Opzioni ON "
-        "Compressori.TensioneStd = Opzioni.CodiceOpzione order by Ordinamento"));
+    m_comp->impostaOrigineRecord(Interrogazioni::ElencoCompressori);
     m_comp->aggiorna();
     m_comp->muoviPrimo();
     m_lingue->muoviPrimo();

@@ -1,13 +1,13 @@
 #include "results/cfrmResults.h"
 
-#include "browse/cfrmDatiDiTargaPiat.h"
-#include "browse/frmAccessori.h"
-#include "platform/AnteprimaRapporto.h"
+#include "catalogue/Interrogazioni.h"
+#include "browse/AperturaSchede.h"
+#include "dati/AnteprimaRapporto.h"
 #include "platform/AvvisoCapacita.h"
 #include "platform/Icone.h"
 #include "platform/FormatoNumero.h"
 #include "platform/Percorsi.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
@@ -316,7 +316,7 @@ void cfrmResults::caricaSorgenti() {
     m_lingue->carica(m_stato.catalogo, m_stato.lingua.IndiceLingua, &errore);
     SorgenteDati gas;
     gas.impostaCatalogo(m_stato.catalogo);
-    gas.impostaOrigineRecord(QStringLiteral("select * from Gas"));
+    gas.impostaOrigineRecord(Interrogazioni::Gas);
     if (gas.aggiorna()) {
         gas.muoviPrimo();
         if (!gas.eof())
@@ -324,7 +324,7 @@ void cfrmResults::caricaSorgenti() {
     }
     m_compGas->impostaCatalogo(m_stato.catalogo);
     m_compGas->impostaOrigineRecord(
-        QStringLiteral("select * from CollCompGas where CodiceGas = ?"),
+        Interrogazioni::CompressoriDelGas,
         {m_stato.schermi.CodiceGasCorrente});
     m_compGas->aggiorna();
 }
@@ -486,18 +486,7 @@ void cfrmResults::apriCaratteristiche() {
         m_aperture.caratteristiche(this);
         return;
     }
-    // Beside this screen in the main window, not modal; it reads the current model now.
-    auto* scheda = new cfrmDatiDiTargaPiat(m_stato);
-    scheda->setAttribute(Qt::WA_DeleteOnClose);
-    auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (QMdiArea* area = sotto ? sotto->mdiArea() : nullptr) {
-        QMdiSubWindow* w = area->addSubWindow(scheda);
-        w->setAttribute(Qt::WA_DeleteOnClose);
-        w->move(0, 0);
-        w->show();
-    } else {
-        scheda->show();
-    }
+    apriSchedaTecnica(m_stato, this);
 }
 
 void cfrmResults::keyPressEvent(QKeyEvent* e) {

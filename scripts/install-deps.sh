@@ -11,7 +11,7 @@ packages=(
   libxlsxwriter-dev rapidjson-dev unzip
   xvfb xauth fonts-dejavu-core poppler-utils
   qt6-translations-l10n
-  clang
+  clang clang-format
 )
 
 missing=()

@@ -6,9 +6,9 @@
 
 #include "../../results/tests/CatalogoDiProva.h"
 #include "catalogue/Catalogo.h"
-#include "platform/ComboDati.h"
+#include "dati/ComboDati.h"
 #include "platform/ServizioMessaggi.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <QImage>
 #include <QProcess>

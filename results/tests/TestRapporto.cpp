@@ -1,4 +1,4 @@
-#include "platform/Rapporto.h"
+#include "dati/Rapporto.h"
 
 #include "CatalogoDiProva.h"
 

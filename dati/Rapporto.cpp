@@ -1,5 +1,6 @@
-#include "platform/Rapporto.h"
+#include "dati/Rapporto.h"
 
+#include "catalogue/Interrogazioni.h"
 #include "catalogue/Catalogo.h"
 #include "platform/FormatoNumero.h"
 
@@ -527,7 +528,7 @@ bool componiRapporto(const ParametriRapporto& p, DocumentoRapporto& esito, QStri
     // The labels of the report's language; a data file without the table has none.
     Istantanea lingue;
     QString senzaLingue;
-    dati->interroga(QStringLiteral("select * from Lingue"), {}, lingue, &senzaLingue);
+    dati->interroga(Interrogazioni::Lingue, {}, lingue, &senzaLingue);
     Compositore compositore(p, m, lingue);
     if (!compositore.risolvi(m.documento, 1, nullptr, -1, esito.documento, errore))
         return false;

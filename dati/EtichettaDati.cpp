@@ -1,7 +1,7 @@
-#include "platform/EtichettaDati.h"
+#include "dati/EtichettaDati.h"
 
 #include "platform/FormatoNumero.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 SorgenteDati* EtichettaDati::sorgente() const { return m_sorgente.data(); }
 
