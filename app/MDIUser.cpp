@@ -148,16 +148,23 @@ void MDIUser::apri(VoceMenu voce) {
     if (it == aperture.end())
         return;
     if (QWidget* aperto = ancoraAperto(voce)) {
-        portaInPrimoPiano(aperto);
-        return;
+        // A screen takes its texts when it loads: one opened in another language gives way
+        // to a new one, as chosen again after a language change.
+        if (aperto->property("lingua").toInt() == m_stato.lingua.IndiceLingua) {
+            portaInPrimoPiano(aperto);
+            return;
+        }
+        aperto->parentWidget()->close();
     }
     // Every screen of the menu reads the catalogue; without one it could only show emptiness.
     if (!m_stato.catalogo) {
         ServizioMessaggi::corrente().informazione(DescrizioneProgramma, MessaggioSenzaCatalogo);
         return;
     }
-    if (QWidget* w = it->second(*this))
+    if (QWidget* w = it->second(*this)) {
+        w->setProperty("lingua", m_stato.lingua.IndiceLingua);
         aperti[voce] = mostraFinestra(w);
+    }
 }
 
 // Text files of the catalogue world are old; read UTF-8 when valid, else Latin-1.

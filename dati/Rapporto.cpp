@@ -17,6 +17,17 @@
 #include <vector>
 
 namespace {
+// The date in the locale's short form; month names, where the form has them (the C
+// locale's has), in the report's language, never English inside another language.
+QString testoData(const ParametriRapporto& p) {
+    static const QLocale::Language lingue[] = {QLocale::Italian, QLocale::English, QLocale::French,
+                                               QLocale::German, QLocale::Spanish};
+    const QString forma = p.locale.dateFormat(QLocale::ShortFormat);
+    if (!forma.contains(QLatin1String("MMM")))
+        return p.locale.toString(p.data, forma);
+    const int l = p.indiceLingua >= 0 && p.indiceLingua <= 4 ? p.indiceLingua : 0;
+    return QLocale(lingue[l]).toString(p.data, forma);
+}
 
 // One directive of the layout, with the line it came from.
 struct Nodo {
@@ -288,7 +299,7 @@ private:
                 }
             }
         if (nome == QLatin1String("data")) {
-            esito = p.locale.toString(p.data, QLocale::ShortFormat);
+            esito = testoData(p);
             return true;
         }
         return false;
@@ -589,7 +600,7 @@ int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
 
     QFont testata(QStringLiteral("DejaVu Sans"), 9);
     QFont marchio(QStringLiteral("DejaVu Sans"), 13, QFont::Bold);
-    const QString data = p.locale.toString(p.data, QLocale::ShortFormat);
+    const QString data = testoData(p);
     for (int n = 0; n < pagine; ++n) {
         if (n > 0)
             dispositivo.newPage();

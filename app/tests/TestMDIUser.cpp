@@ -168,6 +168,17 @@ private slots:
         w.azione(VoceMenu::Caratteristiche)->trigger();
         QCOMPARE(creati[VoceMenu::Caratteristiche], 2);
         QTRY_COMPARE(w.area()->subWindowList().size(), 3);
+
+        // After a language change, choosing it again gives it in the new language: the one
+        // open in the old language gives way; chosen once more, it comes forward.
+        caratteristiche = attivo();
+        w.azioneLingua(2)->trigger();
+        w.azione(VoceMenu::Caratteristiche)->trigger();
+        QCOMPARE(creati[VoceMenu::Caratteristiche], 3);
+        QVERIFY(attivo() != caratteristiche);
+        QTRY_COMPARE(w.area()->subWindowList().size(), 3);
+        w.azione(VoceMenu::Caratteristiche)->trigger();
+        QCOMPARE(creati[VoceMenu::Caratteristiche], 3);
     }
 
     void dimensioniInTwips() {

@@ -107,6 +107,32 @@ private slots:
             QVERIFY2(!t.contains(a), qPrintable(a + " in\n" + t));
     }
 
+    // The C locale's short date names its month: in the report's language, as the labels.
+    void dateInTheLanguageOfTheReport_data() {
+        QTest::addColumn<int>("lingua");
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<QString>("assente");
+        QTest::newRow("Italian") << 0 << "14 mar 2026" << "Mar 2026";
+        QTest::newRow("French") << 2 << "14 mars 2026" << "Mar 2026";
+        QTest::newRow("German") << 3 << QString::fromUtf8("14 März 2026") << "Mar 2026";
+        QTest::newRow("English") << 1 << "14 Mar 2026" << "mar 2026";
+    }
+    void dateInTheLanguageOfTheReport() {
+        QFETCH(int, lingua);
+        QFETCH(QString, data);
+        QFETCH(QString, assente);
+        ParametriRapporto p = parametri("Dav01.rpt", {});
+        p.valori["modello"] = "4DZ-220";
+        p.locale = QLocale::c();
+        p.indiceLingua = lingua;
+        const QString pdf = cartella.filePath("scheda_data.pdf");
+        QString errore;
+        QVERIFY2(eseguiRapporto(p, pdf, &errore), qPrintable(errore));
+        const QString t = testoPdf(pdf);
+        QVERIFY2(t.contains(data), qPrintable(t.left(300)));
+        QVERIFY2(!t.contains(assente), qPrintable(t.left(300)));
+    }
+
     void withoutModelTheListRunsOverPages() {
         const ParametriRapporto p = parametri("Dav01.rpt", {});
         const QString pdf = cartella.filePath("elenco.pdf");
