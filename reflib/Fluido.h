@@ -92,7 +92,7 @@ private:
     int saturazione(double T, std::string& errore);
     // Checks that (T, p) is vapour and finds its density.
     int densitaVapore(double T, double p, double& rho, std::string& errore);
-    void proprieta(double T, double rho, bool liquido, Proprieta& r);
+    void proprieta(double T, double rho, Proprieta& r);
     const ValutatoreTau& valutatore(double T);
     // Density at (T, p) by Newton from rho0: vapour from below (ideal gas), liquid from the
     // ancillary value.

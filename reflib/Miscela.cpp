@@ -778,21 +778,7 @@ void Miscela::proprieta(double T, double rho, const double* x, Proprieta& r) {
     r.v = 1 / (rho * s.M);
     r.h = modello.entalpia(T, rho, x, s) / s.M;
     r.s = modello.entropia(T, rho, x, s) / s.M;
-    // cp at constant p from the enthalpy of the neighbouring states (density solves).
-    const double dT = 1e-3 * T * 1e-2;
-    double h2[2];
-    for (int k = 0; k < 2; ++k) {
-        const double Tk = T + (k ? dT : -dT);
-        double rk = 0;
-        if (modello.densita(Tk, r.p, x, rho * s.vr > 1, rho, rk)) {
-            r.cp = std::nan("");
-            return;
-        }
-        StatoMiscela sk;
-        modello.valuta(Tk, rk, x, false, sk);
-        h2[k] = modello.entalpia(Tk, rk, x, sk) / sk.M;
-    }
-    r.cp = (h2[1] - h2[0]) / (2 * dT);
+    r.cp = modello.capacitaTermica(T, rho, x) / s.M;
 }
 
 int Miscela::liquidoSaturo(double T, Proprieta& r, std::string& errore) {
