@@ -73,7 +73,11 @@ public:
                    double* vr_xx = nullptr) const;
     void valuta(double T, double rho, const double* x, bool composizione, StatoMiscela& s);
     double pressione(double T, double rho, const double* x);
-    // Molar enthalpy and entropy (J/mol, J/(mol K)) at a state valuta() gave.
+    // Molar enthalpy and entropy (J/mol, J/(mol K)) at a state valuta() gave. Their reference:
+    // each component keeps its own IIR offsets (h = 200 kJ/kg, s = 1 kJ/(kg K) for its own
+    // saturated liquid at 0 degC) and the entropy has the ideal mixing term -R sum x ln x, so
+    // a blend's bubble-point liquid at 0 degC is not at the IIR values (R448A 203.46 kJ/kg,
+    // 1.1428 kJ/(kg K)); only differences mean anything.
     double entalpia(double T, double rho, const double* x, const StatoMiscela& s) const;
     double entropia(double T, double rho, const double* x, const StatoMiscela& s) const;
     // p and ln f_i (fugacities in Pa) at (T, ln rho, x).
