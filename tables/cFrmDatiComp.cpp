@@ -204,6 +204,7 @@ void cFrmDatiComp::carica() {
     RicalcolaTutto();
 
     auto* caricamento = new cFrmCaricam(this);
+    caricamento->centra();
     caricamento->show();
     emit caricamentoIniziato();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
