@@ -401,4 +401,29 @@ int Fluido::statoVapore(double T, double p, Proprieta& r, std::string& errore) {
     return Ok;
 }
 
+int Fluido::statoVaporeCpDifferenze(double T, double p, Proprieta& r, std::string& errore) {
+    double rho = 0;
+    if (int e = densitaVapore(T, p, rho, errore)) return e;
+    proprieta(T, rho, r);
+    // The vapour densities at T -+ dT on the isobar, each from its second-virial start.
+    const double dT = 1e-5 * T;
+    double h2[2];
+    for (int k = 0; k < 2; ++k) {
+        const double Tk = T + (k ? dT : -dT);
+        const double pi = r.p / (eq.R * Tk * eq.rhor), B = valutatore(Tk).viriale(), disc = 1 + 4 * B * pi;
+        const double r0 = (disc > 0 ? 2 * pi / (1 + std::sqrt(disc)) : pi) * eq.rhor;
+        double rk = 0;
+        std::string e;
+        if (densita(Tk, r.p, r0, false, rk, e)) {
+            r.cp = std::nan("");
+            r.p = p;
+            return Ok;
+        }
+        h2[k] = entalpia(Tk, rk);
+    }
+    r.cp = (h2[1] - h2[0]) / (2 * dT);
+    r.p = p;
+    return Ok;
+}
+
 }  // namespace reflib

@@ -37,6 +37,7 @@ public:
     int liquidoSaturo(double T, Proprieta& r, std::string& errore) override;
     int vaporeSaturo(double T, Proprieta& r, std::string& errore) override;
     int statoVapore(double T, double p, Proprieta& r, std::string& errore) override;
+    int statoVaporeCpDifferenze(double T, double p, Proprieta& r, std::string& errore) override;
     double tMinSaturazione() const override { return Tmin; }
     double tMaxSaturazione() const override { return Tcrit; }
 

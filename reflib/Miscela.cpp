@@ -804,4 +804,27 @@ int Miscela::statoVapore(double T, double p, Proprieta& r, std::string& errore) 
     return Ok;
 }
 
+int Miscela::statoVaporeCpDifferenze(double T, double p, Proprieta& r, std::string& errore) {
+    double rho = 0;
+    if (int e = densitaVapore(T, p, rho, errore)) return e;
+    proprieta(T, rho, z.data(), r);
+    const double dT = 1e-3 * T * 1e-2;
+    double h2[2];
+    for (int k = 0; k < 2; ++k) {
+        const double Tk = T + (k ? dT : -dT);
+        double rk = 0;
+        if (modello.densita(Tk, r.p, z.data(), false, rho, rk)) {
+            r.cp = std::nan("");
+            r.p = p;
+            return Ok;
+        }
+        StatoMiscela sk;
+        modello.valuta(Tk, rk, z.data(), false, sk);
+        h2[k] = modello.entalpia(Tk, rk, z.data(), sk) / sk.M;
+    }
+    r.cp = (h2[1] - h2[0]) / (2 * dT);
+    r.p = p;
+    return Ok;
+}
+
 }  // namespace reflib
