@@ -2,6 +2,7 @@
 
 #include "tools/cli/Coefficienti.h"
 #include "tools/cli/Comandi.h"
+#include "tools/cli/Json.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 
 #include <csignal>
 
+#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <optional>
@@ -372,4 +374,16 @@ TEST(Batch, StreamsThroughAPipe) {
     EXPECT_NE(quarta->find(R"("CodiceProdottoInferiore":"T04")"), std::string::npos) << *quarta;
     EXPECT_FALSE(p.riga(5000));
     EXPECT_EQ(p.attendi(), 0);
+}
+
+// Whole numbers take a quicker way to text; the text must stay the shortest round trip,
+// which switches to the exponent form from 100000 on.
+TEST(Json, NumbersAreTheShortestRoundTrip) {
+    for (double v : {1.0, -1.0, 42.0, 9999.0, 10000.0, -10000.0, 99999.0, -99999.0, 100000.0, -100000.0,
+                     120000.0, 1e15, 0.5, -10.25, 1e-7, 2.4635330197330005}) {
+        char buf[64];
+        const auto r = std::to_chars(buf, buf + sizeof buf, v);
+        EXPECT_EQ(ScrittoreJson::testoNumero(v), std::string(buf, r.ptr)) << v;
+    }
+    EXPECT_EQ(ScrittoreJson::testoNumero(-0.0), "0");
 }
