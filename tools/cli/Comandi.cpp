@@ -60,7 +60,7 @@ public:
     }
 
     int esegui() {
-        if (auto l = a.valore("--lang")) {
+        if (const std::string* l = a.trova("--lang")) {
             auto n = numeroDaTesto(*l);
             if (!n || *n != std::floor(*n) || *n < 0 || *n > 4) return uso("--lang takes 0..4");
             lingua = static_cast<int>(*n);
@@ -96,11 +96,10 @@ private:
     }
 
     // A required or optional number; false (after the message) when the text is no number.
-    bool numero(const std::string& opzione, std::optional<double>& valore, bool richiesto,
-                int& uscita) {
-        auto t = a.valore(opzione);
+    bool numero(const char* opzione, std::optional<double>& valore, bool richiesto, int& uscita) {
+        const std::string* t = a.trova(opzione);
         if (!t) {
-            if (richiesto) uscita = uso("missing " + opzione);
+            if (richiesto) uscita = uso(std::string("missing ") + opzione);
             return !richiesto;
         }
         valore = numeroDaTesto(*t);
@@ -112,10 +111,10 @@ private:
         return true;
     }
 
-    bool testoRichiesto(const std::string& opzione, std::string& valore, int& uscita) {
-        auto t = a.valore(opzione);
+    bool testoRichiesto(const char* opzione, std::string& valore, int& uscita) {
+        const std::string* t = a.trova(opzione);
         if (!t || t->empty()) {
-            uscita = uso("missing " + opzione);
+            uscita = uso(std::string("missing ") + opzione);
             return false;
         }
         valore = *t;
@@ -137,7 +136,7 @@ private:
 
     // --- catalogue --------------------------------------------------------------
 
-    QString percorsoCatalogo() const { return d.percorsoCatalogo(a.valore("--catalogue")); }
+    QString percorsoCatalogo() const { return d.percorsoCatalogo(a.trova("--catalogue")); }
 
     int apriCatalogo() {
         QString errore;
@@ -169,21 +168,15 @@ private:
 
     // The refrigerant's row of table Gas (first column = code), any case; -1 if absent.
     int rigaGas(const Istantanea& gas, const std::string& codice) const {
-        for (int i = 0; i < gas.numeroRighe(); ++i)
-            if (gas.valore(i, 0).toString().compare(q(codice), Qt::CaseInsensitive) == 0) return i;
-        return -1;
+        return d.rigaPerCodice(gas, 0, codice);
     }
 
     const Istantanea& compressoriDelGas(const std::string& codice) const {
-        return d.interroga(
-            "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", {q(codice)});
+        return d.interroga("select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", &codice);
     }
 
     int rigaModello(const Istantanea& righe, const std::string& modello) const {
-        for (int i = 0; i < righe.numeroRighe(); ++i)
-            if (righe.testo(i, "CodiceProdotto").compare(q(modello), Qt::CaseInsensitive) == 0)
-                return i;
-        return -1;
+        return d.rigaPerCodice(righe, d.colonna(righe, "CodiceProdotto"), modello);
     }
 
     // The refrigerant of --gas (its row of Gas) and the model of --model among its
@@ -211,7 +204,7 @@ private:
     // A supply option the model does not offer (the screens hide it) is refused, not rated.
     int tensioneOfferta(const Istantanea& righe, int riga) {
         const int16_t i = stato.condFunz.IndiceTensione;
-        if (TensioneOfferta(i, righe.vero(riga, "bk8"))) return UscitaOk;
+        if (TensioneOfferta(i, d.vero(righe, riga, "bk8"))) return UscitaOk;
         const std::string messaggio = testoCli(TestoCli::TensioneNonOfferta, lingua) + " " +
                                       s(righe.testo(riga, "CodiceProdotto")) + ", " +
                                       CaptionTensioni[i];
@@ -225,7 +218,8 @@ private:
 
     // --reflibs, or the Reflibs folder found from the program's folder.
     std::string cartellaReflibs() const {
-        return a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
+        if (const std::string* v = a.trova("--reflibs")) return *v;
+        return d.cartellaReflibs();
     }
 
     bool preparaLibreria() {
@@ -245,12 +239,12 @@ private:
             if (!numero(nomi[i], campi[i], false, uscita)) return uscita;
         cf.ValoriDifferenziali = a.ha("--differential");
         cf.CondizioniStandard = a.ha("--standard");
-        cf.T0 = gas.numero(riga, "TUEStd");
+        cf.T0 = d.numero(gas, riga, "TUEStd");
         if (cf.CondizioniStandard) {
             if (campi[0] || campi[1] || campi[2]) return uso("--standard excludes --tu, --tl, --ta");
             if (cf.ValoriDifferenziali) {
-                campi[0] = campi[2] = unDecimale(gas.numero(riga, "DTsurEvapSTD") - cf.TE);
-                campi[1] = unDecimale(gas.numero(riga, "DTSotSTD"));
+                campi[0] = campi[2] = unDecimale(d.numero(gas, riga, "DTsurEvapSTD") - cf.TE);
+                campi[1] = unDecimale(d.numero(gas, riga, "DTSotSTD"));
             } else {
                 campi[0] = campi[2] = unDecimale(cf.T0);
                 campi[1] = cf.TC;
@@ -470,10 +464,10 @@ private:
         CondFunz& cf = stato.condFunz;
         cf.PotenzaRichiesta = *potenza;
         cf.NomeGas = gas;
-        cf.TcMax = tabellaGas.numero(rg, "CAPTCMAX");
-        cf.TcMin = tabellaGas.numero(rg, "CAPTCMIN");
-        cf.TeMax = tabellaGas.numero(rg, "CAPTEMAX");
-        cf.TeMin = tabellaGas.numero(rg, "CAPTEMIN");
+        cf.TcMax = d.numero(tabellaGas, rg, "CAPTCMAX");
+        cf.TcMin = d.numero(tabellaGas, rg, "CAPTCMIN");
+        cf.TeMax = d.numero(tabellaGas, rg, "CAPTEMAX");
+        cf.TeMin = d.numero(tabellaGas, rg, "CAPTEMIN");
 
         RisultatoSelezione ris;
         const Esito e = EseguiSelezione(stato, gas, d.candidati(), libreria, messaggi, ris);
