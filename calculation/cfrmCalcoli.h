@@ -17,6 +17,8 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class cfrmCalcoli;
+class cfrmConfronto;
+class DiagrammaInviluppo;
 
 // What the performance tables screen reads from the calculation screen, which must stay
 // open while the tables are shown.
@@ -64,6 +66,9 @@ public:
     std::array<QPushButton*, NumeroNaviga> cm3Naviga{};
     QPushButton* cmdNoteGas;
     std::array<QPushButton*, 2> Command1{};     // chart, tables
+    QPushButton* cmdDiagramma = nullptr;         // shows the envelope diagram beside the panel
+    QPushButton* cmdConfronto = nullptr;         // compressors side by side
+    DiagrammaInviluppo* diagramma = nullptr;     // hidden until asked for
 
     SorgenteDati& Data1(int i) { return *sorgenti[size_t(i)]; }
 
@@ -71,6 +76,9 @@ public:
     void naviga(int i);
     // The compute button's action.
     void Elabora();
+    // The comparison of the refrigerant's compressors that run at the conditions typed,
+    // the current one and the next ones ticked; null when a rating faults.
+    cfrmConfronto* Confronta();
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -85,6 +93,8 @@ private:
     void refrigeranteScelto();
     void applicaEtichette();
     QString etichetta(const QString& chiave) const;
+    void creaDiagramma();
+    void aggiornaDiagramma();
 
     StatoApplicazione& stato;
     AgganciCalcoli agganci;

@@ -10,15 +10,19 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTextDocument>
+#include <QUrl>
 
 #include <memory>
 #include <vector>
 
 namespace {
 
+// Address of a handed-over picture inside the laid-out document.
+const QString SchemaImmagine = QStringLiteral("selcomp-immagine:");
+
 // One directive of the layout, with the line it came from.
 struct Nodo {
-    enum class Tipo { Titolo, Sottotitolo, Testo, Campi, Tabella, Griglia, Se, Senza, Richiede, Spazio, Salto };
+    enum class Tipo { Titolo, Sottotitolo, Testo, Campi, Tabella, Griglia, Se, Senza, Richiede, Spazio, Salto, Immagine };
     Tipo tipo;
     int riga = 0;
     QString argomento;             // text, query name or value name
@@ -143,6 +147,8 @@ private:
                 dove.push_back({Nodo::Tipo::Spazio, n, {}, {}, {}, {}});
             } else if (parola == QLatin1String("salto")) {
                 dove.push_back({Nodo::Tipo::Salto, n, {}, {}, {}, {}});
+            } else if (parola == QLatin1String("immagine")) {
+                dove.push_back({Nodo::Tipo::Immagine, n, resto, {}, {}, {}});
             } else {
                 return fallisci(errore, n, QStringLiteral("direttiva sconosciuta \"%1\"").arg(parola));
             }
@@ -301,6 +307,11 @@ private:
             return true;
         case Nodo::Tipo::Salto:
             html += QStringLiteral("<p style=\"page-break-after: always;\"></p>");
+            return true;
+        case Nodo::Tipo::Immagine:
+            if (p.immagini.contains(n.argomento))
+                html += QStringLiteral("<p align=\"center\"><img src=\"%1%2\"></p>")
+                            .arg(SchemaImmagine, n.argomento.toHtmlEscaped());
             return true;
         case Nodo::Tipo::Richiede:
             return richiede(n, errore);
@@ -501,6 +512,10 @@ int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
     doc.documentLayout()->setPaintDevice(&dispositivo);
     QFont carattere(QStringLiteral("DejaVu Sans"), 9);
     doc.setDefaultFont(carattere);
+    // Pictures two thirds of the body wide, whatever the device's resolution.
+    for (auto it = p.immagini.cbegin(); it != p.immagini.cend(); ++it)
+        doc.addResource(QTextDocument::ImageResource, QUrl(SchemaImmagine + it.key()),
+                        it.value().scaledToWidth(int(corpo.width() * 2 / 3), Qt::SmoothTransformation));
     doc.setHtml(d.html);
     doc.setPageSize(corpo.size());
     const int pagine = std::max(1, doc.pageCount());

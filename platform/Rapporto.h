@@ -27,6 +27,7 @@
 //     se selezione ... fine                lines kept only when the value is not empty
 //     senza modello ... fine               lines kept only when it is empty
 //     spazio / salto                       a blank line / a page break
+//     immagine diagramma                   a picture handed over by the screen (none: nothing)
 //
 // Placeholders: {name} is a value handed over by the screen; {q.Colonna} a column of
 // the first row of query q; inside a tabella {Colonna} a column of the current row.
@@ -34,6 +35,7 @@
 // ?name is bound to the handed-over value `name` (never spliced into the text).
 
 #include <QDate>
+#include <QImage>
 #include <QLocale>
 #include <QMap>
 #include <QString>
@@ -47,6 +49,7 @@ struct ParametriRapporto {
     QString fileModello;          // the template, e.g. <catalogue folder>/Dav01.rpt
     QString fileDati;             // the data file, e.g. <catalogue folder>/ZODIRARA.MDB
     QMap<QString, QString> valori; // what the screen shows: "modello" the model in view, ...
+    QMap<QString, QImage> immagini; // pictures for "immagine": the envelope diagram, ...
     QString produttore = QStringLiteral("Didaz");
     QString programma = QStringLiteral("selcomp");
     QDate data = QDate::currentDate();

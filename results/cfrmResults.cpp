@@ -6,6 +6,10 @@
 #include "platform/Percorsi.h"
 #include "platform/SorgenteDati.h"
 #include "platform/Twips.h"
+#include "results/DiagrammaInviluppo.h"
+#include "results/TestiSchermiExtra.h"
+#include "catalogue/Catalogo.h"
+#include "catalogue/RigheCatalogo.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -115,6 +119,9 @@ void cfrmResults::costruisci() {
     auto* destra = new QVBoxLayout;
     sopra->addLayout(sinistra, 1);
     sopra->addLayout(destra, 0);
+    diagramma = new DiagrammaInviluppo(this);
+    diagramma->hide();
+    sopra->addWidget(diagramma, 1);
     radice->addLayout(sopra);
 
     // Refrigerant and model.
@@ -214,6 +221,15 @@ void cfrmResults::costruisci() {
     Label1 = new QLabel(QStringLiteral("Tentative Data"), frame1);
     g1->addWidget(cm3Naviga[2]);
     g1->addWidget(cmdNoteGas, 1);
+    cmdDiagramma = new QPushButton(frame1);
+    cmdDiagramma->setObjectName(QStringLiteral("cmdDiagramma"));
+    cmdDiagramma->setCheckable(true);
+    connect(cmdDiagramma, &QPushButton::toggled, this, [this](bool si) {
+        diagramma->setVisible(si);
+        aggiornaDiagramma();
+        applicaAltezza(m_stato.schermi.bCalcoloSingolo ? AltezzaSingolo : AltezzaSelezione);
+    });
+    g1->addWidget(cmdDiagramma);
     g1->addWidget(Label1);
     destra->addWidget(frame1);
     destra->addStretch();
@@ -407,6 +423,7 @@ void cfrmResults::attiva() {
     m_stato.motore.codiceProdottoCorrente = cf.CodiceProdotto;
     chkStandard->setChecked(cf.CondizioniStandard);
     mostraRigheOpzionali();
+    aggiornaDiagramma();
     // Sized last, when every caption is in place.
     applicaAltezza(singolo ? AltezzaSingolo : AltezzaSelezione);
 }
@@ -574,8 +591,40 @@ ParametriRapporto cfrmResults::parametriStampa() const {
     p.fileModello = trovaPercorso(cartella, QStringLiteral("\\Dav02.rpt"));
     p.fileDati = trovaPercorso(cartella, QStringLiteral("\\ZODIRARA.MDB"));
     p.valori = valoriSchermo();
+    p.immagini.insert(QStringLiteral("diagramma"), immagineDiagramma(datiDiagramma(), QSize(900, 680)));
     p.programma = (QStringLiteral("selcomp ") + m_stato.impostazioni.VersioneProgramma).trimmed();
     return p;
+}
+
+DatiDiagramma cfrmResults::datiDiagramma() const {
+    const CondFunz& cf = m_stato.motore.condFunz;
+    DatiDiagramma d;
+    const int l = m_stato.lingua.IndiceLingua;
+    d.nomeTE = l == 3 ? QStringLiteral("TV") : QStringLiteral("TE");
+    const QString modello = QString::fromStdString(cf.CodiceProdotto);
+    const QString gas = QString::fromStdString(cf.NomeGas);
+    d.titolo = modello + QStringLiteral("  -  ") + gas;
+    Istantanea righe;
+    if (m_stato.catalogo &&
+        m_stato.catalogo->interroga(
+            QStringLiteral("select * from CollCompGas where CodiceGas = ? and CodiceProdotto = ?"),
+            {gas, modello}, righe, nullptr) &&
+        righe.numeroRighe() > 0)
+        d.inviluppo = rigaCompressore(righe, 0).inviluppo;
+    d.punto = QPointF(cf.TE, cf.TC);
+    d.esito = VerificaPuntoInviluppo(d.inviluppo, cf.TE, cf.TC);
+    d.didascalia = d.esito.dentro
+                       ? testoExtra(TestoExtra::DentroInviluppo, l)
+                       : testoExtra(TestoExtra::FuoriInviluppo, l) + QStringLiteral("\n") +
+                             MotivoFuoriInviluppo(d.esito, cf.TE, cf.TC,
+                                                  etichetta(QStringLiteral("Err%1").arg(d.esito.codice)),
+                                                  d.nomeTE, d.nomeTC);
+    return d;
+}
+
+void cfrmResults::aggiornaDiagramma() {
+    cmdDiagramma->setText(testoExtra(TestoExtra::Diagramma, m_stato.lingua.IndiceLingua));
+    if (diagramma->isVisibleTo(this)) diagramma->imposta(datiDiagramma());
 }
 
 cfrmResults* mostraRisultati(StatoApplicazione& stato, QMdiArea* area,

@@ -21,6 +21,8 @@ class QPushButton;
 class QRadioButton;
 class SorgenteDati;
 class EtichetteLingua;
+class DiagrammaInviluppo;
+struct DatiDiagramma;
 
 class cfrmResults : public QWidget {
     Q_OBJECT
@@ -69,6 +71,11 @@ public:
     QGroupBox* frmTensioni = nullptr;
     QPushButton* cmdNoteGas = nullptr;
     QLabel* Label1 = nullptr;          // "Tentative Data"
+    QPushButton* cmdDiagramma = nullptr; // shows the envelope diagram beside the figures
+    DiagrammaInviluppo* diagramma = nullptr;
+
+    // The envelope of the rated compressor with the point rated, as shown and printed.
+    DatiDiagramma datiDiagramma() const;
 
     // Row captions and headings of the two result grids (both grids share the texts).
     struct Griglia;
@@ -88,6 +95,7 @@ private:
     void svuotaGriglia(const std::array<int, 13>& celle);
     void mostraRigheOpzionali();
     void applicaAltezza(int twips);
+    void aggiornaDiagramma();
     void premiNaviga(int indice);
     void apriCaratteristiche();
     void differenzialiCliccato(bool spuntato);
