@@ -2,6 +2,7 @@
 
 #include "browse/cfrmDatiDiTarga.h"
 #include "browse/cfrmDatiDiTargaPiat.h"
+#include "platform/EsportazioneGriglia.h"
 #include "platform/FormatoNumero.h"
 #include "platform/SorgenteDati.h"
 #include "platform/Twips.h"
@@ -83,6 +84,9 @@ cfrmTabella::cfrmTabella(StatoApplicazione& stato, QWidget* parent)
             TDBGrid1->selectRow(r);
     });
     riempi();
+    agganciaEsportazione(TDBGrid1, [this] {
+        return QVector<TabellaEsportazione>{tabellaDaModello(*TDBGrid1->model(), windowTitle(), {}, false)};
+    }, stato.lingua.IndiceLingua);
     resize(twipsInPixel(LarghezzaTwips, this), twipsInPixel(AltezzaTwips, this));
     move(0, 0);
 }

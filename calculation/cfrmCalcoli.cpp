@@ -8,7 +8,7 @@
 #include "platform/EtichettaDati.h"
 #include "platform/ServizioMessaggi.h"
 #include "results/DiagrammaInviluppo.h"
-#include "results/TestiSchermiExtra.h"
+#include "platform/TestiSchermiExtra.h"
 #include "results/cfrmConfronto.h"
 
 #include <QGridLayout>

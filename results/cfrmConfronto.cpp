@@ -1,9 +1,10 @@
 #include "results/cfrmConfronto.h"
 
+#include "platform/EsportazioneGriglia.h"
 #include "platform/FormatoNumero.h"
 #include "platform/Rapporto.h"
 #include "platform/ServizioMessaggi.h"
-#include "results/TestiSchermiExtra.h"
+#include "platform/TestiSchermiExtra.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -191,6 +192,22 @@ cfrmConfronto::cfrmConfronto(DatiConfronto dati, QWidget* genitore)
     cmdStampa = new QPushButton(testoExtra(TestoExtra::Stampa, l), this);
     cmdStampa->setObjectName(QStringLiteral("cmdStampa"));
     connect(cmdStampa, &QPushButton::clicked, this, &cfrmConfronto::stampa);
+    auto pulsante = [this](TestoExtra t, const char* nome) {
+        auto* b = new QPushButton(testoExtra(t, m_dati.indiceLingua), this);
+        b->setObjectName(QLatin1String(nome));
+        pulsanti->addWidget(b);
+        return b;
+    };
+    cmdCopia = pulsante(TestoExtra::Copia, "cmdCopia");
+    cmdCsv = pulsante(TestoExtra::SalvaCsv, "cmdCsv");
+    cmdXlsx = pulsante(TestoExtra::SalvaXlsx, "cmdXlsx");
+    auto fonte = [this] { return QVector<TabellaEsportazione>{tabellaEsportazione()}; };
+    connect(cmdCopia, &QPushButton::clicked, this, [fonte] { copiaTabelle(fonte()); });
+    connect(cmdCsv, &QPushButton::clicked, this,
+            [this, fonte] { salvaTabelle(fonte(), FormatoFile::CsvLocale, this, m_dati.indiceLingua); });
+    connect(cmdXlsx, &QPushButton::clicked, this,
+            [this, fonte] { salvaTabelle(fonte(), FormatoFile::Xlsx, this, m_dati.indiceLingua); });
+    agganciaEsportazione(tabella, fonte, m_dati.indiceLingua);
     pulsanti->addStretch();
     pulsanti->addWidget(cmdStampa);
     radice->addLayout(pulsanti);
@@ -269,6 +286,28 @@ QString cfrmConfronto::htmlStampa() const {
     }
     h += QStringLiteral("</table><p><font color=\"#c80000\">%1</font></p>").arg(esc(informazioni->text()));
     return h;
+}
+
+TabellaEsportazione cfrmConfronto::tabellaEsportazione() const {
+    TabellaEsportazione t;
+    t.titolo = windowTitle();
+    t.intestazione << intestazione();
+    t.colonne << testoExtra(TestoExtra::Confronto, m_dati.indiceLingua);
+    t.schemi << QString();
+    for (int r = 0; r < NumeroRigheConfronto; ++r) {
+        t.colonne << m_modello->headerData(r, Qt::Vertical).toString();
+        t.schemi << ModelloConfronto::formato(riga(r));
+    }
+    for (int c = 0; c < m_modello->columnCount(); ++c) {
+        const ColonnaConfronto& col = m_modello->colonne()[size_t(c)];
+        QVector<QVariant> v{QString::fromStdString(col.codice)};
+        for (int r = 0; r < NumeroRigheConfronto; ++r) {
+            const double x = valoreConfronto(col, riga(r), m_dati.potenzaRichiestaW);
+            v << (std::isfinite(x) ? QVariant(x) : QVariant());
+        }
+        t.righe << v;
+    }
+    return t;
 }
 
 void cfrmConfronto::stampa() {

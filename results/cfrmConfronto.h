@@ -3,6 +3,7 @@
 // point, one column each, the best value of each row marked, sortable by any row.
 
 #include "app/StatoApplicazione.h"
+#include "platform/Esportazione.h"
 #include "results/Confronto.h"
 
 #include <QAbstractTableModel>
@@ -66,11 +67,17 @@ public:
     QString intestazione() const;
     // The printout's body (an HTML table with the heading).
     QString htmlStampa() const;
+    // The comparison for a spreadsheet: one row per compressor in the order shown, one
+    // column per quantity with its unit and the screen's pattern.
+    TabellaEsportazione tabellaEsportazione() const;
 
     QListWidget* elenco = nullptr;   // the pick list (shown when picking)
     QTableView* tabella = nullptr;
     QLabel* informazioni = nullptr;  // the unmet-requirement warning, the six limit
     QPushButton* cmdStampa = nullptr;
+    QPushButton* cmdCopia = nullptr;
+    QPushButton* cmdCsv = nullptr;
+    QPushButton* cmdXlsx = nullptr;
     QHBoxLayout* pulsanti = nullptr; // Print and the export buttons
 
 private:

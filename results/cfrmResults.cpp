@@ -2,12 +2,13 @@
 
 #include "browse/cfrmDatiDiTargaPiat.h"
 #include "browse/frmAccessori.h"
+#include "platform/EsportazioneGriglia.h"
 #include "platform/FormatoNumero.h"
 #include "platform/Percorsi.h"
 #include "platform/SorgenteDati.h"
 #include "platform/Twips.h"
 #include "results/DiagrammaInviluppo.h"
-#include "results/TestiSchermiExtra.h"
+#include "platform/TestiSchermiExtra.h"
 #include "catalogue/Catalogo.h"
 #include "catalogue/RigheCatalogo.h"
 
@@ -253,6 +254,7 @@ void cfrmResults::costruisci() {
         cm3Naviga[i]->setObjectName(QStringLiteral("cm3Naviga_%1").arg(i));
         connect(cm3Naviga[i], &QPushButton::clicked, this, [this, i] { premiNaviga(i); });
     }
+    agganciaEsportazione(this, [this] { return tabelleEsportazione(); }, m_stato.lingua.IndiceLingua);
     connect(chkDifferenziali, &QCheckBox::clicked, this, &cfrmResults::differenzialiCliccato);
     connect(cmdNoteGas, &QPushButton::clicked, this, [this] {
         if (m_aperture.noteGas)
@@ -594,6 +596,49 @@ ParametriRapporto cfrmResults::parametriStampa() const {
     p.immagini.insert(QStringLiteral("diagramma"), immagineDiagramma(datiDiagramma(), QSize(900, 680)));
     p.programma = (QStringLiteral("selcomp ") + m_stato.impostazioni.VersioneProgramma).trimmed();
     return p;
+}
+
+QVector<TabellaEsportazione> cfrmResults::tabelleEsportazione() const {
+    const QMap<QString, QString> v = valoriSchermo();
+    QStringList intestazione = {v["et.modello"] + QStringLiteral(": ") + v["modello"],
+                                v["et.gas"] + QStringLiteral(": ") + v["gas"],
+                                v["et.TE"] + QStringLiteral(": ") + v["TE"] + QStringLiteral(" °C"),
+                                v["et.TC"] + QStringLiteral(": ") + v["TC"] + QStringLiteral(" °C")};
+    for (const char* o : {"TU", "TL", "TA"}) {
+        const QString n = QString::fromLatin1(o);
+        if (!v[n].isEmpty())
+            intestazione << v["et." + n] + QStringLiteral(": ") + v[n] + QStringLiteral(" ") + v["um." + n];
+    }
+    intestazione << v["et.tensione"].trimmed() + QStringLiteral(": ") + v["tensione"];
+    if (!v["standard"].isEmpty()) intestazione << v["standard"];
+    if (!v["selezione"].isEmpty())
+        intestazione << v["et.PotenzaRichiesta"] + QStringLiteral(": ") + v["PotenzaRichiesta"] + QStringLiteral(" kW");
+    // Rows as on screen: capacity (compressor, evaporator, rating), then the rest with the
+    // actual value and the one at rating conditions.
+    auto tabella = [&](const QString& titolo, const QString& modello, const Risultati& r) {
+        TabellaEsportazione t;
+        t.titolo = titolo.trimmed() + QStringLiteral(" ") + modello;
+        t.intestazione = intestazione;
+        t.colonne = {QString(), QString(), v["et.DescResult9"], v["et.DescResult8"], v["et.DescResult7"]};
+        t.schemi = {QString(), QString(), Generale, Generale, Generale};
+        const QVariant niente;
+        auto riga = [&](const char* chiave, const char* unita, double a, QVariant b, double c) {
+            t.righe << QVector<QVariant>{v[QStringLiteral("et.") + QLatin1String(chiave)].trimmed(),
+                                         QString::fromLatin1(unita), a, b, c};
+        };
+        riga("DescResult1", "kW", r.ResaCompressore, r.ResaEvaporatore, r.ResaStd);
+        riga("DescResult4", "kg/h", r.PortataMassa, niente, r.PortataMassaStd);
+        riga("DescResult2", "kW", r.PotenzaAssorbita, niente, r.PotenzaAssorbita);
+        riga("DescResult3", "A", r.CorrenteAssorbita, niente, r.CorrenteStd);
+        riga("DescResult5", "", r.COP, niente, r.COPStd);
+        riga("DescResult6", "kW", r.CaloreCondensatore, niente, r.CaloreCondensatoreStd);
+        return t;
+    };
+    const StatoMotore& m = m_stato.motore;
+    QVector<TabellaEsportazione> esito{tabella(v["et.risultati"], v["modello"], m.risultati)};
+    if (!v["inf.modello"].isEmpty())
+        esito << tabella(v["et.inferiore"], v["inf.modello"], m.risultatiInferiore);
+    return esito;
 }
 
 DatiDiagramma cfrmResults::datiDiagramma() const {

@@ -4,6 +4,7 @@
 // It computes nothing but the required capacity in kW.
 
 #include "app/StatoApplicazione.h"
+#include "platform/Esportazione.h"
 #include "platform/Rapporto.h"
 
 #include <QMap>
@@ -56,6 +57,9 @@ public:
     // The report of the print button: template Dav02.rpt and data file ZODIRARA.MDB beside
     // the catalogue, with the figures on screen.
     ParametriRapporto parametriStampa() const;
+    // The result grids for the clipboard and the files (after a selection the next
+    // smaller candidate too), with model, refrigerant, conditions and supply option.
+    QVector<TabellaEsportazione> tabelleEsportazione() const;
 
     // Controls, indexed like the control arrays they stand for.
     std::array<QLabel*, NumeroCelle> Panel3D2{};

@@ -9,7 +9,7 @@
 #include "platform/ServizioMessaggi.h"
 #include "selection/Ricerca.h"
 #include "selection/SorgenteCatalogo.h"
-#include "results/TestiSchermiExtra.h"
+#include "platform/TestiSchermiExtra.h"
 #include "results/cfrmConfronto.h"
 
 #include <QMdiArea>

@@ -1,4 +1,4 @@
-#include "results/TestiSchermiExtra.h"
+#include "platform/TestiSchermiExtra.h"
 
 #include <array>
 
