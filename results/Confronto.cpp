@@ -11,10 +11,12 @@ Esito ConfrontaCompressori(const StatoMotore& base, const std::vector<RigaCompre
     colonne.clear();
     for (const RigaCompressore& riga : righe) {
         StatoMotore s = base; // the checks complete the conditions: every row starts afresh
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        s.risultati = {nan, nan, nan, nan, nan, nan, nan, nan, nan, nan, nan, nan, nan};
         const Esito e = CalcolaCompressore(s, riga, lib, messaggi);
         if (e.tipo == TipoEsito::CondizioniRifiutate) continue;
-        if (!e.ok()) return e;
-        colonne.push_back({riga.CodiceProdotto, s.risultati});
+        if (e.tipo == TipoEsito::ErroreDati) return e;
+        colonne.push_back({riga.CodiceProdotto, s.risultati, e.ok() ? std::string() : e.messaggio});
     }
     return Esito::riuscito();
 }

@@ -13,7 +13,8 @@
 
 struct ColonnaConfronto {
     std::string codice; // model
-    Risultati risultati;
+    Risultati risultati; // what the rating did not reach is NaN
+    std::string guasto;  // the fault that stopped the rating, if any
 };
 
 // The rows of the comparison, top to bottom.
@@ -23,7 +24,8 @@ inline constexpr int NumeroRigheConfronto = 7;
 // Rates every row with CalcolaCompressore from a fresh copy of `base` (the conditions as
 // the screen stored them: optional temperatures 9999.9 when not given, T0, NomeGas,
 // IndiceTensione, fattoriTensione). Rows whose envelope refuses the point are left out;
-// a row whose rating faults ends the comparison with that fault.
+// a rating that faults keeps its column, with the figures it did not reach as NaN and the
+// fault's text (as the selection's walk does).
 Esito ConfrontaCompressori(const StatoMotore& base, const std::vector<RigaCompressore>& righe,
                            const LibreriaProprieta& lib, MessaggiMotore& messaggi,
                            std::vector<ColonnaConfronto>& colonne);

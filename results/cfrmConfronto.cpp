@@ -108,6 +108,7 @@ QVariant ModelloConfronto::data(const QModelIndex& i, int ruolo) const {
                    ? QVariant(QBrush(RossoMancante))
                    : QVariant();
     case Qt::ToolTipRole:
+        if (!std::isfinite(v) && !c.guasto.empty()) return QString::fromStdString(c.guasto);
         if (r == RigaConfronto::Quota && richiestaNonRaggiunta(c, m_richiestaW))
             return testoExtra(TestoExtra::RichiestaNonRaggiunta, m_lingua);
         return {};
