@@ -146,7 +146,7 @@ void disegnaDiagramma(QPainter& p, const QRectF& area, const DatiDiagramma& d) {
     const QFontMetricsF fm(p.font());
     const double riga = fm.height();
     const QRectF titolo(area.left(), area.top(), area.width(), riga * 1.3);
-    const QRectF piede(area.left(), area.bottom() - riga * 2.4, area.width(), riga * 2.4);
+    const QRectF piede(area.left(), area.bottom() - riga * 3.4, area.width(), riga * 3.4);
     const QRectF grafico(area.left() + fm.horizontalAdvance("-000") + riga * 1.6,
                          titolo.bottom() + riga * 0.5,
                          0, 0);
@@ -163,7 +163,9 @@ void disegnaDiagramma(QPainter& p, const QRectF& area, const DatiDiagramma& d) {
     // Grid and tick labels.
     QPen griglia(QColor(215, 215, 215));
     griglia.setWidthF(0);
-    for (double te = s.teMin; te <= s.teMax + 1e-9; te += 10) {
+    // Tick labels never closer than their own width.
+    const double passoTe = g.width() / ((s.teMax - s.teMin) / 10) < fm.horizontalAdvance("-000") ? 20 : 10;
+    for (double te = s.teMin; te <= s.teMax + 1e-9; te += passoTe) {
         const QPointF q = s.punto(te, s.tcMin);
         p.setPen(griglia);
         p.drawLine(q, s.punto(te, s.tcMax));

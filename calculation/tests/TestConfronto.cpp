@@ -40,6 +40,11 @@ QString decomprimi(const QString& xlsx, const QString& parte) {
     p.waitForFinished();
     return QString::fromUtf8(p.readAllStandardOutput());
 }
+// With SELCOMP_SCHERMATE set to a folder, the window as drawn is saved there to look at.
+void schermata(QWidget* w, const QString& nome) {
+    const QString cartella = qEnvironmentVariable("SELCOMP_SCHERMATE");
+    if (!cartella.isEmpty()) w->window()->grab().save(cartella + "/" + nome + ".png");
+}
 } // namespace
 
 class TestConfronto : public QObject {
@@ -192,6 +197,7 @@ private slots:
         apriCalcoli("-10", "40");
         cfrmConfronto* c = confronta();
         QVERIFY(c);
+        schermata(c, "confronto");
         const ColonnaConfronto primo = c->modello()->colonne()[0];
         const QString codice = QString::fromStdString(primo.codice);
 
@@ -241,12 +247,14 @@ private slots:
         QVERIFY(calcoli->diagramma->isVisible());
         QVERIFY(calcoli->diagramma->dati().esito.dentro);
         QVERIFY(!PoligoniInviluppo(calcoli->diagramma->dati().inviluppo).empty());
+        schermata(calcoli.get(), "diagramma-dentro");
         scrivi(calcoli->pannello->Text1[0], "-80");
         const DatiDiagramma& d = calcoli->diagramma->dati();
         QVERIFY(!d.esito.dentro);
         QCOMPARE(d.esito.codice, 1);
         QVERIFY2(d.didascalia.contains("TE -80.0 < TE min"), qPrintable(d.didascalia));
         QCOMPARE(d.punto->x(), -80.0);
+        schermata(calcoli.get(), "diagramma-fuori");
     }
 };
 
