@@ -341,6 +341,7 @@ void cfrmCalcoli::Elabora() {
     const TestoDebug& dbg = stato.motore.correzioni.debug;
     if (dbg.daMostrare && agganci.mostraDebug)
         agganci.mostraDebug(QString::fromStdString(dbg.riga1), QString::fromStdString(dbg.riga2));
+    if (!esito.ok() && agganci.chiudiRisultati) agganci.chiudiRisultati();
     if (esito.tipo == TipoEsito::CondizioniRifiutate) {
         ServizioMessaggi::corrente().beep();
         if (cf.CodiceErrore >= 1 && cf.CodiceErrore <= 5)

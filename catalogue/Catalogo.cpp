@@ -443,7 +443,7 @@ QString Catalogo::testoQueryCandidati(double tc) {
     const QString t = QString::number(tc, 'g', 15);
     return QStringLiteral(
                "SELECT DISTINCTROW CollCompGas.IDCollCompGas, CollCompGas.CodiceProdotto, "
-               "CollCompGas.CodiceGas, Compressori.Ordinamento, "
+               "CollCompGas.CodiceGas, Compressori.Ordinamento, Compressori.bk8, "
                "CollCompGas.WR0, CollCompGas.WR1, CollCompGas.WR2, CollCompGas.WR3, CollCompGas.WR4, "
                "CollCompGas.WR5, CollCompGas.WR6, CollCompGas.WR7, CollCompGas.WR8, CollCompGas.WR9, "
                "CollCompGas.WA0, CollCompGas.WA1, CollCompGas.WA2, CollCompGas.WA3, CollCompGas.WA4, "

@@ -28,11 +28,18 @@
 //     senza modello ... fine               lines kept only when it is empty
 //     spazio / salto                       a blank line / a page break
 //     immagine diagramma                   a picture handed over by the screen (none: nothing)
+//     testi Serie | Serie | Series | Série | Baureihe | Serie
+//                                          a text of the template in the five languages
 //
 // Placeholders: {name} is a value handed over by the screen; {q.Colonna} a column of
 // the first row of query q; inside a tabella {Colonna} a column of the current row.
 // "|pattern" lays a number out with a picture pattern ("#,##0.00"). In a query,
-// ?name is bound to the handed-over value `name` (never spliced into the text).
+// ?name is bound to the handed-over value `name` (never spliced into the text); ?lingua
+// is the report's language index.
+// {L:key} is a label in the report's language: the column `key` of the data file's
+// Lingue row of that language (as the screens read it), else the template's "testi"
+// line of that name. {LE:key} is the same followed by " / " and the English label, for
+// the bilingual sheets; in English, or where both read the same, the label once.
 
 #include <QDate>
 #include <QImage>
@@ -54,6 +61,8 @@ struct ParametriRapporto {
     QString programma = QStringLiteral("selcomp");
     QDate data = QDate::currentDate();
     QLocale locale;               // grouping and decimal characters of number patterns
+    int indiceLingua = 0;         // language of the labels: 0 Italian, 1 English, 2 French,
+                                  // 3 German, 4 Spanish
 };
 
 // The report laid out, before pagination.

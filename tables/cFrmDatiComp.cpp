@@ -219,9 +219,9 @@ void cFrmDatiComp::carica() {
     SSTab1->setCurrentIndex(0);
 
     tagliaTensionik8();
-    // An index outside the five options falls back to the first one.
+    // An index outside the options this model offers falls back to the first one.
     int indice = stato.motore.condFunz.IndiceTensione;
-    if (indice < 0 || indice >= NumeroTensioni) indice = 0;
+    if (!TensioneOfferta(indice, stato.schermi.bk8)) indice = 0;
     optTensioni[size_t(indice)]->setChecked(true); // ignored by tensioneScelta while loading
     m_indiceTensioneTabelle = indice;
 
@@ -243,7 +243,8 @@ void cFrmDatiComp::carica() {
 
 void cFrmDatiComp::tagliaTensionik8() {
     const bool k8 = stato.schermi.bk8;
-    for (int i : {1, 3, 4}) optTensioni[size_t(i)]->setVisible(!k8);
+    for (int i = 0; i < NumeroTensioni; ++i)
+        optTensioni[size_t(i)]->setVisible(TensioneOfferta(i, k8));
 }
 
 void cFrmDatiComp::RicalcolaTutto() {

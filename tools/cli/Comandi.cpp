@@ -3,6 +3,7 @@
 #include "catalogue/Catalogo.h"
 #include "catalogue/RigheCatalogo.h"
 #include "engine/Calcolo.h"
+#include "engine/Numeri.h"
 #include "engine/Prestazioni.h"
 #include "engine/Tabelle.h"
 #include "selection/Ricerca.h"
@@ -11,12 +12,14 @@
 #include "tools/cli/ComandoReport.h"
 #include "tools/cli/Formato.h"
 #include "platform/ArchivioImpostazioni.h"
+#include "platform/AvvisoCapacita.h"
 #include "platform/Percorsi.h"
 #include "tools/cli/Json.h"
 #include "tools/cli/TestiCli.h"
 
 #ifdef SELCOMP_CON_REFLIB
 #include "reflib/ILK.h"
+#include "reflib/Stato.h"
 #endif
 
 #include <QDir>
@@ -64,7 +67,7 @@ public:
         if (a.comando == "select") return select();
         if (a.comando == "tables") return tables();
         if (a.comando == "report")
-            return comandoReport(a, QFileInfo(percorsoCatalogo()).absolutePath(), out, err);
+            return comandoReport(a, QFileInfo(percorsoCatalogo()).absolutePath(), lingua, out, err);
         return list();
     }
 
@@ -157,7 +160,9 @@ private:
         return UscitaOk;
     }
 
-    std::string etichetta(const char* chiave) const { return s(lingue.testo(0, chiave)); }
+    // The catalogue pads some captions for its frames (" Tensione / fasi / frequenza "):
+    // in a line of text the padding only misaligns.
+    std::string etichetta(const char* chiave) const { return s(lingue.testo(0, chiave).trimmed()); }
 
     int erroreDati(const std::string& testo) {
         err << testo << "\n";
@@ -202,7 +207,20 @@ private:
         t.righe = compressoriDelGas(gas);
         t.rm = rigaModello(t.righe, modello);
         if (t.rm < 0) return erroreDati(testoCli(TestoCli::ModelloSconosciuto, lingua) + " " + modello);
-        return UscitaOk;
+        return tensioneOfferta(t.righe, t.rm);
+    }
+
+    // A supply option the model does not offer (the screens hide it) is refused, not rated.
+    int tensioneOfferta(const Istantanea& righe, int riga) {
+        const int16_t i = stato.condFunz.IndiceTensione;
+        if (TensioneOfferta(i, righe.vero(riga, "bk8"))) return UscitaOk;
+        const std::string messaggio = testoCli(TestoCli::TensioneNonOfferta, lingua) + " " +
+                                      s(righe.testo(riga, "CodiceProdotto")) + ", " +
+                                      CaptionTensioni[i];
+        err << messaggio << "\n";
+        if (json) out << ScrittoreJson().apriOggetto().booleano("ok", false).testo("Messaggio", messaggio)
+                             .chiudiOggetto().risultato() << "\n";
+        return UscitaRifiutato;
     }
 
     // --- property library ---------------------------------------------------------
@@ -368,14 +386,14 @@ private:
         out << etichetta("DescModello") << " " << cf.CodiceProdotto << "   " << etichetta("DescGas")
             << " " << cf.NomeGas << "\n";
         out << etichetta("DescCondFunz") << "\n";
-        riga(etichetta("DescCalc10"), ScrittoreJson::testoNumero(cf.TE), "°C");
-        riga(etichetta("DescCalc11"), ScrittoreJson::testoNumero(cf.TC), "°C");
+        riga(etichetta("DescCalc10"), testoPredefinito(cf.TE), "°C");
+        riga(etichetta("DescCalc11"), testoPredefinito(cf.TC), "°C");
         riga(etichetta(diff ? "SUE" : "DescCalc12"),
-             ScrittoreJson::testoNumero(diff ? cf.DeltaTU : cf.TU), diff ? "K" : "°C");
+             testoPredefinito(diff ? cf.DeltaTU : cf.TU), diff ? "K" : "°C");
         riga(etichetta(diff ? "sdl" : "DescCalc13"),
-             ScrittoreJson::testoNumero(diff ? cf.Sottoraffreddamento : cf.TL), diff ? "K" : "°C");
+             testoPredefinito(diff ? cf.Sottoraffreddamento : cf.TL), diff ? "K" : "°C");
         riga(etichetta(diff ? "sas" : "DescCalc14"),
-             ScrittoreJson::testoNumero(diff ? cf.Surriscaldamento : cf.TA), diff ? "K" : "°C");
+             testoPredefinito(diff ? cf.Surriscaldamento : cf.TA), diff ? "K" : "°C");
         out << "  [" << (cf.CondizioniStandard ? "x" : " ") << "] " << etichetta("DescCondStd")
             << "   [" << (diff ? "x" : " ") << "] " << etichetta("DescValDif") << "\n";
         out << "  " << etichetta("DescTFF") << ": " << CaptionTensioni[cf.IndiceTensione] << "\n";
@@ -476,11 +494,16 @@ private:
             err << testoCli(TestoCli::ErroreCalcolo, lingua) << ": " << ris.erroreInferiore.messaggio
                 << "\n";
         const bool inferiore = e.ok() && !stato.codiceProdottoInferiore.empty();
+        // The largest candidate is chosen even when it falls short; say so.
+        const double mancante =
+            e.ok() ? capacitaMancanteKW(cf.PotenzaRichiesta, stato.risultati.ResaEvaporatore) : 0;
         if (json) {
             ScrittoreJson j;
             j.apriOggetto();
             jsonComune(j, e.ok(), messaggio);
-            j.numero("PotenzaRichiesta", cf.PotenzaRichiesta).intero("NumCandidati", ris.NumCandidati);
+            j.numero("PotenzaRichiesta", cf.PotenzaRichiesta)
+                .booleano("RichiestaSoddisfatta", e.ok() && mancante == 0)
+                .intero("NumCandidati", ris.NumCandidati);
             j.apriLista("Candidati");
             for (const auto& c : ris.codiciCandidati) j.testo(nullptr, c);
             j.chiudiLista().apriLista("Visitati");
@@ -493,6 +516,8 @@ private:
             testoCondizioni();
             out << "  " << colonna(etichetta("DescCalc16b"), 34)
                 << formatoSchema(cf.PotenzaRichiesta / 1000, "#,###.00") << " kW\n";
+            if (mancante > 0)
+                out << "  " << s(testoCapacitaNonRaggiunta(lingua, mancante, QLocale::c())) << "\n";
             std::string visitati;
             for (int p : ris.Visitati) visitati += (visitati.empty() ? "" : ", ") + std::to_string(p);
             out << "  " << ris.NumCandidati << " / " << visitati << "\n\n";
@@ -552,10 +577,15 @@ private:
                 out << "\n" << titoli[k] << "\n" << std::setw(6) << "";
                 for (int b = 0; b < NumeroBande; ++b) out << std::setw(10) << SuffissoBanda(b);
                 out << "\n";
-                for (const RigaTabella& r : t.tabelle[k]) {
+                for (size_t i = 0; i < t.tabelle[k].size(); ++i) {
+                    const RigaTabella& r = t.tabelle[k][i];
                     out << std::setw(6) << r.Tvap;
+                    // Inside the envelope a cell without a figure (no motor table: no
+                    // current) is a dash, as on the results screen.
+                    const RigaTabella& resa = t.tabelle[TabResa][i];
                     for (int b = 0; b < NumeroBande; ++b)
-                        out << std::setw(10) << (r.Tc[b] ? formatoSchema(*r.Tc[b], schemi[k]) : "");
+                        out << std::setw(10)
+                            << (r.Tc[b] ? formatoSchema(*r.Tc[b], schemi[k]) : resa.Tc[b] ? "-" : "");
                     out << "\n";
                 }
             }
@@ -615,6 +645,15 @@ private:
         const double pVap = p ? *p : pD;
         const int16_t sHV = ILK_h_V(gas.c_str(), *t, pVap, &hV);
         const int16_t sVV = ILK_V_V(gas.c_str(), *t, pVap, &vV);
+        // The glide: bubble and dew temperature at the dew pressure of T.
+        double tBolla = 0, tRugiada = 0;
+        int16_t sGlide = sPD;
+        if (sPD == 0) {
+            int esito = 0;
+            std::string errore;
+            reflib::Refrigerante* r = reflib::libreriaProcesso().trova(gas.c_str(), esito);
+            sGlide = r ? int16_t(r->glide(pD, tBolla, tRugiada, errore)) : int16_t(esito);
+        }
         const bool ok = sFluids == 0 && sPD == 0 && sHL == 0 && sHV == 0 && sVV == 0;
         if (json) {
             ScrittoreJson j;
@@ -623,6 +662,9 @@ private:
                 .numero("h_L", sHL == 0 ? std::optional<double>(hL) : std::nullopt)
                 .numero("h_V", sHV == 0 ? std::optional<double>(hV) : std::nullopt)
                 .numero("V_V", sVV == 0 ? std::optional<double>(vV) : std::nullopt)
+                .numero("T_bubble", sGlide == 0 ? std::optional<double>(tBolla) : std::nullopt)
+                .numero("T_dew", sGlide == 0 ? std::optional<double>(tRugiada) : std::nullopt)
+                .numero("glide", sGlide == 0 ? std::optional<double>(tRugiada - tBolla) : std::nullopt)
                 .apriOggetto("status").intero("ILK_Set_Fluids", sFluids).intero("ILK_p_D", sPD)
                 .intero("ILK_h_L", sHL).intero("ILK_h_V", sHV).intero("ILK_V_V", sVV)
                 .chiudiOggetto();
@@ -630,17 +672,20 @@ private:
         } else {
             auto riga = [&](const char* nome, int16_t st, double v, const char* unita) {
                 out << std::left << std::setw(16) << nome << std::right << " status " << st;
-                if (st == 0) out << "  " << ScrittoreJson::testoNumero(v) << " " << unita;
+                if (st == 0) out << "  " << testoPredefinito(v) << " " << unita;
                 out << "\n";
             };
-            out << gas << " T = " << ScrittoreJson::testoNumero(*t) << " K, p = "
-                << ScrittoreJson::testoNumero(pVap) << " Pa\n";
+            out << gas << " T = " << testoPredefinito(*t) << " K, p = "
+                << testoPredefinito(pVap) << " Pa\n";
             out << std::left << std::setw(16) << "ILK_Set_Fluids" << std::right << " status "
                 << sFluids << "  " << dir << "\n";
             riga("ILK_p_D", sPD, pD, "Pa");
             riga("ILK_h_L", sHL, hL, "J/kg");
             riga("ILK_h_V", sHV, hV, "J/kg");
             riga("ILK_V_V", sVV, vV, "m3/kg");
+            riga("T_bubble(p_D)", sGlide, tBolla, "K");
+            riga("T_dew(p_D)", sGlide, tRugiada, "K");
+            riga("glide", sGlide, tRugiada - tBolla, "K");
         }
         if (sFluids != 0) {
             err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
