@@ -690,6 +690,8 @@ DatiDiagramma cfrmResults::datiDiagramma() const {
 void cfrmResults::aggiornaDiagramma() {
     cmdDiagramma->setText(testoExtra(TestoExtra::Diagramma, m_stato.lingua.IndiceLingua));
     if (diagramma->isVisibleTo(this)) diagramma->imposta(datiDiagramma());
+}
+
 void chiudiRisultati(QMdiArea* area) {
     if (!area)
         return;
