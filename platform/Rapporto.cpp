@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -575,11 +576,20 @@ int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
     doc.documentLayout()->setPaintDevice(&dispositivo);
     QFont carattere(QStringLiteral("DejaVu Sans"), 9);
     doc.setDefaultFont(carattere);
-    // Pictures two thirds of the body wide, whatever the device's resolution.
-    for (auto it = p.immagini.cbegin(); it != p.immagini.cend(); ++it)
-        doc.addResource(QTextDocument::ImageResource, QUrl(SchemaImmagine + it.key()),
-                        it.value().scaledToWidth(int(corpo.width() * 2 / 3), Qt::SmoothTransformation));
-    doc.setHtml(d.html);
+    // Pictures half the body wide: the layout scales image pixels by the device's
+    // resolution over the screen's 96 dpi, so the width is given in those units.
+    QString html = d.html;
+    const double larghezza = corpo.width() * 0.5 * 96.0 / std::max(1, dispositivo.logicalDpiX());
+    for (auto it = p.immagini.cbegin(); it != p.immagini.cend(); ++it) {
+        const QString src = SchemaImmagine + it.key();
+        doc.addResource(QTextDocument::ImageResource, QUrl(src), it.value());
+        html.replace(QStringLiteral("<img src=\"%1\">").arg(src.toHtmlEscaped()),
+                     QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\">")
+                         .arg(src.toHtmlEscaped())
+                         .arg(int(larghezza))
+                         .arg(int(larghezza * it.value().height() / std::max(1, it.value().width()))));
+    }
+    doc.setHtml(html);
     doc.setPageSize(corpo.size());
     const int pagine = std::max(1, doc.pageCount());
 

@@ -157,6 +157,15 @@ void cfrmResults::costruisci() {
     cm3Naviga[1]->setToolTip(QStringLiteral("Stampa"));
     pulsanti->addWidget(cm3Naviga[0]);
     pulsanti->addStretch();
+    cmdDiagramma = new QPushButton(Panel3D5[0]);
+    cmdDiagramma->setObjectName(QStringLiteral("cmdDiagramma"));
+    cmdDiagramma->setCheckable(true);
+    connect(cmdDiagramma, &QPushButton::toggled, this, [this](bool si) {
+        diagramma->setVisible(si);
+        aggiornaDiagramma();
+        applicaAltezza(m_stato.schermi.bCalcoloSingolo ? AltezzaSingolo : AltezzaSelezione);
+    });
+    pulsanti->addWidget(cmdDiagramma);
     pulsanti->addWidget(cm3Naviga[1]);
     static_cast<QGridLayout*>(Panel3D5[0]->layout())->addLayout(pulsanti, 7, 0, 1, 5);
     // A selection whose largest candidate falls short keeps its choice but says so.
@@ -230,15 +239,6 @@ void cfrmResults::costruisci() {
     Label1 = new QLabel(QStringLiteral("Tentative Data"), frame1);
     g1->addWidget(cm3Naviga[2]);
     g1->addWidget(cmdNoteGas, 1);
-    cmdDiagramma = new QPushButton(frame1);
-    cmdDiagramma->setObjectName(QStringLiteral("cmdDiagramma"));
-    cmdDiagramma->setCheckable(true);
-    connect(cmdDiagramma, &QPushButton::toggled, this, [this](bool si) {
-        diagramma->setVisible(si);
-        aggiornaDiagramma();
-        applicaAltezza(m_stato.schermi.bCalcoloSingolo ? AltezzaSingolo : AltezzaSelezione);
-    });
-    g1->addWidget(cmdDiagramma);
     g1->addWidget(Label1);
     destra->addWidget(frame1);
     destra->addStretch();
@@ -609,7 +609,7 @@ ParametriRapporto cfrmResults::parametriStampa() const {
     p.fileModello = trovaPercorso(cartella, QStringLiteral("\\Dav02.rpt"));
     p.fileDati = trovaPercorso(cartella, QStringLiteral("\\ZODIRARA.MDB"));
     p.valori = valoriSchermo();
-    p.immagini.insert(QStringLiteral("diagramma"), immagineDiagramma(datiDiagramma(), QSize(900, 680)));
+    p.immagini.insert(QStringLiteral("diagramma"), immagineDiagramma(datiDiagramma(), QSize(900, 600)));
     p.indiceLingua = m_stato.lingua.IndiceLingua;
     // The brochure's displacement and heading follow the supply frequency shown.
     p.valori[QStringLiteral("hz60")] =
