@@ -1,6 +1,8 @@
 #include "browse/cfrmDatiDiTarga.h"
 
 #include "browse/frmAccessori.h"
+#include "platform/AnteprimaRapporto.h"
+#include "platform/Icone.h"
 #include "platform/ComboDati.h"
 #include "platform/SorgenteDati.h"
 #include "platform/Twips.h"
@@ -64,7 +66,7 @@ cfrmDatiDiTarga::cfrmDatiDiTarga(StatoApplicazione& stato, QWidget* parent)
         Panel3D3[size_t(k)] = new QLabel(d.value(elenchi[k].second), this);
         Panel3D3[size_t(k)]->hide(); // the button carries the caption itself
     }
-    cm3Naviga[7]->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    cm3Naviga[7]->setIcon(iconaStampante());
     cm3Naviga[7]->setToolTip(QStringLiteral("Stampa"));
     cm3Naviga[6]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     barra->addWidget(cm3Naviga[7], 0, 10);

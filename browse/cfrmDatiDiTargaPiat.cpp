@@ -1,6 +1,8 @@
 #include "browse/cfrmDatiDiTargaPiat.h"
 
 #include "browse/cfrmDatiDiTarga.h"
+#include "platform/AnteprimaRapporto.h"
+#include "platform/Icone.h"
 #include "platform/SorgenteDati.h"
 
 #include <QGroupBox>
@@ -46,7 +48,7 @@ cfrmDatiDiTargaPiat::cfrmDatiDiTargaPiat(StatoApplicazione& stato, QWidget* pare
     }
     cm3Naviga[0]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     cm3Naviga[1]->setText(d.value(7));
-    cm3Naviga[7]->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    cm3Naviga[7]->setIcon(iconaStampante());
     cm3Naviga[7]->setToolTip(QStringLiteral("Stampa"));
     pulsanti->addWidget(cm3Naviga[0]);
     pulsanti->addStretch();

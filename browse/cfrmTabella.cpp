@@ -3,6 +3,8 @@
 #include "browse/cfrmDatiDiTarga.h"
 #include "browse/cfrmDatiDiTargaPiat.h"
 #include "platform/EsportazioneGriglia.h"
+#include "platform/AnteprimaRapporto.h"
+#include "platform/Icone.h"
 #include "platform/FormatoNumero.h"
 #include "platform/SorgenteDati.h"
 #include "platform/Twips.h"
@@ -59,8 +61,9 @@ cfrmTabella::cfrmTabella(StatoApplicazione& stato, QWidget* parent)
     for (int i : {0, 1, 2, 3, 7, 6}) {
         cm3Naviga[size_t(i)] = new QPushButton(this);
         cm3Naviga[size_t(i)]->setObjectName(QStringLiteral("cm3Naviga_%1").arg(i));
-        cm3Naviga[size_t(i)]->setIcon(style()->standardIcon(
-            i < 4 ? icone[i] : i == 7 ? QStyle::SP_DialogSaveButton : QStyle::SP_DialogCloseButton));
+        cm3Naviga[size_t(i)]->setIcon(i < 4    ? style()->standardIcon(icone[i])
+                                      : i == 7 ? iconaStampante()
+                                               : style()->standardIcon(QStyle::SP_DialogCloseButton));
         connect(cm3Naviga[size_t(i)], &QPushButton::clicked, this, [this, i] { premi(i); });
         barra->addWidget(cm3Naviga[size_t(i)]);
         if (i == 3) {

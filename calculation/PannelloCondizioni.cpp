@@ -6,6 +6,7 @@
 #include "platform/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
 #include "platform/ComboDati.h"
 #include "platform/LetturaNumeri.h"
+#include "platform/TestoUtf8.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,8 +35,6 @@ const std::array<const char*, 5> EtichetteCampi = {
     "Temperatura di evaporazione", "Temperatura di condensazione",
     "Temperatura uscita evaporatore", "Temperatura del liquido",
     "Temperatura aspirazione compressore"};
-
-QString u(const char* t) { return QString::fromUtf8(t); }
 
 bool dentroCombo(QObject* o) {
     for (QObject* p = o; p; p = p->parent())

@@ -10,6 +10,7 @@
 #include "results/DiagrammaInviluppo.h"
 #include "platform/TestiSchermiExtra.h"
 #include "results/cfrmConfronto.h"
+#include "platform/TestoUtf8.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,8 +38,6 @@ public:
                                             QString::fromStdString(testo));
     }
 };
-
-QString u(const char* t) { return QString::fromUtf8(t); }
 
 } // namespace
 

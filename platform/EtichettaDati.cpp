@@ -29,6 +29,7 @@ void EtichettaDati::impostaSchema(const QString& schema) {
 }
 
 void EtichettaDati::aggiornaTesto() {
+    setToolTip(QString());
     if (!m_sorgente || m_sorgente->bof() || m_sorgente->eof()) {
         clear();
         return;
@@ -54,6 +55,8 @@ void EtichettaDati::aggiornaTesto() {
     }
     if (!numerico) {
         setText(v.toString());
+        // A text may be longer than the cell: the whole of it stays readable.
+        setToolTip(text());
         return;
     }
     const double numero = v.toDouble();

@@ -6,6 +6,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -552,6 +553,19 @@ bool componiRapporto(const ParametriRapporto& p, DocumentoRapporto& esito, QStri
 }
 
 namespace {
+// The body is laid out at one resolution whatever the device, so that the print preview,
+// the printer and the PDF cut the same pages: lengths in the body (margins, cell padding)
+// are in pixels of the layout device, and fonts are measured on it.
+constexpr int RisoluzioneImpaginazione = 300;
+
+QImage dispositivoImpaginazione() {
+    QImage riferimento(1, 1, QImage::Format_RGB32);
+    const int puntiPerMetro = qRound(RisoluzioneImpaginazione / 0.0254);
+    riferimento.setDotsPerMeterX(puntiPerMetro);
+    riferimento.setDotsPerMeterY(puntiPerMetro);
+    return riferimento;
+}
+
 // The page number in the report's language.
 QString testoPagina(int lingua) {
     static const char* const testi[] = {"Pagina %1 di %2", "Page %1 of %2", "Page %1 sur %2",
@@ -572,14 +586,18 @@ int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
     const QRectF corpo(pagina.left(), pagina.top() + alto, pagina.width(),
                        pagina.height() - alto - basso);
 
+    // Device pixels to layout pixels and back.
+    const double scala = dpi / RisoluzioneImpaginazione;
+    const QSizeF corpoImpaginato(corpo.width() / scala, corpo.height() / scala);
+    QImage riferimento = dispositivoImpaginazione();
     QTextDocument doc;
-    doc.documentLayout()->setPaintDevice(&dispositivo);
+    doc.documentLayout()->setPaintDevice(&riferimento);
     QFont carattere(QStringLiteral("DejaVu Sans"), 9);
     doc.setDefaultFont(carattere);
     // Pictures half the body wide: the layout scales image pixels by the device's
     // resolution over the screen's 96 dpi, so the width is given in those units.
     QString html = d.html;
-    const double larghezza = corpo.width() * 0.5 * 96.0 / std::max(1, dispositivo.logicalDpiX());
+    const double larghezza = corpoImpaginato.width() * 0.5 * 96.0 / std::max(1, riferimento.logicalDpiX());
     for (auto it = p.immagini.cbegin(); it != p.immagini.cend(); ++it) {
         const QString src = SchemaImmagine + it.key();
         doc.addResource(QTextDocument::ImageResource, QUrl(src), it.value());
@@ -590,7 +608,7 @@ int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
                          .arg(int(larghezza * it.value().height() / std::max(1, it.value().width()))));
     }
     doc.setHtml(html);
-    doc.setPageSize(corpo.size());
+    doc.setPageSize(corpoImpaginato);
     const int pagine = std::max(1, doc.pageCount());
 
     QFont testata(QStringLiteral("DejaVu Sans"), 9);
@@ -619,10 +637,13 @@ int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
         pittore.drawText(piede, Qt::AlignLeft | Qt::AlignVCenter, p.programma);
         pittore.drawText(piede, Qt::AlignRight | Qt::AlignVCenter,
                          testoPagina(p.indiceLingua).arg(n + 1).arg(pagine));
-        // The body's slice for this page.
+        // The body's slice for this page, drawn in layout pixels scaled to the device.
         pittore.save();
-        pittore.translate(corpo.left(), corpo.top() - n * corpo.height());
-        const QRectF fetta(0, n * corpo.height(), corpo.width(), corpo.height());
+        pittore.translate(corpo.left(), corpo.top());
+        pittore.scale(scala, scala);
+        pittore.translate(0, -n * corpoImpaginato.height());
+        const QRectF fetta(0, n * corpoImpaginato.height(), corpoImpaginato.width(),
+                           corpoImpaginato.height());
         pittore.setClipRect(fetta);
         QAbstractTextDocumentLayout::PaintContext contesto;
         contesto.clip = fetta;

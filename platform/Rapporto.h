@@ -50,7 +50,6 @@
 #include <QPageLayout>
 
 class QPagedPaintDevice;
-class QWidget;
 
 struct ParametriRapporto {
     QString fileModello;          // the template, e.g. <catalogue folder>/Dav01.rpt
@@ -87,11 +86,3 @@ QPageLayout impaginazioneRapporto(bool orizzontale);
 // Headless run: the report written as a PDF file. Needs a QGuiApplication (the
 // command-line tool makes one on the offscreen platform); no widgets.
 bool eseguiRapporto(const ParametriRapporto& p, const QString& pdf, QString* errore);
-
-// In the widget library (AnteprimaRapporto.cpp):
-// the report in a print preview that does not block; the user prints or saves it as PDF.
-// False with the message (nothing shown) when the report cannot be made.
-bool anteprimaRapporto(const ParametriRapporto& p, QWidget* genitore, QString* errore);
-
-// What the printing screens call: the preview, or the engine's message when it fails.
-void stampaRapporto(const ParametriRapporto& p, QWidget* genitore);

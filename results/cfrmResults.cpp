@@ -3,7 +3,9 @@
 #include "browse/cfrmDatiDiTargaPiat.h"
 #include "browse/frmAccessori.h"
 #include "platform/EsportazioneGriglia.h"
+#include "platform/AnteprimaRapporto.h"
 #include "platform/AvvisoCapacita.h"
+#include "platform/Icone.h"
 #include "platform/FormatoNumero.h"
 #include "platform/Percorsi.h"
 #include "platform/SorgenteDati.h"
@@ -153,7 +155,7 @@ void cfrmResults::costruisci() {
     auto* pulsanti = new QHBoxLayout;
     cm3Naviga[0] = new QPushButton(QStringLiteral("Caratteristiche tecniche"), Panel3D5[0]);
     cm3Naviga[1] = new QPushButton(Panel3D5[0]);
-    cm3Naviga[1]->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    cm3Naviga[1]->setIcon(iconaStampante());
     cm3Naviga[1]->setToolTip(QStringLiteral("Stampa"));
     pulsanti->addWidget(cm3Naviga[0]);
     pulsanti->addStretch();
@@ -243,7 +245,7 @@ void cfrmResults::costruisci() {
     destra->addWidget(frame1);
     destra->addStretch();
 
-    // The next smaller candidate of a selection, below everything else.
+    // The next smaller candidate of a selection.
     Panel3D5[1] = creaGriglia(1, CelleInferiore, CellaModelloInferiore);
     auto* pulsanti2 = new QHBoxLayout;
     cm3Naviga[3] = new QPushButton(QStringLiteral("Caratteristiche tecniche"), Panel3D5[1]);
@@ -253,9 +255,11 @@ void cfrmResults::costruisci() {
     pulsanti2->addStretch();
     pulsanti2->addWidget(cm3Naviga[4]);
     static_cast<QGridLayout*>(Panel3D5[1]->layout())->addLayout(pulsanti2, 7, 0, 1, 5);
-    // The two grids have the same columns; with the same width they line up.
+    // The two grids have the same columns; with the same width they line up. The second
+    // one goes under the first, beside the conditions: below everything else the screen
+    // would be taller than the main window.
     Panel3D5[0]->installEventFilter(this);
-    radice->addWidget(Panel3D5[1], 0, Qt::AlignLeft);
+    sinistra->insertWidget(sinistra->indexOf(Panel3D5[0]) + 1, Panel3D5[1], 0, Qt::AlignLeft);
     radice->addStretch();
 
     for (int i = 0; i < 5; ++i) {
@@ -458,7 +462,9 @@ void cfrmResults::applicaAltezza(int twips) {
     // Inside the main window, never wider than its client area.
     auto* sotto = qobject_cast<QMdiSubWindow*>(finestra);
     const int massima = sotto && sotto->mdiArea() ? sotto->mdiArea()->viewport()->width() : larghezza;
-    finestra->resize(std::min(larghezza, std::max(massima, finestra->width())), h);
+    // Nor taller: the screen's own height when there is room, else the client area's.
+    const int alta = sotto && sotto->mdiArea() ? sotto->mdiArea()->viewport()->height() : h;
+    finestra->resize(std::min(larghezza, std::max(massima, finestra->width())), std::min(h, alta));
 }
 
 void cfrmResults::differenzialiCliccato(bool spuntato) {

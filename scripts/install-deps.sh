@@ -10,6 +10,7 @@ packages=(
   mdbtools mdbtools-dev sqlite3 libsqlite3-dev
   libxlsxwriter-dev rapidjson-dev unzip
   xvfb xauth fonts-dejavu-core poppler-utils
+  qt6-translations-l10n
   clang
 )
 

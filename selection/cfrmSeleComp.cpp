@@ -7,6 +7,7 @@
 #include "platform/FormatoNumero.h"
 #include "platform/LetturaNumeri.h"
 #include "platform/ServizioMessaggi.h"
+#include "platform/TestoUtf8.h"
 #include "selection/Ricerca.h"
 #include "selection/SorgenteCatalogo.h"
 #include "platform/TestiSchermiExtra.h"
@@ -40,8 +41,6 @@ public:
                                             QString::fromStdString(testo));
     }
 };
-
-QString u(const char* t) { return QString::fromUtf8(t); }
 
 // A temperature the engine worked out, as text for a field: the default form (fifteen
 // significant digits), so a default such as -10 + 11.1 reads 1.1.

@@ -10,6 +10,7 @@
 #include "platform/FormatoNumero.h"
 #include "platform/ServizioMessaggi.h"
 #include "platform/Twips.h"
+#include "platform/TestoUtf8.h"
 #include "tables/ModelloTabella.h"
 #include "tables/RiempimentoTabelle.h"
 #include "tables/cFrmCaricam.h"
@@ -33,8 +34,6 @@
 #include <algorithm>
 
 namespace {
-QString u(const char* t) { return QString::fromUtf8(t); }
-
 // Design height of the tab control, twips; the grids never grow past it.
 constexpr int AltezzaSSTab = 4100;
 // Width of the value columns, twips: all nine fit beside the heading column.
@@ -228,6 +227,7 @@ void cFrmDatiComp::carica() {
     RicalcolaTutto();
 
     auto* caricamento = new cFrmCaricam(this);
+    caricamento->centra();
     caricamento->show();
     emit caricamentoIniziato();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -36,8 +36,6 @@ QString valoreCella(const QString& foglio, const QString& riferimento) {
     return re.match(foglio).captured(1);
 }
 
-QStringList campi(const QString& riga, QChar separatore) { return riga.split(separatore); }
-
 } // namespace
 
 class TestEsportazione : public QObject {

@@ -174,7 +174,9 @@ TEST_F(Miscele, TolleranzaDellaLineaDiRugiada) {
         EXPECT_EQ(ILK_h_V(c.gas, c.T, p * (1 + c.sopra), &h), c.atteso) << c.gas << " +" << c.sopra;
         EXPECT_EQ(ILK_V_V(c.gas, c.T, p * (1 + c.sopra), &v), c.atteso) << c.gas << " +" << c.sopra;
         // (dh/dp)_T of the vapour times the extra 1e-6 of pressure: a few 0.01 J/kg.
-        if (c.atteso == ILK_OK) EXPECT_NEAR(h, hSat, 0.1) << c.gas;
+        if (c.atteso == ILK_OK) {
+            EXPECT_NEAR(h, hSat, 0.1) << c.gas;
+        }
     }
     // A dew pressure computed elsewhere, differing from ours in the 8th digit.
     double h = 0;

@@ -2,6 +2,8 @@
 
 #include "CatalogoDiProva.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -116,6 +118,35 @@ private slots:
         QVERIFY(t.contains(QRegularExpression("Pagina 2 di [2-9]")));
         // Every page carries the header.
         QCOMPARE(t.count("Didaz"), t.count(QRegularExpression("Pagina \\d+ di")));
+    }
+
+    // The preview paints on a printer, the export on a PDF writer, at other resolutions:
+    // the pages must be cut in the same places all the same, at every length of document.
+    void samePagesAtEveryResolution() {
+        const auto pagine = [](const DocumentoRapporto& d, const ParametriRapporto& p, int dpi) {
+            QBuffer pdf;
+            pdf.open(QIODevice::WriteOnly);
+            QPdfWriter w(&pdf);
+            w.setResolution(dpi);
+            w.setPageLayout(impaginazioneRapporto(d.orizzontale));
+            return disegnaRapporto(d, p, w);
+        };
+        int massimo = 0;
+        for (int n = 10; n <= 70; n += 3) {
+            QString testo = "rapporto 1\ndocumento Prova\n";
+            for (int k = 0; k < n; ++k)
+                testo += QString("sottotitolo Voce %1\ncampi\n Valore | %1\nfine\n").arg(k);
+            ParametriRapporto p = parametri({}, {});
+            p.fileModello = scriviModello("lungo.rpt", testo);
+            DocumentoRapporto d;
+            QString errore;
+            QVERIFY2(componiRapporto(p, d, &errore), qPrintable(errore));
+            const int riferimento = pagine(d, p, 300);
+            for (int dpi : {72, 1200})
+                QVERIFY2(pagine(d, p, dpi) == riferimento, qPrintable(QString("%1 voci, %2 dpi").arg(n).arg(dpi)));
+            massimo = std::max(massimo, riferimento);
+        }
+        QVERIFY(massimo > 2);
     }
 
     void failuresGiveOneClearMessage_data() {

@@ -9,7 +9,12 @@
 #include "selection/Ricerca.h"
 #include "selection/SorgenteCatalogo.h"
 #include "tools/cli/Argomenti.h"
+#include "tools/cli/Coefficienti.h"
+#include "platform/Esportazione.h"
+#include "tools/cli/ContestoDati.h"
+#include "tools/cli/ComandoBatch.h"
 #include "tools/cli/ComandoReport.h"
+#include "tools/cli/Aiuto.h"
 #include "tools/cli/Formato.h"
 #include "platform/ArchivioImpostazioni.h"
 #include "platform/AvvisoCapacita.h"
@@ -17,16 +22,15 @@
 #include "tools/cli/Json.h"
 #include "tools/cli/TestiCli.h"
 
-#ifdef SELCOMP_CON_REFLIB
 #include "reflib/ILK.h"
 #include "reflib/Stato.h"
-#endif
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <cmath>
 #include <iomanip>
+#include <iostream>
 #include <memory>
 #include <optional>
 
@@ -50,8 +54,8 @@ double unDecimale(double v) { return std::round(v * 10) / 10; }
 
 class Cli {
 public:
-    Cli(const Argomenti& a, std::ostream& out, std::ostream& err, std::string cartella)
-        : a(a), out(out), err(err), cartella(std::move(cartella)), messaggi(err) {
+    Cli(const Argomenti& a, ContestoCli::Dati& d, std::ostream& out, std::ostream& err)
+        : a(a), out(out), err(err), cartella(d.cartella), d(d), messaggi(err) {
         json = a.ha("--json");
     }
 
@@ -66,6 +70,7 @@ public:
         if (a.comando == "rate") return rate();
         if (a.comando == "select") return select();
         if (a.comando == "tables") return tables();
+        if (a.comando == "coefficients") return coefficients();
         if (a.comando == "report")
             return comandoReport(a, QFileInfo(percorsoCatalogo()).absolutePath(), lingua, out, err);
         return list();
@@ -75,11 +80,12 @@ private:
     const Argomenti& a;
     std::ostream& out;
     std::ostream& err;
-    std::string cartella;
+    const std::string& cartella;
+    ContestoCli::Dati& d;
     MessaggiStderr messaggi;
     bool json = false;
     int lingua = 0;
-    std::unique_ptr<Catalogo> catalogo;
+    const Catalogo* catalogo = nullptr;
     Istantanea lingue;
     StatoMotore stato;
     LibreriaProprieta libreria;
@@ -131,30 +137,20 @@ private:
 
     // --- catalogue --------------------------------------------------------------
 
-    QString percorsoCatalogo() const {
-        if (auto c = a.valore("--catalogue")) return q(*c);
-        ArchivioImpostazioni impostazioni("selcomp");
-        const QString cartellaDb =
-            impostazioni.leggi("ParametriGenerali", "DatabasePath").value_or(QString());
-        if (!cartellaDb.isEmpty()) {
-            const QString f = trovaPercorso(cartellaDb, "zodirara.mdb");
-            if (QFileInfo::exists(f)) return f;
-        }
-        return trovaPercorso(q(cartella), "zodirara.mdb");
-    }
+    QString percorsoCatalogo() const { return d.percorsoCatalogo(a.valore("--catalogue")); }
 
     int apriCatalogo() {
         QString errore;
         const QString percorso = percorsoCatalogo();
-        catalogo = Catalogo::apri(percorso, &errore);
+        catalogo = d.catalogo(percorso, errore);
         if (!catalogo) {
             // The store's text already names the file.
             return erroreDati(errore.isEmpty()
                                   ? testoCli(TestoCli::CatalogoNonApribile, lingua) + ": " + s(percorso)
                                   : s(errore));
         }
-        Istantanea tutte = catalogo->interroga("select * from Lingue");
-        lingue = tutte;
+        const Istantanea& tutte = d.interroga("select * from Lingue");
+        lingue.colonne = tutte.colonne;
         lingue.righe.clear();
         if (lingua < tutte.numeroRighe()) lingue.righe.push_back(tutte.righe[lingua]);
         return UscitaOk;
@@ -178,8 +174,8 @@ private:
         return -1;
     }
 
-    Istantanea compressoriDelGas(const std::string& codice) const {
-        return catalogo->interroga(
+    const Istantanea& compressoriDelGas(const std::string& codice) const {
+        return d.interroga(
             "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", {q(codice)});
     }
 
@@ -192,22 +188,24 @@ private:
 
     // The refrigerant of --gas (its row of Gas) and the model of --model among its
     // compressors (its row of CollCompGasQry).
+    // Both point into the snapshots the context keeps.
     struct GasEModello {
-        Istantanea tabellaGas, righe;
+        const Istantanea* tabellaGas = nullptr;
+        const Istantanea* righe = nullptr;
         int rg = -1, rm = -1;
     };
 
     // Finds both; `gas` becomes the code as the catalogue writes it. Otherwise the exit
     // code of the data error.
     int trovaGasEModello(std::string& gas, const std::string& modello, GasEModello& t) {
-        t.tabellaGas = catalogo->interroga("select * from Gas");
-        t.rg = rigaGas(t.tabellaGas, gas);
+        t.tabellaGas = &d.interroga("select * from Gas");
+        t.rg = rigaGas(*t.tabellaGas, gas);
         if (t.rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + gas);
-        gas = s(t.tabellaGas.valore(t.rg, 0).toString());
-        t.righe = compressoriDelGas(gas);
-        t.rm = rigaModello(t.righe, modello);
+        gas = s(t.tabellaGas->valore(t.rg, 0).toString());
+        t.righe = &compressoriDelGas(gas);
+        t.rm = rigaModello(*t.righe, modello);
         if (t.rm < 0) return erroreDati(testoCli(TestoCli::ModelloSconosciuto, lingua) + " " + modello);
-        return tensioneOfferta(t.righe, t.rm);
+        return tensioneOfferta(*t.righe, t.rm);
     }
 
     // A supply option the model does not offer (the screens hide it) is refused, not rated.
@@ -225,20 +223,13 @@ private:
 
     // --- property library ---------------------------------------------------------
 
+    // --reflibs, or the Reflibs folder found from the program's folder.
+    std::string cartellaReflibs() const {
+        return a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
+    }
+
     bool preparaLibreria() {
-#ifdef SELCOMP_CON_REFLIB
-        const std::string dir =
-            a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
-        if (ILK_Set_Fluids(dir.c_str()) != 0) {
-            err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
-            return false;
-        }
-        libreria = {ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V};
-        return true;
-#else
-        err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
-        return false;
-#endif
+        return d.libreria(cartellaReflibs(), lingua, libreria);
     }
 
     // --- operating conditions -----------------------------------------------------
@@ -438,11 +429,11 @@ private:
         if (int c = apriCatalogo()) return c;
         GasEModello t;
         if (int c = trovaGasEModello(gas, modello, t)) return c;
-        if (int c = condizioni(t.tabellaGas, t.rg)) return c;
+        if (int c = condizioni(*t.tabellaGas, t.rg)) return c;
         if (serveLibreria()) preparaLibreria();
         stato.condFunz.NomeGas = gas;
 
-        const Esito e = CalcolaCompressore(stato, rigaCompressore(t.righe, t.rm), libreria, messaggi);
+        const Esito e = CalcolaCompressore(stato, d.riga(*t.righe, t.rm), libreria, messaggi);
         stampaDebug();
         std::string messaggio;
         const int codice = uscitaDa(e, messaggio);
@@ -466,10 +457,10 @@ private:
             !puntoDiLavoro(uscita) || !indiceTensione(uscita))
             return uscita;
         if (int c = apriCatalogo()) return c;
-        const Istantanea tabellaGas = catalogo->interroga("select * from Gas where flSeleYes = true ");
+        const Istantanea& tabellaGas = d.interroga("select * from Gas where flSeleYes = true ");
         const int rg = rigaGas(tabellaGas, gas);
         if (rg < 0) {
-            const bool esiste = rigaGas(catalogo->interroga("select * from Gas"), gas) >= 0;
+            const bool esiste = rigaGas(d.interroga("select * from Gas"), gas) >= 0;
             return erroreDati(testoCli(esiste ? TestoCli::GasNonSelezionabile : TestoCli::GasSconosciuto,
                                        lingua) + " " + gas);
         }
@@ -485,8 +476,7 @@ private:
         cf.TeMin = tabellaGas.numero(rg, "CAPTEMIN");
 
         RisultatoSelezione ris;
-        SorgenteCatalogo sorgente(*catalogo);
-        const Esito e = EseguiSelezione(stato, gas, sorgente, libreria, messaggi, ris);
+        const Esito e = EseguiSelezione(stato, gas, d.candidati(), libreria, messaggi, ris);
         stampaDebug();
         std::string messaggio;
         const int codice = uscitaDa(e, messaggio);
@@ -539,7 +529,7 @@ private:
         if (int c = apriCatalogo()) return c;
         GasEModello trovati;
         if (int c = trovaGasEModello(gas, modello, trovati)) return c;
-        const RigaCompressore riga = rigaCompressore(trovati.righe, trovati.rm);
+        const RigaCompressore& riga = d.riga(*trovati.righe, trovati.rm);
         DatiCompressore dati;
         CaricaDatiCompressore(dati, riga);
         TabellePrestazioni t;
@@ -548,6 +538,17 @@ private:
         std::string messaggio;
         const int codice = uscitaDa(e, messaggio);
         const char* nomi[4] = {"tmpWR", "tmpWA", "tmpCA", "tmpPM"};
+        const auto fileXlsx = a.valore("--xlsx"), fileCsv = a.valore("--csv");
+        if (e.ok() && (fileXlsx || fileCsv)) {
+            const QVector<TabellaEsportazione> tabelle =
+                tabelleEsportazione(t, riga.CodiceProdotto, gas, *trovati.tabellaGas, trovati.rg, kW, indice);
+            QString errore;
+            if (fileXlsx && !scriviXlsx(tabelle, q(*fileXlsx), &errore))
+                return erroreDati(s(testoErroreScrittura(lingua) + ": " + errore));
+            if (fileCsv && !scriviCsv(tabelle, q(*fileCsv), DecimaleCsv::Punto, QLocale::c(), &errore))
+                return erroreDati(s(testoErroreScrittura(lingua) + ": " + errore));
+            if (!json) return codice;
+        }
         if (json) {
             ScrittoreJson j;
             j.apriOggetto().booleano("ok", e.ok()).testo("Messaggio", messaggio)
@@ -593,22 +594,141 @@ private:
         return codice;
     }
 
+    // The four tables as the screens export them: the header block of the tables screen,
+    // Tvap and the condensing columns, the screen's number patterns.
+    QVector<TabellaEsportazione> tabelleEsportazione(const TabellePrestazioni& t, const std::string& modello,
+                                                     const std::string& gas, const Istantanea& tabellaGas,
+                                                     int rg, bool kW, int indice) const {
+        const std::string unita = kW ? " (kW)" : " (Watt)";
+        const std::string titoli[4] = {etichetta("DescResult1") + unita, etichetta("TassPot") + unita,
+                                       etichetta("TassCorr") + " (A)", etichetta("tabportmassa") + " (kg/h)"};
+        const QString schemi[4] = {kW ? "#,###.00" : "#,###", kW ? "#,###.00" : "#,###", "#,##0.00",
+                                   "#,###.00"};
+        std::string aspirazione = etichetta("TABCFTAS") +
+                                  formatoSchema(tabellaGas.numero(rg, "TUEStd"), "##") + " °C";
+        if (gas == "R407C") aspirazione += " (dew temp.)";
+        const QStringList intestazione = {q(etichetta("descmodello") + " " + modello),
+                                          q(etichetta("descgas") + " " + gas), q(aspirazione),
+                                          q(etichetta("TABCFTSO")), q(etichetta("TABCFSUT")),
+                                          q(CaptionTensioni[indice])};
+        QVector<TabellaEsportazione> tabelle;
+        for (int k = 0; k < 4; ++k) {
+            TabellaEsportazione e;
+            e.titolo = q(titoli[k]);
+            e.intestazione = intestazione;
+            e.colonne = {"Tvap"};
+            e.schemi = {""};
+            for (int b = 0; b < NumeroBande; ++b) {
+                e.colonne.append("Tc" + QString::number(SuffissoBanda(b)));
+                e.schemi.append(schemi[k]);
+            }
+            for (const RigaTabella& r : t.tabelle[k]) {
+                QVector<QVariant> celle{QVariant(r.Tvap)};
+                for (int b = 0; b < NumeroBande; ++b) celle.append(r.Tc[b] ? QVariant(*r.Tc[b]) : QVariant());
+                e.righe.append(celle);
+            }
+            tabelle.append(e);
+        }
+        return tabelle;
+    }
+
+    // The catalogue's polynomials of the refrigerant (or of one model) for simulation
+    // tools, as stored (EN 12900) or converted to AHRI 540's units.
+    int coefficients() {
+        int uscita = UscitaOk;
+        std::string gas;
+        if (!testoRichiesto("--gas", gas, uscita)) return uscita;
+        const std::string norma = a.valore("--standard").value_or("en12900");
+        if (norma != "en12900" && norma != "ahri540") return uso("--standard takes en12900 or ahri540");
+        const std::string formato = a.valore("--format").value_or(json ? "json" : "csv");
+        if (formato != "csv" && formato != "json") return uso("--format takes csv or json");
+        if (int c = apriCatalogo()) return c;
+        const Istantanea& tabellaGas = d.interroga("select * from Gas");
+        const int rg = rigaGas(tabellaGas, gas);
+        if (rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + gas);
+        gas = s(tabellaGas.valore(rg, 0).toString());
+        const Istantanea& righe = compressoriDelGas(gas);
+        std::vector<int> scelte;
+        if (auto m = a.valore("--model")) {
+            const int rm = rigaModello(righe, *m);
+            if (rm < 0) return erroreDati(testoCli(TestoCli::ModelloSconosciuto, lingua) + " " + *m);
+            scelte.push_back(rm);
+        } else {
+            for (int i = 0; i < righe.numeroRighe(); ++i) scelte.push_back(i);
+        }
+        const bool ahri = norma == "ahri540";
+        const double T0 = tabellaGas.numero(rg, "TUEStd");
+        const double aspirazione = ahri ? GradiFahrenheit(T0) : T0;
+        const double sottoraffreddamento = 0; // saturated liquid at the condensing temperature
+        const char* unitaT = ahri ? "°F" : "°C";
+        struct Grandezza {
+            const char* nome;
+            const char* unita;
+            double fattore;
+        };
+        const Grandezza grandezze[3] = {{"Resa", ahri ? "Btu/h" : "W", ahri ? BtuOraPerWatt : 1},
+                                        {"PotenzaAssorbita", "W", 1},
+                                        {"PortataMassa", ahri ? "lb/h" : "kg/s", ahri ? LibbreOraPerKgS : 1}};
+        auto coefficienti = [&](const RigaCompressore& r, int g) {
+            const auto& c = g == 0 ? r.WR : g == 1 ? r.WA : r.PM;
+            Coefficienti10 x{};
+            for (int i = 0; i < 10; ++i) x[i] = c[i].value_or(0); // Null counts as 0, as in the rating
+            return ahri ? InFahrenheit(x, grandezze[g].fattore) : x;
+        };
+        const char* nomeNorma = ahri ? "AHRI 540" : "EN 12900";
+        const int primo = ahri ? 1 : 0; // AHRI 540 numbers C1..C10, EN 12900 C0..C9
+        if (formato == "json") {
+            ScrittoreJson j;
+            j.apriOggetto().testo("Norma", nomeNorma).testo("CodiceGas", gas);
+            j.apriOggetto("Base").numero("TemperaturaAspirazione", aspirazione)
+                .numero("Sottoraffreddamento", sottoraffreddamento).testo("UnitaTemperatura", unitaT)
+                .testo("Riferimento", "dew point").chiudiOggetto();
+            j.apriLista("Compressori");
+            for (int rm : scelte) {
+                const RigaCompressore& r = d.riga(righe, rm);
+                j.apriOggetto(nullptr).testo("CodiceProdotto", r.CodiceProdotto);
+                for (int g = 0; g < 3; ++g) {
+                    j.apriOggetto(grandezze[g].nome).testo("Unita", grandezze[g].unita).apriLista("C");
+                    for (double c : coefficienti(r, g)) j.numero(nullptr, c);
+                    j.chiudiLista().chiudiOggetto();
+                }
+                j.chiudiOggetto();
+            }
+            out << j.chiudiLista().chiudiOggetto().risultato() << "\n";
+            return UscitaOk;
+        }
+        out << "Norma,CodiceGas,CodiceProdotto,Grandezza,Unita";
+        for (int i = 0; i < 10; ++i) out << ",C" << i + primo;
+        out << ",TemperaturaAspirazione,Sottoraffreddamento,UnitaTemperatura,Riferimento\n";
+        for (int rm : scelte) {
+            const RigaCompressore& r = d.riga(righe, rm);
+            for (int g = 0; g < 3; ++g) {
+                out << nomeNorma << "," << gas << "," << r.CodiceProdotto << "," << grandezze[g].nome << ","
+                    << grandezze[g].unita;
+                for (double c : coefficienti(r, g)) out << "," << ScrittoreJson::testoNumero(c);
+                out << "," << ScrittoreJson::testoNumero(aspirazione) << ","
+                    << ScrittoreJson::testoNumero(sottoraffreddamento) << "," << unitaT << ",dew point\n";
+            }
+        }
+        return UscitaOk;
+    }
+
     int list() {
         if (int c = apriCatalogo()) return c;
         std::vector<std::string> gas, modelli;
-        const Istantanea tabellaGas = catalogo->interroga("select * from Gas");
+        const Istantanea& tabellaGas = d.interroga("select * from Gas");
         for (int i = 0; i < tabellaGas.numeroRighe(); ++i)
             gas.push_back(s(tabellaGas.valore(i, 0).toString()));
         if (auto g = a.valore("--gas")) {
             const int rg = rigaGas(tabellaGas, *g);
             if (rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + *g);
             gas = {s(tabellaGas.valore(rg, 0).toString())};
-            const Istantanea righe = compressoriDelGas(gas[0]);
+            const Istantanea& righe = compressoriDelGas(gas[0]);
             for (int i = 0; i < righe.numeroRighe(); ++i)
                 modelli.push_back(s(righe.testo(i, "CodiceProdotto")));
         } else {
-            const Istantanea righe =
-                catalogo->interroga("select CodiceProdotto from Compressori order by Ordinamento");
+            const Istantanea& righe =
+                d.interroga("select CodiceProdotto from Compressori order by Ordinamento");
             for (int i = 0; i < righe.numeroRighe(); ++i)
                 modelli.push_back(s(righe.testo(i, "CodiceProdotto")));
         }
@@ -635,9 +755,7 @@ private:
         if (!testoRichiesto("--gas", gas, uscita) || !numero("--t", t, true, uscita) ||
             !numero("--p", p, false, uscita))
             return uscita;
-#ifdef SELCOMP_CON_REFLIB
-        const std::string dir =
-            a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
+        const std::string dir = cartellaReflibs();
         const int16_t sFluids = ILK_Set_Fluids(dir.c_str());
         double pD = 0, hL = 0, hV = 0, vV = 0;
         const int16_t sPD = ILK_p_D(gas.c_str(), *t, &pD);
@@ -692,22 +810,36 @@ private:
             return UscitaDati;
         }
         return ok ? UscitaOk : UscitaCalcolo;
-#else
-        (void)gas;
-        err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
-        return UscitaDati;
-#endif
     }
 };
 
 } // namespace
 
+bool richiedeApplicazioneGrafica(const std::vector<std::string>& argomenti) {
+    return leggiArgomenti(argomenti).comando == "report";
+}
+
 int eseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
               const std::string& cartellaProgramma) {
+    return eseguiCli(argomenti, std::cin, out, err, cartellaProgramma);
+}
+
+int eseguiCli(const std::vector<std::string>& argomenti, std::istream& in, std::ostream& out,
+              std::ostream& err, const std::string& cartellaProgramma) {
     const Argomenti a = leggiArgomenti(argomenti);
     if (!a.errore.empty()) {
         err << "selcomp-cli: " << a.errore << "\n" << TestoUso;
         return UscitaUso;
     }
-    return Cli(a, out, err, cartellaProgramma).esegui();
+    if (a.ha("--help")) {
+        out << aiutoComando(a.comando);
+        return UscitaOk;
+    }
+    ContestoCli contesto(cartellaProgramma, err);
+    if (a.comando == "batch") return comandoBatch(a, contesto, in, out, err);
+    return eseguiComando(a, contesto, out, err);
+}
+
+int eseguiComando(const Argomenti& a, ContestoCli& contesto, std::ostream& out, std::ostream& err) {
+    return Cli(a, *contesto.dati, out, err).esegui();
 }

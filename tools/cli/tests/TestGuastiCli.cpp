@@ -83,7 +83,9 @@ TEST_F(GuastiCli, RateGivesAFigureOrTheEngineMessage) {
             } else {
                 EXPECT_TRUE(codice == UscitaOk || codice == UscitaCalcolo) << codice << err.str();
             }
-            if (codice == UscitaCalcolo) EXPECT_FALSE(err.str().empty());
+            if (codice == UscitaCalcolo) {
+                EXPECT_FALSE(err.str().empty());
+            }
             EXPECT_FALSE(nonNumero.match(QString::fromStdString(out.str())).hasMatch()) << out.str();
             EXPECT_FALSE(nonNumero.match(QString::fromStdString(err.str())).hasMatch()) << err.str();
         }
