@@ -146,7 +146,7 @@ void disegnaDiagramma(QPainter& p, const QRectF& area, const DatiDiagramma& d) {
     const QFontMetricsF fm(p.font());
     const double riga = fm.height();
     const QRectF titolo(area.left(), area.top(), area.width(), riga * 1.3);
-    const QRectF piede(area.left(), area.bottom() - riga * 3.4, area.width(), riga * 3.4);
+    const QRectF piede(area.left(), area.bottom() - riga * 4.6, area.width(), riga * 4.6);
     const QRectF grafico(area.left() + fm.horizontalAdvance("-000") + riga * 1.6,
                          titolo.bottom() + riga * 0.5,
                          0, 0);
