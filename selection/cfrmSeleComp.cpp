@@ -11,6 +11,11 @@
 #include "platform/TestoUtf8.h"
 #include "selection/Ricerca.h"
 #include "selection/SorgenteCatalogo.h"
+#include "platform/TestiSchermiExtra.h"
+#include "results/cfrmConfronto.h"
+
+#include <QMdiArea>
+#include <algorithm>
 
 #include <QCheckBox>
 #include <QEvent>
@@ -22,6 +27,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -169,6 +175,11 @@ void cfrmSeleComp::disponi() {
     centro->addLayout(destra, 2);
 
     auto* pulsanti = new QHBoxLayout;
+    cmdConfronto = new QPushButton(testoExtra(TestoExtra::Confronto, stato.lingua.IndiceLingua), this);
+    cmdConfronto->setObjectName("cmdConfronto");
+    cmdConfronto->setEnabled(false);
+    connect(cmdConfronto, &QPushButton::clicked, this, [this] { Confronta(); });
+    pulsanti->addWidget(cmdConfronto);
     pulsanti->addStretch();
     pulsanti->addWidget(cm3Naviga[5]);
     pulsanti->addWidget(cm3Naviga[6]);
@@ -287,6 +298,7 @@ void cfrmSeleComp::AvviaRicerca() {
     SorgenteCatalogo candidati(*stato.catalogo);
     MessaggiSchermo messaggi;
     RisultatoSelezione uscita;
+    const StatoMotore base = stato.motore; // the search completes the conditions
     const Esito esito = EseguiSelezione(stato.motore, cf.NomeGas, candidati, agganci.libreria,
                                         messaggi, uscita);
     stato.schermi.bCalcoloSingolo = false;
@@ -299,6 +311,9 @@ void cfrmSeleComp::AvviaRicerca() {
     if (!esito.ok() && agganci.chiudiRisultati) agganci.chiudiRisultati();
     switch (esito.tipo) {
     case TipoEsito::Ok:
+        baseConfronto = base;
+        candidatiConfronto = uscita.codiciCandidati;
+        cmdConfronto->setEnabled(true);
         if (agganci.apriRisultati) agganci.apriRisultati();
         break;
     case TipoEsito::NessunCandidato:
@@ -319,4 +334,31 @@ void cfrmSeleComp::AvviaRicerca() {
         P3DInformazioni->setText(QString::fromStdString(esito.messaggio));
         break;
     }
+}
+
+cfrmConfronto* cfrmSeleComp::Confronta() {
+    if (!baseConfronto || !stato.catalogo) return nullptr;
+    const CondFunz& cf = baseConfronto->condFunz;
+    std::vector<RigaCompressore> righe;
+    SorgenteCatalogo candidati(*stato.catalogo);
+    if (const Esito e = candidati.candidati(cf.NomeGas, cf.TC, righe); !e.ok()) {
+        ServizioMessaggi::corrente().errore(QGuiApplication::applicationDisplayName(),
+                                            QString::fromStdString(e.messaggio));
+        return nullptr;
+    }
+    std::erase_if(righe, [this](const RigaCompressore& r) {
+        return std::find(candidatiConfronto.begin(), candidatiConfronto.end(), r.CodiceProdotto) ==
+               candidatiConfronto.end();
+    });
+    DatiConfronto dati;
+    dati.refrigerante = QString::fromStdString(cf.NomeGas);
+    dati.condizioni = cf;
+    const int t = cf.IndiceTensione;
+    if (t >= 0 && t < int(pannello->optTensioni.size())) dati.tensione = pannello->optTensioni[size_t(t)]->text();
+    dati.potenzaRichiestaW = cf.PotenzaRichiesta;
+    dati.indiceLingua = stato.lingua.IndiceLingua;
+    StatoMotore base = *baseConfronto;
+    base.debug = 0;
+    auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
+    return mostraConfronto(base, righe, std::move(dati), agganci.libreria, sotto ? sotto->mdiArea() : nullptr);
 }
