@@ -3,6 +3,7 @@
 #include "calculation/PannelloCondizioni.h"
 #include "catalogue/RigheCatalogo.h"
 #include "engine/Calcolo.h"
+#include "engine/Rugiada.h"
 #include "platform/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
 #include "platform/ComboDati.h"
 #include "platform/EtichettaDati.h"
@@ -327,7 +328,8 @@ void cfrmCalcoli::Elabora() {
 
     const RigaCompressore riga = rigaCompressore(c.righe(), c.posizione());
     MessaggiSchermo messaggi;
-    const Esito esito = CalcolaCompressore(stato.motore, riga, agganci.libreria, messaggi);
+    Esito esito = RiferisciARugiada(cf, agganci.libreria);
+    if (esito.ok()) esito = CalcolaCompressore(stato.motore, riga, agganci.libreria, messaggi);
     const TestoDebug& dbg = stato.motore.correzioni.debug;
     if (dbg.daMostrare && agganci.mostraDebug)
         agganci.mostraDebug(QString::fromStdString(dbg.riga1), QString::fromStdString(dbg.riga2));

@@ -257,6 +257,22 @@ int Fluido::pressioneRugiada(double T, double& p, std::string& errore) {
     return Ok;
 }
 
+int Fluido::pressioneBolla(double T, double& p, std::string& errore) {
+    if (!pseudoPuro) return pressioneRugiada(T, p, errore);
+    if (!(T >= Tmin) || !(T < Tcrit)) {
+        errore = nome + ": T = " + std::to_string(T) + " K fuori dal campo di saturazione ("
+                 + std::to_string(Tmin) + " .. " + std::to_string(Tcrit) + " K)";
+        return FuoriCampo;
+    }
+    const double pB = pl.valuta(T);
+    if (!std::isfinite(pB) || !(pB > 0)) {
+        errore = nome + ": a T = " + std::to_string(T) + " K la pressione di bolla non da' un numero finito";
+        return NonConverge;
+    }
+    p = pB;
+    return Ok;
+}
+
 int Fluido::entalpiaLiquido(double T, double& h, std::string& errore) {
     if (int e = saturazione(T, errore)) return e;
     h = m_sat.hL;

@@ -36,6 +36,8 @@ public:
 
     // Each returns an Esito and writes the result only on success; `errore` gets the cause.
     int pressioneRugiada(double T, double& p, std::string& errore);
+    // Pressure at which T is the bubble temperature (the dew pressure for a pure fluid).
+    int pressioneBolla(double T, double& p, std::string& errore);
     int entalpiaLiquido(double T, double& h, std::string& errore);
     int vapore(double T, double p, double& h, double& v, std::string& errore);
 

@@ -1,6 +1,7 @@
 #include "selection/cfrmSeleComp.h"
 
 #include "calculation/PannelloCondizioni.h"
+#include "engine/Rugiada.h"
 #include "platform/SorgenteDati.h" // before ComboDati.h
 #include "platform/ComboDati.h"
 #include "platform/EtichettaDati.h"
@@ -292,8 +293,9 @@ void cfrmSeleComp::AvviaRicerca() {
     SorgenteCatalogo candidati(*stato.catalogo);
     MessaggiSchermo messaggi;
     RisultatoSelezione uscita;
-    const Esito esito = EseguiSelezione(stato.motore, cf.NomeGas, candidati, agganci.libreria,
-                                        messaggi, uscita);
+    Esito esito = RiferisciARugiada(cf, agganci.libreria);
+    if (esito.ok())
+        esito = EseguiSelezione(stato.motore, cf.NomeGas, candidati, agganci.libreria, messaggi, uscita);
     stato.schermi.bCalcoloSingolo = false;
     const TestoDebug& dbg = stato.motore.correzioni.debug;
     if (dbg.daMostrare && agganci.mostraDebug)

@@ -215,7 +215,7 @@ private:
             err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
             return false;
         }
-        libreria = {ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V};
+        libreria = {ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V, ILK_p_B};
         return true;
 #else
         err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
