@@ -32,6 +32,12 @@ struct DatiGenerali {
     double passoTE = 2.5;         // K, grid step of evaporating temperature
     double limiteRms = 0.01;      // largest rms deviation of a fit accepted
     QList<QPair<double, double>> puntiUsuali; // TE/TC where capacity must rise along Ordinamento
+    std::optional<double> limiteScarico;      // degC: hotter discharge points leave the envelope
+};
+
+// A plausible band of a figure, lowest..highest.
+struct Banda {
+    double minimo = 0, massimo = 0;
 };
 
 struct GasDescritto {
@@ -39,6 +45,8 @@ struct GasDescritto {
     double tuestd = 20, dtSurEvap = 20, dtSot = 0;
     int flAZ = -1, flSeleYes = -1;
     std::array<std::optional<FasciaTE>, kBande> inviluppo;
+    // At -10/40 degC: capacity per displacement (kW per m3/h at 50 Hz) and COP.
+    std::optional<Banda> resaVolumetrica, cop;
     int riga = 0;
 };
 

@@ -3,6 +3,7 @@
 
 #include "tools/costruttore/Costruttore.h"
 #include "tools/costruttore/PuntiMisurati.h"
+#include "tools/costruttore/Scarico.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,7 +46,7 @@ protected:
         QString errore;
         if (!leggiDescrizione(descrizione, &g, &errore)) return "description: " + errore;
         CatalogoCostruito tmp;
-        return costruisciCatalogo(g, c ? c : &tmp, &errore) ? QString() : errore;
+        return limitaScarico(&g, &errore) && costruisciCatalogo(g, c ? c : &tmp, &errore) ? QString() : errore;
     }
 };
 

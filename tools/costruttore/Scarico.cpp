@@ -1,0 +1,62 @@
+#include "tools/costruttore/Scarico.h"
+
+#include "reflib/ILK.h"
+#include "tools/costruttore/Prestazioni.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kZero = 273.15;
+
+} // namespace
+
+bool temperaturaScarico(const QString& gas, const StatoPunto& s, double tAspirazione, const DatiGenerali& g,
+                        double* tScarico, QString* errore) {
+    const QByteArray nome = gas.toUtf8();
+    const double h = s.hAspirazione + s.lavoroIsentropico / rendimentoIsentropico(s.rapporto(), g);
+    // Newton on the vapour enthalpy at the condensing pressure; the slope from a 0.5 K step.
+    double t = (tAspirazione + kZero) * std::pow(s.rapporto(), 0.2);
+    for (int i = 0; i < 30; ++i) {
+        double h0 = 0, h1 = 0;
+        if (ILK_h_V(nome.constData(), t, s.pCondensazionePa, &h0) != ILK_OK ||
+            ILK_h_V(nome.constData(), t + 0.5, s.pCondensazionePa, &h1) != ILK_OK) {
+            *errore = QString("%1: discharge state at %2 K: %3").arg(gas).arg(t).arg(QString::fromUtf8(ILK_Ultimo_Errore()));
+            return false;
+        }
+        const double passo = (h - h0) / ((h1 - h0) / 0.5);
+        t += passo;
+        if (std::abs(passo) < 1e-6) {
+            *tScarico = t - kZero;
+            return true;
+        }
+    }
+    *errore = QString("%1: the discharge temperature does not converge").arg(gas);
+    return false;
+}
+
+bool limitaScarico(Gamma* gamma, QString* errore) {
+    const DatiGenerali& g = gamma->generali;
+    if (!g.limiteScarico) return true;
+    for (GasDescritto& gas : gamma->gas) {
+        for (int i = 0; i < kBande; ++i) {
+            std::optional<FasciaTE>& banda = gas.inviluppo[i];
+            if (!banda) continue;
+            const double tc = bandaTC(i) + 5;
+            for (;;) {
+                StatoPunto s;
+                double t = 0;
+                if (!statoPunto(gas.codice, banda->teMin, tc, gas.tuestd, &s, errore) ||
+                    !temperaturaScarico(gas.codice, s, gas.tuestd, g, &t, errore))
+                    return false;
+                if (t <= *g.limiteScarico) break;
+                banda->teMin += g.passoTE;
+                if (banda->teMin >= banda->teMax) {
+                    banda.reset();
+                    break;
+                }
+            }
+        }
+    }
+    return true;
+}
