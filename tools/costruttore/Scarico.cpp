@@ -11,12 +11,16 @@ constexpr double kZero = 273.15;
 
 } // namespace
 
-bool temperaturaScarico(const QString& gas, const StatoPunto& s, double tAspirazione, const DatiGenerali& g,
+bool temperaturaScarico(const QString& gas, const StatoPunto& s, double tc, const DatiGenerali& g,
                         double* tScarico, QString* errore) {
     const QByteArray nome = gas.toUtf8();
-    const double h = s.hAspirazione + s.lavoroIsentropico / rendimentoIsentropico(s.rapporto(), g);
+    // The cylinder heads, the oil and the housing carry off part of the losses.
+    const double perdite = s.lavoroIsentropico * (1 / rendimentoIsentropico(s.rapporto(), g) - 1);
+    const double h = s.hAspirazione + s.lavoroIsentropico + g.quotaScarico * perdite;
     // Newton on the vapour enthalpy at the condensing pressure; the slope from a 0.5 K step.
-    double t = (tAspirazione + kZero) * std::pow(s.rapporto(), 0.2);
+    // Started in the vapour a little above the condensing temperature: h rises with T, so
+    // Newton climbs without overshooting far past the equation's range.
+    double t = tc + kZero + 10;
     for (int i = 0; i < 30; ++i) {
         double h0 = 0, h1 = 0;
         if (ILK_h_V(nome.constData(), t, s.pCondensazionePa, &h0) != ILK_OK ||
@@ -47,7 +51,7 @@ bool limitaScarico(Gamma* gamma, QString* errore) {
                 StatoPunto s;
                 double t = 0;
                 if (!statoPunto(gas.codice, banda->teMin, tc, gas.tuestd, &s, errore) ||
-                    !temperaturaScarico(gas.codice, s, gas.tuestd, g, &t, errore))
+                    !temperaturaScarico(gas.codice, s, tc, g, &t, errore))
                     return false;
                 if (t <= *g.limiteScarico) break;
                 banda->teMin += g.passoTE;

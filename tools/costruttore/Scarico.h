@@ -5,9 +5,10 @@
 #include "tools/costruttore/Descrizione.h"
 #include "tools/costruttore/Termodinamica.h"
 
-// Discharge temperature (degC) at the condensing pressure of state `s`, with the enthalpy
-// h suction + isentropic work / eta_is(pi) (the efficiency of the model, motor losses apart).
-bool temperaturaScarico(const QString& gas, const StatoPunto& s, double tAspirazione, const DatiGenerali& g,
+// Discharge temperature (degC) at the condensing pressure of state `s` (condensing at tc degC), with the enthalpy
+// h suction + isentropic work + quotaScarico x the losses of eta_is(pi) (the rest leaves
+// through the cylinder heads, the oil and the housing).
+bool temperaturaScarico(const QString& gas, const StatoPunto& s, double tc, const DatiGenerali& g,
                         double* tScarico, QString* errore);
 
 // With limiteScarico: raises each band's TEMin in steps of passoTE until the discharge at
