@@ -16,6 +16,7 @@ void Equazione::completa() {
     };
     quarti(polyT, polyQ);
     quarti(espT, espQ);
+    espM.resize(espN.size(), 0.0);
     gruppiPolyD.clear();
     gruppiEspD.clear();
     gruppiEspL.clear();
@@ -78,6 +79,13 @@ void ValutatoreTau::prepara(const Equazione& eq, double tau) {
     };
     fattori(eq.polyN, eq.polyT, eq.polyQ, m_poly, m_polyT);
     fattori(eq.espN, eq.espT, eq.espQ, m_esp, m_espT);
+    for (size_t i = 0; i < eq.espM.size() && i < m_esp.size(); ++i) {
+        const double m = eq.espM[i];
+        if (m == 0) continue;
+        const double tm = std::exp(m * lt);
+        m_esp[i] *= std::exp(-tm);
+        m_espT[i] = m_esp[i] * (eq.espT[i] - m * tm) * it;
+    }
     m_gPoly.assign(eq.gruppiPolyD.size(), 0);
     m_gPolyT.assign(eq.gruppiPolyD.size(), 0);
     for (size_t i = 0; i < m_poly.size(); ++i) {

@@ -34,8 +34,9 @@ struct Equazione {
     // Residual part.
     std::vector<double> polyN, polyT;   // n delta^d tau^t
     std::vector<int> polyD;
-    std::vector<double> espN, espT;     // n delta^d tau^t exp(-delta^l)
+    std::vector<double> espN, espT;     // n delta^d tau^t exp(-delta^l) [exp(-tau^m)]
     std::vector<int> espD, espL;
+    std::vector<double> espM;           // m, 0 for no tau exponential (the reader may leave it short)
     std::vector<TermineGauss> gauss;
     std::vector<TermineNonAnalitico> nonAnalitici;
 

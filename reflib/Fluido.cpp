@@ -228,6 +228,7 @@ int Fluido::saturazione(double T, std::string& errore) {
         partenza(T, dL0, dV0);
         if (int e = densita(T, pB, dL0 * eq.rhor, true, rhoL, errore)) return e;
         s.hL = entalpia(T, rhoL);
+        s.rhoL = rhoL;
     } else {
         double rhoL = 0, rhoV = 0, dL0 = 0, dV0 = 0;
         Residuo l, v;
@@ -237,6 +238,7 @@ int Fluido::saturazione(double T, std::string& errore) {
         }
         s.pRugiada = rhoV * eq.R * T * (1 + rhoV / eq.rhor * v.ar_d);
         s.hL = entalpia(T, rhoL, l);
+        s.rhoL = rhoL;
         s.rhoV = rhoV;
         s.hV = entalpia(T, rhoV, v);
         s.vV = 1 / (rhoV * eq.M);
@@ -257,25 +259,57 @@ int Fluido::pressioneRugiada(double T, double& p, std::string& errore) {
     return Ok;
 }
 
-int Fluido::pressioneBolla(double T, double& p, std::string& errore) {
-    if (!pseudoPuro) return pressioneRugiada(T, p, errore);
-    if (!(T >= Tmin) || !(T < Tcrit)) {
-        errore = nome + ": T = " + std::to_string(T) + " K fuori dal campo di saturazione ("
-                 + std::to_string(Tmin) + " .. " + std::to_string(Tcrit) + " K)";
-        return FuoriCampo;
-    }
-    const double pB = pl.valuta(T);
-    if (!std::isfinite(pB) || !(pB > 0)) {
-        errore = nome + ": a T = " + std::to_string(T) + " K la pressione di bolla non da' un numero finito";
-        return NonConverge;
-    }
-    p = pB;
-    return Ok;
-}
-
 int Fluido::entalpiaLiquido(double T, double& h, std::string& errore) {
     if (int e = saturazione(T, errore)) return e;
     h = m_sat.hL;
+    return Ok;
+}
+
+int Fluido::densitaVapore(double T, double p, double& rho, std::string& errore) {
+    if (!(T >= Tmin) || !(T <= Tmax)) {
+        errore = nome + ": T = " + std::to_string(T) + " K fuori dal campo dell'equazione ("
+                 + std::to_string(Tmin) + " .. " + std::to_string(Tmax) + " K)";
+        return FuoriCampo;
+    }
+    // A temperature at or above that of the remembered dew point at this pressure is
+    // vapour; otherwise compare with the dew curve.
+    const bool surriscaldato = p == m_sat.pRugiada && T >= m_sat.T;
+    if (T < Tcrit && !surriscaldato) {
+        // Below the dew temperature of p the state is liquid or two-phase; a pressure above
+        // the dew pressure by no more than a rounding (a dew pressure computed elsewhere)
+        // is still the saturated vapour. The pseudo-pure blends' dew curve is their
+        // equation; the pure fluids' ancillary only a close guess of the equation's own
+        // curve, which is solved when the state is near it.
+        double pSat = pseudoPuro ? pv.valuta(T) : ps.valuta(T);
+        if (!pseudoPuro && p > pSat * (1 - 5e-3)) {
+            double rL = 0, rV = 0;
+            std::string e;
+            if (T == m_sat.T) pSat = m_sat.pRugiada;
+            else if (equilibrio(T, pSat, rL, rV, e) != Ok) pSat = ps.valuta(T) * (1 - 5e-3);
+        }
+        if (p > pSat * (1 + 1e-6)) {
+            errore = nome + ": a T = " + std::to_string(T) + " K e p = " + std::to_string(p)
+                     + " Pa il refrigerante non e' vapore";
+            return FuoriCampo;
+        }
+    }
+    // Start from the second-virial density: Newton then falls below the vapour root at
+    // most once and climbs to it from there, never reaching the liquid one.
+    const double pi = p / (eq.R * T * eq.rhor);
+    const double B = valutatore(T).viriale();
+    const double disc = 1 + 4 * B * pi;
+    const double delta0 = disc > 0 ? 2 * pi / (1 + std::sqrt(disc)) : pi;
+    if (int e = densita(T, p, delta0 * eq.rhor, false, rho, errore)) return e;
+    if (T < Tcrit) {
+        // Belt and braces: a vapour below the critical temperature is never denser than
+        // midway between the saturated phases (where the table knows them).
+        double dL = 0, dV = 0;
+        if (partenza(T, dL, dV) && rho / eq.rhor > (dL + dV) / 2) {
+            errore = nome + ": a T = " + std::to_string(T) + " K e p = " + std::to_string(p)
+                     + " Pa trovata solo la densita' del liquido";
+            return NonConverge;
+        }
+    }
     return Ok;
 }
 
@@ -286,50 +320,14 @@ int Fluido::vapore(double T, double p, double& h, double& v, std::string& errore
             v = s.v;
             return Ok;
         }
-    if (!(T >= Tmin) || !(T <= Tmax)) {
-        errore = nome + ": T = " + std::to_string(T) + " K fuori dal campo dell'equazione ("
-                 + std::to_string(Tmin) + " .. " + std::to_string(Tmax) + " K)";
-        return FuoriCampo;
-    }
     StatoVapore s{T, p, 0, 0};
     if (T == m_sat.T && p == m_sat.pRugiada && m_sat.vaporeNoto) {
         // At its own dew point: the saturated vapour of the phase equilibrium.
         s.h = m_sat.hV;
         s.v = m_sat.vV;
     } else {
-        // A temperature at or above that of the remembered dew point at this pressure is
-        // vapour; otherwise compare with the dew curve.
-        const bool surriscaldato = p == m_sat.pRugiada && T >= m_sat.T;
-        if (T < Tcrit && !surriscaldato) {
-            // Below the dew temperature of p the state is liquid or two-phase. The pure
-            // fluids' ancillary is only a close guess of the equation's own curve, hence
-            // the margin; the blends' dew curve is that equation itself.
-            const double pSat = pseudoPuro ? pv.valuta(T) : ps.valuta(T);
-            const double margine = pseudoPuro ? 1e-9 : 5e-3;
-            if (p > pSat * (1 + margine)) {
-                errore = nome + ": a T = " + std::to_string(T) + " K e p = " + std::to_string(p)
-                         + " Pa il refrigerante non e' vapore";
-                return FuoriCampo;
-            }
-        }
-        // Start from the second-virial density: Newton then falls below the vapour root at
-        // most once and climbs to it from there, never reaching the liquid one.
-        const double pi = p / (eq.R * T * eq.rhor);
-        const double B = valutatore(T).viriale();
-        const double disc = 1 + 4 * B * pi;
-        const double delta0 = disc > 0 ? 2 * pi / (1 + std::sqrt(disc)) : pi;
         double rho = 0;
-        if (int e = densita(T, p, delta0 * eq.rhor, false, rho, errore)) return e;
-        if (T < Tcrit) {
-            // Belt and braces: a vapour below the critical temperature is never denser than
-            // midway between the saturated phases (where the table knows them).
-            double dL = 0, dV = 0;
-            if (partenza(T, dL, dV) && rho / eq.rhor > (dL + dV) / 2) {
-                errore = nome + ": a T = " + std::to_string(T) + " K e p = " + std::to_string(p)
-                         + " Pa trovata solo la densita' del liquido";
-                return NonConverge;
-            }
-        }
+        if (int e = densitaVapore(T, p, rho, errore)) return e;
         s.h = entalpia(T, rho);
         s.v = 1 / (rho * eq.M);
     }
@@ -342,6 +340,76 @@ int Fluido::vapore(double T, double p, double& h, double& v, std::string& errore
     m_prossimoVap = (m_prossimoVap + 1) % m_vap.size();
     h = s.h;
     v = s.v;
+    return Ok;
+}
+
+double Fluido::entropia(double T, double rho) {
+    const ValutatoreTau& v = valutatore(T);
+    const double delta = rho / eq.rhor;
+    const Residuo r = v.residuo(eq, delta);
+    return eq.R * (v.tau() * (v.a0_t() + r.ar_t) - ideale(eq, v.tau(), delta) - r.ar);
+}
+
+void Fluido::proprieta(double T, double rho, bool liquido, Proprieta& r) {
+    r.T = T;
+    r.p = pressione(T, rho);
+    r.v = 1 / (rho * eq.M);
+    r.h = entalpia(T, rho);
+    r.s = entropia(T, rho) / eq.M;
+    // cp at constant p from the enthalpy of the neighbouring states.
+    const double dT = 1e-5 * T;
+    double h2[2];
+    for (int k = 0; k < 2; ++k) {
+        const double Tk = T + (k ? dT : -dT);
+        double rk = 0;
+        std::string e;
+        double r0 = rho;
+        if (!liquido) {
+            const double pi = r.p / (eq.R * Tk * eq.rhor), B = valutatore(Tk).viriale(), disc = 1 + 4 * B * pi;
+            r0 = (disc > 0 ? 2 * pi / (1 + std::sqrt(disc)) : pi) * eq.rhor;
+        }
+        if (densita(Tk, r.p, r0, liquido, rk, e)) {
+            r.cp = std::nan("");
+            return;
+        }
+        h2[k] = entalpia(Tk, rk);
+    }
+    r.cp = (h2[1] - h2[0]) / (2 * dT);
+}
+
+int Fluido::pressioneBolla(double T, double& p, std::string& errore) {
+    if (!pseudoPuro) return pressioneRugiada(T, p, errore);
+    if (int e = saturazione(T, errore)) return e;
+    p = pl.valuta(T);
+    return Ok;
+}
+
+int Fluido::liquidoSaturo(double T, Proprieta& r, std::string& errore) {
+    if (int e = saturazione(T, errore)) return e;
+    const Saturazione s = m_sat;
+    proprieta(T, s.rhoL, true, r);
+    r.h = s.hL;
+    return pressioneBolla(T, r.p, errore);
+}
+
+int Fluido::vaporeSaturo(double T, Proprieta& r, std::string& errore) {
+    double p = 0;
+    if (int e = pressioneRugiada(T, p, errore)) return e;
+    if (m_sat.vaporeNoto) {
+        const Saturazione s = m_sat;
+        proprieta(T, s.rhoV, false, r);
+        r.p = s.pRugiada;
+        r.h = s.hV;
+        return Ok;
+    }
+    return statoVapore(T, p, r, errore);
+}
+
+int Fluido::statoVapore(double T, double p, Proprieta& r, std::string& errore) {
+    double rho = 0;
+    if (int e = densitaVapore(T, p, rho, errore)) return e;
+    proprieta(T, rho, false, r);
+    r.p = p;
     return Ok;
 }
 

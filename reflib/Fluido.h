@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "reflib/Equazione.h"
+#include "reflib/Refrigerante.h"
 
 namespace reflib {
 
@@ -20,26 +21,23 @@ struct Ancillare {
     double valuta(double T) const;
 };
 
-// Statuses, the same values as ILK.h.
-enum Esito : int { Ok = 0, NonInizializzata = 1, Sconosciuto = 2, FuoriCampo = 3, NonConverge = 4,
-                   FileDati = 5, Argomento = 6 };
-
-class Fluido {
+class Fluido : public Refrigerante {
 public:
-    std::string nome;
-    std::vector<std::string> alias;
-    std::string fonte;
     bool pseudoPuro = false;
     double Tcrit = 0, pcrit = 0, Tmin = 0, Tmax = 0;
     Equazione eq;
     Ancillare ps, pl, pv, rhol, rhov;
 
     // Each returns an Esito and writes the result only on success; `errore` gets the cause.
-    int pressioneRugiada(double T, double& p, std::string& errore);
-    // Pressure at which T is the bubble temperature (the dew pressure for a pure fluid).
-    int pressioneBolla(double T, double& p, std::string& errore);
-    int entalpiaLiquido(double T, double& h, std::string& errore);
-    int vapore(double T, double p, double& h, double& v, std::string& errore);
+    int pressioneRugiada(double T, double& p, std::string& errore) override;
+    int entalpiaLiquido(double T, double& h, std::string& errore) override;
+    int vapore(double T, double p, double& h, double& v, std::string& errore) override;
+    int pressioneBolla(double T, double& p, std::string& errore) override;
+    int liquidoSaturo(double T, Proprieta& r, std::string& errore) override;
+    int vaporeSaturo(double T, Proprieta& r, std::string& errore) override;
+    int statoVapore(double T, double p, Proprieta& r, std::string& errore) override;
+    double tMinSaturazione() const override { return Tmin; }
+    double tMaxSaturazione() const override { return Tcrit; }
 
     // Properties at (T, molar density), for the tests and the states above.
     double pressione(double T, double rho);
@@ -47,7 +45,9 @@ public:
     double entalpia(double T, double rho, const Residuo& r);  // r already at (T, rho)
 
     // Forgets the remembered states (so a benchmark can time the full work).
-    void dimentica();
+    void dimentica() override;
+    // Molar entropy at (T, molar density), J/(mol K).
+    double entropia(double T, double rho);
 
     // Phase equilibrium of the equation at T (pure fluids): pressure, liquid and vapour
     // molar densities.
@@ -64,7 +64,7 @@ public:
 
 private:
     struct Saturazione {
-        double T = -1, pRugiada = 0, hL = 0, rhoV = 0, hV = 0, vV = 0;
+        double T = -1, pRugiada = 0, hL = 0, rhoL = 0, rhoV = 0, hV = 0, vV = 0;
         bool vaporeNoto = false;
     } m_sat;
     // The correction asks for the enthalpies of three vapour states, then their volumes.
@@ -89,6 +89,9 @@ private:
     bool continua(double T, double& rhoL, double& rhoV, Residuo& l, Residuo& v, std::string& errore);
 
     int saturazione(double T, std::string& errore);
+    // Checks that (T, p) is vapour and finds its density.
+    int densitaVapore(double T, double p, double& rho, std::string& errore);
+    void proprieta(double T, double rho, bool liquido, Proprieta& r);
     const ValutatoreTau& valutatore(double T);
     // Density at (T, p) by Newton from rho0: vapour from below (ideal gas), liquid from the
     // ancillary value.

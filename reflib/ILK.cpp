@@ -30,7 +30,7 @@ template <class F>
 int16_t conFluido(const char* gas, double T, const double* risultato, F&& f) {
     Libreria& lib = reflib::libreriaProcesso();
     int esito = 0;
-    reflib::Fluido* fluido = lib.trova(gas, esito);
+    reflib::Refrigerante* fluido = lib.trova(gas, esito);
     if (!fluido) return int16_t(esito);
     if (!risultato) return argomentoNonValido(lib, "puntatore del risultato nullo");
     if (!positivo(T)) return argomentoNonValido(lib, "temperatura");
@@ -58,25 +58,25 @@ int16_t ILK_Set_Fluids(const char* cartella) {
 }
 
 int16_t ILK_p_D(const char* gas, double T_K, double* p_Pa) {
-    return conFluido(gas, T_K, p_Pa, [&](reflib::Fluido& f, std::string& e) {
+    return conFluido(gas, T_K, p_Pa, [&](reflib::Refrigerante& f, std::string& e) {
         return f.pressioneRugiada(T_K, *p_Pa, e);
     });
 }
 
 int16_t ILK_p_B(const char* gas, double T_K, double* p_Pa) {
-    return conFluido(gas, T_K, p_Pa, [&](reflib::Fluido& f, std::string& e) {
+    return conFluido(gas, T_K, p_Pa, [&](reflib::Refrigerante& f, std::string& e) {
         return f.pressioneBolla(T_K, *p_Pa, e);
     });
 }
 
 int16_t ILK_h_L(const char* gas, double T_K, double* h) {
-    return conFluido(gas, T_K, h, [&](reflib::Fluido& f, std::string& e) {
+    return conFluido(gas, T_K, h, [&](reflib::Refrigerante& f, std::string& e) {
         return f.entalpiaLiquido(T_K, *h, e);
     });
 }
 
 int16_t ILK_h_V(const char* gas, double T_K, double p_Pa, double* h) {
-    return conFluido(gas, T_K, h, [&](reflib::Fluido& f, std::string& e) {
+    return conFluido(gas, T_K, h, [&](reflib::Refrigerante& f, std::string& e) {
         if (!positivo(p_Pa)) {
             e = "argomento non valido: pressione";
             return int(reflib::Argomento);
@@ -87,7 +87,7 @@ int16_t ILK_h_V(const char* gas, double T_K, double p_Pa, double* h) {
 }
 
 int16_t ILK_V_V(const char* gas, double T_K, double p_Pa, double* v) {
-    return conFluido(gas, T_K, v, [&](reflib::Fluido& f, std::string& e) {
+    return conFluido(gas, T_K, v, [&](reflib::Refrigerante& f, std::string& e) {
         if (!positivo(p_Pa)) {
             e = "argomento non valido: pressione";
             return int(reflib::Argomento);

@@ -141,6 +141,16 @@ std::unique_ptr<Fluido> leggiFluido(const std::string& percorso, std::string& er
                 eq.espD.push_back(d);
                 eq.espT.push_back(x[2]);
                 eq.espL.push_back(l);
+                eq.espM.push_back(0);
+            } else if (tipo == "esptau") {
+                if (!numeri(1, 5) || !intero(r.campi[2], d) || !intero(r.campi[4], l) || l < 1 || l > 15
+                    || !(x[4] > 0))
+                    return sbaglio("'residuo esptau' vuole n d t l m (m > 0)");
+                eq.espN.push_back(x[0]);
+                eq.espD.push_back(d);
+                eq.espT.push_back(x[2]);
+                eq.espL.push_back(l);
+                eq.espM.push_back(x[4]);
             } else if (tipo == "gauss") {
                 if (!numeri(1, 7) || !intero(r.campi[2], d))
                     return sbaglio("'residuo gauss' vuole n d t eta epsilon beta gamma");
@@ -189,6 +199,125 @@ std::unique_ptr<Fluido> leggiFluido(const std::string& percorso, std::string& er
         return sbaglio(f->pseudoPuro ? "mancano le ancillari 'pl' e 'pv'" : "manca l'ancillare 'ps'");
     eq.completa();
     return f;
+}
+
+bool fileMiscela(const std::string& percorso) {
+    std::ifstream in(percorso);
+    std::string testo;
+    while (std::getline(in, testo)) {
+        if (auto c = testo.find('#'); c != std::string::npos) testo.erase(c);
+        std::istringstream ss(testo);
+        std::string k;
+        if (ss >> k) return k == "miscela";
+    }
+    return false;
+}
+
+std::unique_ptr<Miscela> leggiMiscela(const std::string& percorso, std::string& errore) {
+    std::ifstream in(percorso);
+    if (!in) {
+        errore = percorso + ":0: file non leggibile";
+        return nullptr;
+    }
+    auto m = std::make_unique<Miscela>();
+    std::string testo;
+    int numeroRiga = 0;
+    auto sbaglio = [&](const std::string& motivo) {
+        errore = percorso + ":" + std::to_string(numeroRiga) + ": " + motivo;
+        return nullptr;
+    };
+    CoppiaMiscela* coppia = nullptr;
+    bool nomeVisto = false;
+    auto indice = [&](const std::string& nome) {
+        for (size_t i = 0; i < m->nomiComponenti.size(); ++i)
+            if (m->nomiComponenti[i] == nome) return int(i);
+        return -1;
+    };
+    while (std::getline(in, testo)) {
+        ++numeroRiga;
+        if (auto c = testo.find('#'); c != std::string::npos) testo.erase(c);
+        if (!testo.empty() && testo.back() == '\r') testo.pop_back();
+        std::istringstream ss(testo);
+        std::string k;
+        if (!(ss >> k)) continue;
+        std::vector<std::string> campi;
+        for (std::string s; ss >> s;) campi.push_back(s);
+        const auto inizio = testo.find_first_not_of(" \t", testo.find(k) + k.size());
+        std::string resto = inizio == std::string::npos ? "" : testo.substr(inizio);
+        while (!resto.empty() && (resto.back() == ' ' || resto.back() == '\t')) resto.pop_back();
+        std::vector<double> x;
+        auto numeri = [&](size_t da, size_t quanti) {
+            if (campi.size() != da + quanti) return false;
+            x.assign(quanti, 0);
+            for (size_t i = 0; i < quanti; ++i)
+                if (!numero(campi[da + i], x[i])) return false;
+            return true;
+        };
+        if (k == "miscela") {
+            if (nomeVisto || campi.size() != 1) return sbaglio("'miscela' vuole un nome, una volta");
+            m->nome = campi[0];
+            nomeVisto = true;
+        } else if (k == "alias") {
+            m->alias = campi;
+        } else if (k == "fonte") {
+            if (resto.empty()) return sbaglio("'fonte' vuota");
+            if (coppia) coppia->fonte = resto;
+            else m->fonte = resto;
+        } else if (k == "componente") {
+            if (coppia) return sbaglio("'componente' dopo le coppie");
+            if (!numeri(1, 1) || !(x[0] >= 0) || !(x[0] <= 1)) return sbaglio("'componente' vuole nome frazione (0..1)");
+            if (indice(campi[0]) >= 0) return sbaglio("componente '" + campi[0] + "' ripetuto");
+            if (m->nomiComponenti.size() >= size_t(MaxComponenti)) return sbaglio("troppi componenti");
+            m->z[m->nomiComponenti.size()] = x[0];
+            m->nomiComponenti.push_back(campi[0]);
+        } else if (k == "coppia") {
+            if (!numeri(2, 5) || !(x[0] > 0) || !(x[1] > 0) || !(x[2] > 0) || !(x[3] > 0) || !(x[4] >= 0))
+                return sbaglio("'coppia' vuole I J beta_T gamma_T beta_v gamma_v F (positivi)");
+            const int i = indice(campi[0]), j = indice(campi[1]);
+            if (i < 0 || j < 0 || i == j) return sbaglio("'coppia' di componenti non dichiarati");
+            for (const CoppiaMiscela& c : m->modello.coppie)
+                if ((c.i == i && c.j == j) || (c.i == j && c.j == i)) return sbaglio("coppia ripetuta");
+            CoppiaMiscela c;
+            c.i = i;
+            c.j = j;
+            c.betaT = x[0];
+            c.gammaT = x[1];
+            c.betaV = x[2];
+            c.gammaV = x[3];
+            c.F = x[4];
+            m->modello.coppie.push_back(c);
+            coppia = &m->modello.coppie.back();
+        } else if (k == "partenza") {
+            int d = 0, l = 0;
+            if (!coppia) return sbaglio("'partenza' fuori da una coppia");
+            if (!numeri(0, 4) || !intero(campi[1], d) || !intero(campi[3], l) || l > 15)
+                return sbaglio("'partenza' vuole n d t l");
+            Equazione& e = coppia->partenza;
+            if (l == 0) {
+                e.polyN.push_back(x[0]);
+                e.polyD.push_back(d);
+                e.polyT.push_back(x[2]);
+            } else {
+                e.espN.push_back(x[0]);
+                e.espD.push_back(d);
+                e.espT.push_back(x[2]);
+                e.espL.push_back(l);
+                e.espM.push_back(0);
+            }
+        } else {
+            return sbaglio("parola chiave sconosciuta '" + k + "'");
+        }
+    }
+    if (!nomeVisto) return sbaglio("manca 'miscela'");
+    if (m->fonte.empty()) return sbaglio("manca 'fonte'");
+    if (m->nomiComponenti.size() < 2) return sbaglio("una miscela vuole almeno due componenti");
+    double somma = 0;
+    for (double x : m->z) somma += x;
+    if (std::abs(somma - 1) > 1e-9) return sbaglio("le frazioni molari non sommano a 1");
+    for (const CoppiaMiscela& c : m->modello.coppie)
+        if (c.F != 0 && c.partenza.polyN.empty() && c.partenza.espN.empty())
+            return sbaglio("coppia con F diverso da 0 senza funzione di partenza");
+    return m;
 }
 
 }  // namespace reflib

@@ -50,23 +50,42 @@ int Libreria::carica(const std::string& cartella) {
         if (esito == Ok) primoErrore = testo;
         esito = FileDati;
     };
-    for (const fs::path& p : file) {
-        std::string errore;
-        std::unique_ptr<Fluido> f = leggiFluido(p.string(), errore);
-        if (!f) {
-            segnala(errore);
-            continue;
-        }
+    auto registra = [&](const fs::path& p, std::unique_ptr<Refrigerante> f) {
         std::vector<std::string> nomi{normalizza(f->nome.c_str())};
         for (const std::string& a : f->alias) nomi.push_back(normalizza(a.c_str()));
         bool doppio = false;
         for (const std::string& n : nomi) doppio = doppio || m_perNome.count(n);
         if (doppio) {
             segnala(p.string() + ":0: il nome di '" + f->nome + "' e' gia' di un altro file");
-            continue;
+            return;
         }
         for (const std::string& n : nomi) m_perNome[n] = f.get();
         m_fluidi.push_back(std::move(f));
+    };
+    // The fluids first: the blends are made of them.
+    std::vector<std::pair<fs::path, std::unique_ptr<Miscela>>> miscele;
+    for (const fs::path& p : file) {
+        std::string errore;
+        if (fileMiscela(p.string())) {
+            std::unique_ptr<Miscela> m = leggiMiscela(p.string(), errore);
+            if (m) miscele.emplace_back(p, std::move(m));
+            else segnala(errore);
+            continue;
+        }
+        std::unique_ptr<Fluido> f = leggiFluido(p.string(), errore);
+        if (!f) {
+            segnala(errore);
+            continue;
+        }
+        registra(p, std::move(f));
+    }
+    for (auto& [p, m] : miscele) {
+        std::string errore;
+        if (!componi(*m, errore)) {
+            segnala(p.string() + ":0: " + errore);
+            continue;
+        }
+        registra(p, std::move(m));
     }
     if (m_fluidi.empty() && esito == Ok) {
         m_errore = "nessun file di refrigerante in " + cartella;
@@ -76,7 +95,62 @@ int Libreria::carica(const std::string& cartella) {
     return esito;
 }
 
-Fluido* Libreria::trova(const char* codice, int& esito) {
+bool Libreria::componi(Miscela& m, std::string& errore) {
+    // Components at a mole fraction of 0 are left out: they change no property.
+    ModelloMiscela& mod = m.modello;
+    std::vector<int> nuovo(m.nomiComponenti.size(), -1);
+    Composizione z{};
+    int n = 0;
+    for (size_t i = 0; i < m.nomiComponenti.size(); ++i) {
+        const auto it = m_perNome.find(normalizza(m.nomiComponenti[i].c_str()));
+        const Fluido* f = it == m_perNome.end() ? nullptr : dynamic_cast<const Fluido*>(it->second);
+        if (!f || f->pseudoPuro) {
+            errore = "componente '" + m.nomiComponenti[i] + "' di " + m.nome + " non trovato tra i fluidi puri";
+            return false;
+        }
+        if (m.z[i] == 0) continue;
+        nuovo[i] = n;
+        z[size_t(n++)] = m.z[i];
+        mod.componenti.push_back(f);
+    }
+    m.z = z;
+    std::vector<CoppiaMiscela> coppie;
+    for (CoppiaMiscela& c : mod.coppie) {
+        if (nuovo[size_t(c.i)] < 0 || nuovo[size_t(c.j)] < 0) continue;
+        c.i = nuovo[size_t(c.i)];
+        c.j = nuovo[size_t(c.j)];
+        coppie.push_back(std::move(c));
+    }
+    // A pair the file does not name has the plain combining rules and no departure function.
+    for (int i = 0; i < n; ++i)
+        for (int j = i + 1; j < n; ++j) {
+            bool c = false;
+            for (const CoppiaMiscela& k : coppie) c = c || (k.i == i && k.j == j) || (k.i == j && k.j == i);
+            if (!c) {
+                CoppiaMiscela k;
+                k.i = i;
+                k.j = j;
+                coppie.push_back(std::move(k));
+            }
+        }
+    mod.coppie = std::move(coppie);
+    mod.prepara();
+    m.Tmin = 0;
+    m.Tmax = 1e9;
+    for (const Fluido* f : mod.componenti) {
+        m.Tmin = std::max(m.Tmin, f->Tmin);
+        m.Tmax = std::min(m.Tmax, f->Tmax);
+    }
+    m.Tmin = std::min(m.Tmin, Miscela::TMinSaturazione);
+    return true;
+}
+
+Fluido* Libreria::trovaFluido(const char* codice) {
+    int esito = 0;
+    return dynamic_cast<Fluido*>(trova(codice, esito));
+}
+
+Refrigerante* Libreria::trova(const char* codice, int& esito) {
     if (m_fluidi.empty()) {
         m_errore = "libreria dei refrigeranti non inizializzata";
         esito = NonInizializzata;

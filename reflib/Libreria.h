@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "reflib/Fluido.h"
+#include "reflib/Miscela.h"
+#include "reflib/Refrigerante.h"
 
 namespace reflib {
 
@@ -16,8 +18,10 @@ public:
     int carica(const std::string& cartella);
     bool inizializzata() const { return !m_fluidi.empty(); }
 
-    // The fluid for a catalogue code, or null (with the cause in ultimoErrore()).
-    Fluido* trova(const char* codice, int& esito);
+    // The refrigerant for a catalogue code, or null (with the cause in ultimoErrore()).
+    Refrigerante* trova(const char* codice, int& esito);
+    // The same when it is a single-fluid equation (pure or pseudo-pure), else null.
+    Fluido* trovaFluido(const char* codice);
 
     const std::string& ultimoErrore() const { return m_errore; }
     std::string& errore() { return m_errore; }
@@ -29,10 +33,12 @@ public:
     static std::string normalizza(const char* codice);
 
 private:
-    std::vector<std::unique_ptr<Fluido>> m_fluidi;
-    std::unordered_map<std::string, Fluido*> m_perNome;
+    // Finds a blend's components among the fluids read.
+    bool componi(Miscela& m, std::string& errore);
+    std::vector<std::unique_ptr<Refrigerante>> m_fluidi;
+    std::unordered_map<std::string, Refrigerante*> m_perNome;
     std::string m_ultimoCodice;
-    Fluido* m_ultimo = nullptr;
+    Refrigerante* m_ultimo = nullptr;
     std::string m_errore;
 };
 

@@ -1,4 +1,5 @@
-// The library against the property table computed from the same published equations.
+// The library against the property tables computed from the same published equations:
+// the pure and pseudo-pure fluids, and the blends computed as mixtures.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,6 +16,7 @@
 namespace {
 
 const std::string Tabella = std::string(SELCOMP_SHARED_DIR) + "/refdata/reference_props.tsv";
+const std::string TabellaMiscele = std::string(SELCOMP_SHARED_DIR) + "/refdata/reference_blends.tsv";
 const std::string Reflibs = std::string(SELCOMP_SOURCE_DIR) + "/reflib/data/Reflibs";
 
 struct RigaTabella {
@@ -22,9 +24,8 @@ struct RigaTabella {
     std::map<std::string, double> valori;
 };
 
-std::vector<RigaTabella> leggiTabella() {
-    std::vector<RigaTabella> righe;
-    std::ifstream in(Tabella);
+std::vector<RigaTabella> leggiTabella(const std::string& percorso, std::vector<RigaTabella> righe = {}) {
+    std::ifstream in(percorso);
     std::string testo;
     std::getline(in, testo);
     std::vector<std::string> colonne;
@@ -61,7 +62,8 @@ struct Scarti {
 class TabellaRiferimento : public ::testing::TestWithParam<std::vector<std::string>> {
 protected:
     void SetUp() override {
-        if (!std::filesystem::exists(Tabella)) GTEST_SKIP() << "reference table not present: " << Tabella;
+        if (!std::filesystem::exists(Tabella) || !std::filesystem::exists(TabellaMiscele))
+            GTEST_SKIP() << "reference tables not present: " << Tabella;
         ASSERT_EQ(ILK_Set_Fluids(Reflibs.c_str()), ILK_OK) << ILK_Ultimo_Errore();
     }
 };
@@ -70,7 +72,7 @@ protected:
 // differences from the saturated liquid at 0 degC to 1 J/kg.
 TEST_P(TabellaRiferimento, OgniRiga) {
     const std::vector<std::string> gruppo = GetParam();
-    const std::vector<RigaTabella> righe = leggiTabella();
+    const std::vector<RigaTabella> righe = leggiTabella(TabellaMiscele, leggiTabella(Tabella));
     const double scarti[] = {0.5, 5, 10, 20, 40};
     for (const std::string& nome : gruppo) {
         const std::string gas = codice(nome);
@@ -96,9 +98,11 @@ TEST_P(TabellaRiferimento, OgniRiga) {
             s.p = std::max(s.p, relativo(p, r.valori.at("p_dew_Pa")));
             // The liquid enthalpy of a blend is taken at its own bubble pressure (its glide).
             int esito = 0;
-            const reflib::Fluido* f = reflib::libreriaProcesso().trova(gas.c_str(), esito);
+            reflib::Refrigerante* f = reflib::libreriaProcesso().trova(gas.c_str(), esito);
             ASSERT_NE(f, nullptr);
-            const double pBolla = f->pseudoPuro ? f->pl.valuta(T) : p;
+            double pBolla = 0;
+            std::string errore;
+            ASSERT_EQ(f->pressioneBolla(T, pBolla, errore), reflib::Ok) << errore;
             EXPECT_NEAR(relativo(pBolla, r.valori.at("p_bubble_Pa")), 0, 1e-6);
             s.p = std::max(s.p, relativo(pBolla, r.valori.at("p_bubble_Pa")));
             ASSERT_EQ(ILK_h_L(gas.c_str(), T, &hL), ILK_OK) << ILK_Ultimo_Errore();
@@ -131,10 +135,15 @@ const std::vector<std::string> Gruppi[] = {
     {"R404A", "R407C", "R410A", "R507A"},
     {"n-Propane", "IsoButane", "R1234yf", "R1234ze(E)"},
     {"CarbonDioxide"},
+    {"R448A", "R449A", "R452A"},
+    {"R454A", "R454C", "R455A"},
+    {"R513A", "R407F", "R450A"},
 };
 
 std::string nomeGruppo(const ::testing::TestParamInfo<std::vector<std::string>>& info) {
-    static const char* nomi[] = {"Puri_HFC_HCFC", "Miscele", "Idrocarburi_HFO", "R744"};
+    static const char* nomi[] = {"Puri_HFC_HCFC", "PseudoPuri", "Idrocarburi_HFO", "R744",
+                                 "Miscele_R448A_R449A_R452A", "Miscele_R454A_R454C_R455A",
+                                 "Miscele_R513A_R407F_R450A"};
     return nomi[info.index];
 }
 

@@ -1,8 +1,12 @@
 #!/usr/bin/env python3
 """Writes reflib's data files (one text file per refrigerant) from the JSON compilation
-of the published equations of state.
+of the published equations of state, and one file per blend computed as a real mixture
+from the compilation's mixture data.
 
     tools/reflib/converti_fluidi.py CARTELLA_JSON reflib/data/Reflibs
+
+CARTELLA_JSON holds the fluid files; the folder "mixtures" beside it (blends.json,
+binary_pairs.json, departure_functions.json).
 
 Only the equation of state of each fluid (EOS[0]), its critical point and the saturation
 ancillaries used as starting values (or, for the pseudo-pure blends, as the bubble and
@@ -39,7 +43,21 @@ FLUIDI = [
      "Span, Wagner, J. Phys. Chem. Ref. Data 25 (1996) 1509-1596, doi:10.1063/1.555991"),
     ("IsoButane.json", "R600a", ["ISOBUTANE"],
      "Buecker, Wagner, J. Phys. Chem. Ref. Data 35 (2006) 929-1019, doi:10.1063/1.1901687"),
+    ("R125.json", "R125", ["HFC125"],
+     "Lemmon, Jacobsen, J. Phys. Chem. Ref. Data 34 (2005) 69-108, doi:10.1063/1.1797813"),
 ]
+
+# Sources of the mixture parameters, by the compilation's keys.
+FONTI_COPPIE = {
+    "Lemmon-JPCRD-2004": "Lemmon, Jacobsen, J. Phys. Chem. Ref. Data 33 (2004) 593-620, doi:10.1063/1.1649997",
+    "Bell-JPCRD-2022": "Bell, J. Phys. Chem. Ref. Data 51 (2022) 013103, doi:10.1063/5.0086060",
+    "Bell-JPCRD-2023": "Bell, J. Phys. Chem. Ref. Data 52 (2023) 013101, doi:10.1063/5.0135368",
+    "Bell-JCED-2025": "Bell, J. Chem. Eng. Data (2025), doi:10.1021/acs.jced.4c00699",
+    "Bell-JCED-2016": "Bell, Lemmon, J. Chem. Eng. Data 61 (2016), doi:10.1021/acs.jced.6b00257",
+}
+
+# Blends computed as mixtures, with the aliases of their catalogue codes.
+MISCELE = ["R448A", "R449A", "R452A", "R454A", "R454C", "R455A", "R513A", "R407F", "R450A"]
 
 FORME_ANCILLARI = {"pL": "pressione", "pV": "pressione", "rhoLnoexp": "lineare", "rhoV": "esponenziale"}
 
@@ -114,6 +132,15 @@ def righe_fluido(dati, nome, alias, fonte):
                     out.append(f"residuo poli {num(n)} {int(d)} {num(e)}")
                 else:
                     out.append(f"residuo esp {num(n)} {int(d)} {num(e)} {int(l)}")
+        elif ty == "ResidualHelmholtzLemmon2005":
+            # n delta^d tau^t exp(-delta^l) exp(-tau^m); m = 0 means no tau exponential.
+            for n, d, e, l, m in zip(t["n"], t["d"], t["t"], t["l"], t["m"]):
+                if m != 0:
+                    out.append(f"residuo esptau {num(n)} {int(d)} {num(e)} {int(l)} {num(m)}")
+                elif l == 0:
+                    out.append(f"residuo poli {num(n)} {int(d)} {num(e)}")
+                else:
+                    out.append(f"residuo esp {num(n)} {int(d)} {num(e)} {int(l)}")
         elif ty == "ResidualHelmholtzGaussian":
             for i in range(len(t["n"])):
                 out.append("residuo gauss " + " ".join([num(t["n"][i]), str(int(t["d"][i]))] + [
@@ -138,15 +165,88 @@ def righe_fluido(dati, nome, alias, fonte):
     return out
 
 
+def righe_miscela(miscela, fluidi, coppie, partenze):
+    """fluidi: CAS and our name -> (our name, reducing T, reducing molar density)."""
+    nome = miscela["name"]
+    comp = [fluidi[c.upper()] for c in miscela["fluids"]]
+    out = [
+        f"# {nome}: blend computed as a real mixture of its components, multi-fluid Helmholtz",
+        "# model in the form of Kunz and Wagner (J. Chem. Eng. Data 57 (2012) 3032-3091):",
+        "# the components' own equations, reducing functions of the GERG form and departure",
+        "# functions weighted by F. Reducing parameters of the pairs given as xi and zeta",
+        "# (Lemmon and Jacobsen) are converted to beta = 1 and gamma here.",
+        "# Written by tools/reflib/converti_fluidi.py; do not edit by hand.",
+        f"miscela {nome}",
+        f"fonte mole fractions of the blend as compiled in the mixture data of the fluid files",
+    ]
+    for (c, _, _), x in zip(comp, miscela["mole_fractions"]):
+        out.append(f"componente {c} {num(x)}")
+    out.append("# coppia I J beta_T gamma_T beta_v gamma_v F, then the source and the departure")
+    out.append("# terms 'partenza n d t l' (n delta^d tau^t exp(-delta^l), l = 0: no exponential)")
+    for i in range(len(comp)):
+        for j in range(i + 1, len(comp)):
+            ci, cj = comp[i], comp[j]
+            voce = coppie.get((ci[0], cj[0]))
+            inversa = voce is None
+            if inversa:
+                voce = coppie.get((cj[0], ci[0]))
+                ci, cj = cj, ci
+            if voce is None:
+                raise SystemExit(f"{nome}: no parameters for the pair {ci[0]}-{cj[0]}")
+            if "xi" in voce:
+                (_, Ti, rhoi), (_, Tj, rhoj) = ci, cj
+                vi, vj = 1 / rhoi, 1 / rhoj
+                bT = bv = 1.0
+                gT = (Ti + Tj + voce["xi"]) / (2 * (Ti * Tj) ** 0.5)
+                gv = (vi + vj + voce["zeta"]) / (0.25 * (vi ** (1 / 3) + vj ** (1 / 3)) ** 3)
+            else:
+                bT, gT, bv, gv = voce["betaT"], voce["gammaT"], voce["betaV"], voce["gammaV"]
+            F = float(voce["F"])
+            out.append(f"coppia {ci[0]} {cj[0]} {num(bT)} {num(gT)} {num(bv)} {num(gv)} {num(F)}")
+            out.append(f"fonte {FONTI_COPPIE[voce['BibTeX']]}")
+            if F != 0:
+                funz = partenze[voce["function"]]
+                if funz["type"] != "Exponential":
+                    raise SystemExit(f"{nome}: departure function {funz['type']} not supported")
+                fonte = FONTI_COPPIE.get(funz["BibTeX"])
+                if fonte and fonte != FONTI_COPPIE[voce["BibTeX"]]:
+                    out.append(f"# departure function: {fonte}")
+                for n, d, e, l in zip(funz["n"], funz["d"], funz["t"], funz["l"]):
+                    out.append(f"partenza {num(n)} {int(d)} {num(e)} {int(l)}")
+    return out
+
+
 def main():
     if len(sys.argv) != 3:
         raise SystemExit(__doc__)
     sorgente, destinazione = Path(sys.argv[1]), Path(sys.argv[2])
     destinazione.mkdir(parents=True, exist_ok=True)
+    fluidi = {}
     for file_json, nome, alias, fonte in FLUIDI:
         dati = json.loads((sorgente / file_json).read_text())
         testo = "\n".join(righe_fluido(dati, nome, alias, fonte)) + "\n"
         (destinazione / f"{nome}.txt").write_text(testo)
+        rid = dati["EOS"][0]["STATES"]["reducing"]
+        voce = (nome, float(rid["T"]), float(rid["rhomolar"]))
+        fluidi[dati["INFO"]["CAS"]] = voce
+        fluidi[nome.upper()] = voce
+        fluidi[file_json[:-5].upper()] = voce
+    cartella = sorgente.parent / "mixtures"
+    if not cartella.is_dir():
+        return
+    coppie = {}
+    for voce in json.loads((cartella / "binary_pairs.json").read_text()):
+        if voce["CAS1"] in fluidi and voce["CAS2"] in fluidi:
+            coppie[(fluidi[voce["CAS1"]][0], fluidi[voce["CAS2"]][0])] = voce
+    partenze = {}
+    for f in json.loads((cartella / "departure_functions.json").read_text()):
+        for n in [f["Name"]] + f.get("aliases", []):
+            partenze[n] = f
+    for miscela in json.loads((cartella / "blends.json").read_text()):
+        if miscela["name"] not in MISCELE:
+            continue
+        testo = "\n".join(righe_miscela(miscela, fluidi, coppie, partenze)) + "\n"
+        (destinazione / f"{miscela['name']}.txt").write_text(testo)
 
 
 if __name__ == "__main__":
