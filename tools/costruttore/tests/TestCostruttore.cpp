@@ -180,3 +180,56 @@ TEST(CatalogoDemo, CommittedSourcesAreUpToDate) {
 }
 
 } // namespace
+
+// Envelope points hotter than the discharge limit leave the envelope, band by band and in
+// steps of passo_te from the described TEMin: the first point kept is within the limit and
+// the one below it is not.
+TEST_F(Costruttore, DischargeLimitRaisesTheLowestEvaporatingTemperature) {
+    Gamma g;
+    QString errore;
+    ASSERT_TRUE(leggiDescrizione(base().replace("limite_rms = 1 %\n", "limite_rms = 1 %\nlimite_scarico = 95\n"), &g,
+                                 &errore));
+    const auto descritto = g.gas[0].inviluppo;
+    ASSERT_TRUE(limitaScarico(&g, &errore)) << errore.toStdString();
+    bool alzata = false;
+    auto scarico = [&](double te, double tc) {
+        StatoPunto s;
+        double t = 0;
+        EXPECT_TRUE(statoPunto("R134a", te, tc, 20, &s, &errore) && temperaturaScarico("R134a", s, tc, g.generali, &t, &errore));
+        return t;
+    };
+    for (int i = 0; i < kBande; ++i) {
+        if (!descritto[i]) continue;
+        const double tc = bandaTC(i) + 5;
+        if (!g.gas[0].inviluppo[i]) {
+            EXPECT_GT(scarico(descritto[i]->teMax - 2.5, tc), 95) << "band " << bandaTC(i);
+            continue;
+        }
+        EXPECT_LE(scarico(g.gas[0].inviluppo[i]->teMin, tc), 95) << "band " << bandaTC(i);
+        if (g.gas[0].inviluppo[i]->teMin > descritto[i]->teMin) {
+            alzata = true;
+            EXPECT_GT(scarico(g.gas[0].inviluppo[i]->teMin - 2.5, tc), 95) << "band " << bandaTC(i);
+        }
+    }
+    EXPECT_TRUE(alzata) << "the fixture's limit must cut some band";
+
+    // A limit no point meets leaves no envelope: the builder says so.
+    EXPECT_TRUE(costruisci(base().replace("limite_rms = 1 %\n", "limite_rms = 1 %\nlimite_scarico = 30\n"))
+                    .contains("the envelope holds no band"));
+}
+
+// Capacity per m3/h and COP at -10/40 outside the refrigerant's plausible band stop the build.
+TEST_F(Costruttore, ImplausibleFiguresOfARefrigerantStopTheBuild) {
+    const struct {
+        const char* riga;
+        const char* messaggio;
+    } casi[] = {{"resa_volumetrica = 0.45 .. 0.50\n", "kW per m3/h"},
+                {"cop = 3.5 .. 4.5\n", "COP"},
+                {"resa_volumetrica = 0.24 .. 0.32\ncop = 2.0 .. 2.8\n", ""}};
+    for (const auto& c : casi) {
+        const QString gamma = base().replace("nomedis = R134a.png\n", QString("nomedis = R134a.png\n") + c.riga);
+        const QString e = costruisci(gamma);
+        if (*c.messaggio == 0) EXPECT_EQ(e, QString()) << c.riga;
+        else EXPECT_TRUE(e.contains(c.messaggio) && e.contains("P-010")) << e.toStdString();
+    }
+}
