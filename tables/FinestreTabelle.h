@@ -2,6 +2,7 @@
 // How the program opens the windows of this folder: the performance tables, the capacity
 // chart, the refrigerant's application picture and the R407C information window.
 
+#include "engine/Proprieta.h"
 #include <QString>
 
 class MDIUser;
