@@ -6,6 +6,7 @@
 #include "selection/AperturaSelezione.h"
 #include "catalogue/Catalogo.h"
 #include "platform/ArchivioImpostazioni.h"
+#include "app/FinestraImportazione.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -20,6 +21,10 @@ int main(int argc, char** argv) {
     stato.cartellaProgramma = QCoreApplication::applicationDirPath();
     stato.impostazioni.VersioneProgramma =
         VersioneProgramma(SELCOMP_VERSIONE_MAGGIORE, SELCOMP_VERSIONE_MINORE, SELCOMP_VERSIONE_REVISIONE);
+
+    // A Jet catalogue is imported in a process of its own; the windows wait for it here.
+    FinestraImportazione attesa;
+    impostaAttesaImportazione(&attesa);
 
     ArchivioImpostazioni archivio(nome);
     std::unique_ptr<Catalogo> catalogo;

@@ -1,10 +1,17 @@
-// Ratings per second at standard conditions, and one full selection over 200 candidates.
+// Ratings per second; the whole calculation path at standard conditions and with
+// superheat and subcooling corrected through the property library; one full selection
+// over 200 candidates.
 
 #include "engine/Calcolo.h"
 #include "engine/Prestazioni.h"
+#include "reflib/ILK.h"
+#include "reflib/Libreria.h"
+#include "reflib/Stato.h"
 #include "selection/Ricerca.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -57,18 +64,56 @@ struct Silenzio : MessaggiMotore {
     void mostra(const std::string&) override {}
 };
 
-// The whole calculation path: checks, loading the row, correction, rating.
-void BM_CalcolaCompressore(benchmark::State& state) {
+// The property library as the program hands it to the engine, its data loaded once.
+const LibreriaProprieta* libreria() {
+    static const bool caricata = [] {
+        const int16_t s = ILK_Set_Fluids(SELCOMP_RUNTIME_DIR "/Reflibs");
+        if (s != ILK_OK) std::fprintf(stderr, "ILK_Set_Fluids: %d %s\n", s, ILK_Ultimo_Errore());
+        return s == ILK_OK;
+    }();
+    static const LibreriaProprieta lib{ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V};
+    return caricata ? &lib : nullptr;
+}
+
+// The whole calculation path: checks, loading the row, correction, rating. Standard
+// conditions leave the correction factors at 1 without a library call; the others are
+// R404A at TE -10 / TC 40 with 5 K superheat at the evaporator outlet, 15 K at the
+// compressor inlet and 5 K subcooling, rated at 20 degC suction. "fredda" makes the library
+// forget its remembered states each time, as when the user has changed the point.
+void calcolaCompressore(benchmark::State& state, bool standard, bool fredda) {
+    const LibreriaProprieta* lib = libreria();
+    if (!lib) {
+        state.SkipWithError("Reflibs not loaded");
+        return;
+    }
     const RigaCompressore riga = compressore(1, 1);
     Silenzio m;
     StatoMotore s = statoStandard();
+    CondFunz& cf = s.condFunz;
+    cf.CondizioniStandard = standard;
+    cf.NomeGas = "R404A";
+    cf.T0 = 20;
     for (auto _ : state) {
-        s.condFunz.TU = s.condFunz.TL = s.condFunz.TA = NonDato;
-        benchmark::DoNotOptimize(CalcolaCompressore(s, riga, LibreriaProprieta{}, m));
+        if (standard) {
+            cf.TU = cf.TL = cf.TA = NonDato;
+        } else {
+            cf.TU = cf.TE + 5;
+            cf.TA = cf.TE + 15;
+            cf.TL = cf.TC - 5;
+        }
+        if (fredda) reflib::libreriaProcesso().dimentica();
+        const Esito e = CalcolaCompressore(s, riga, *lib, m);
+        if (!e.ok()) {
+            state.SkipWithError("calculation refused");
+            return;
+        }
+        benchmark::DoNotOptimize(s.risultati);
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_CalcolaCompressore);
+BENCHMARK_CAPTURE(calcolaCompressore, standard, true, false);
+BENCHMARK_CAPTURE(calcolaCompressore, corretto, false, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(calcolaCompressore, corretto_freddo, false, true)->Unit(benchmark::kMicrosecond);
 
 struct Righe : SorgenteCandidati {
     std::vector<RigaCompressore> righe;

@@ -109,6 +109,7 @@ ParametriRapporto parametriScheda(const StatoApplicazione& stato, bool variante)
     p.fileModello = trovaPercorso(cartella, variante ? QStringLiteral("\\Divoz01.rpt") : QStringLiteral("\\Dav01.rpt"));
     p.fileDati = trovaPercorso(cartella, variante ? QStringLiteral("\\DEVIRAVE.MDB") : QStringLiteral("\\ZODIRARA.MDB"));
     p.valori[QStringLiteral("modello")] = QString::fromStdString(stato.motore.codiceProdottoCorrente);
+    p.indiceLingua = stato.lingua.IndiceLingua;
     p.programma = (QStringLiteral("selcomp ") + stato.impostazioni.VersioneProgramma).trimmed();
     return p;
 }

@@ -1,6 +1,7 @@
 #include "browse/cfrmDatiDiTarga.h"
 
 #include "browse/frmAccessori.h"
+#include "platform/AnteprimaRapporto.h"
 #include "platform/ComboDati.h"
 #include "platform/SorgenteDati.h"
 #include "platform/Twips.h"

@@ -1,6 +1,7 @@
 #include "browse/cfrmDatiDiTargaPiat.h"
 
 #include "browse/cfrmDatiDiTarga.h"
+#include "platform/AnteprimaRapporto.h"
 #include "platform/SorgenteDati.h"
 
 #include <QGroupBox>

@@ -2,6 +2,7 @@
 
 #include "browse/cfrmDatiDiTarga.h"
 #include "browse/cfrmDatiDiTargaPiat.h"
+#include "platform/AnteprimaRapporto.h"
 #include "platform/FormatoNumero.h"
 #include "platform/SorgenteDati.h"
 #include "platform/Twips.h"

@@ -21,6 +21,7 @@ AgganciCalcoli agganciProgramma(MDIUser& principale) {
         };
         mostraRisultati(principale.stato(), principale.area(), aperture);
     };
+    a.chiudiRisultati = [&principale] { chiudiRisultati(principale.area()); };
     a.mostraDebug = [&principale](const QString& riga1, const QString& riga2) {
         auto* debug = new frmDEB(&principale);
         debug->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,9 +1,12 @@
 #include "calculation/PannelloCondizioni.h"
 
+#include "engine/Prestazioni.h"
+
 #include "platform/FormatoNumero.h"
 #include "platform/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
 #include "platform/ComboDati.h"
 #include "platform/LetturaNumeri.h"
+#include "platform/TestoUtf8.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,8 +35,6 @@ const std::array<const char*, 5> EtichetteCampi = {
     "Temperatura di evaporazione", "Temperatura di condensazione",
     "Temperatura uscita evaporatore", "Temperatura del liquido",
     "Temperatura aspirazione compressore"};
-
-QString u(const char* t) { return QString::fromUtf8(t); }
 
 bool dentroCombo(QObject* o) {
     for (QObject* p = o; p; p = p->parent())
@@ -354,7 +355,14 @@ void PannelloCondizioni::testoRefrigeranteCambiato() {
 }
 
 void PannelloCondizioni::tagliaTensionik8(bool bk8) {
-    for (int i : {1, 3, 4}) optTensioni[size_t(i)]->setVisible(!bk8);
+    for (int i = 0; i < NumeroTensioni; ++i)
+        optTensioni[size_t(i)]->setVisible(TensioneOfferta(i, bk8));
+    // An option no longer on screen must not stay in force unseen.
+    CondFunz& cf = stato.motore.condFunz;
+    if (!TensioneOfferta(cf.IndiceTensione, bk8)) {
+        optTensioni[0]->setChecked(true);
+        cf.IndiceTensione = 0;
+    }
 }
 
 void PannelloCondizioni::applicaEtichette(const std::function<QString(const QString&)>& etichetta) {

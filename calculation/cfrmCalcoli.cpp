@@ -8,6 +8,7 @@
 #include "platform/ComboDati.h"
 #include "platform/EtichettaDati.h"
 #include "platform/ServizioMessaggi.h"
+#include "platform/TestoUtf8.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,8 +34,6 @@ public:
                                             QString::fromStdString(testo));
     }
 };
-
-QString u(const char* t) { return QString::fromUtf8(t); }
 
 } // namespace
 
@@ -333,6 +332,7 @@ void cfrmCalcoli::Elabora() {
     const TestoDebug& dbg = stato.motore.correzioni.debug;
     if (dbg.daMostrare && agganci.mostraDebug)
         agganci.mostraDebug(QString::fromStdString(dbg.riga1), QString::fromStdString(dbg.riga2));
+    if (!esito.ok() && agganci.chiudiRisultati) agganci.chiudiRisultati();
     if (esito.tipo == TipoEsito::CondizioniRifiutate) {
         ServizioMessaggi::corrente().beep();
         if (cf.CodiceErrore >= 1 && cf.CodiceErrore <= 5)

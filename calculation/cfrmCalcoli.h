@@ -34,6 +34,7 @@ public:
 struct AgganciCalcoli {
     LibreriaProprieta libreria;                          // refrigerant property library
     std::function<void()> apriRisultati;                 // after a successful rating
+    std::function<void()> chiudiRisultati; // after a failed one: no screen of an older run stays
     std::function<void(DatiSchermoCalcoli&)> apriTabelle; // "Tabelle"
     std::function<void(DatiSchermoCalcoli&)> apriGrafico; // "Grafico", chart data from the row
     std::function<void(const QString& didascalia)> apriNoteGas; // envelope picture of NomeDis

@@ -84,9 +84,16 @@ bool copiaIntegra(const QString& copia, const QString& connessione) {
     return ok;
 }
 
+// Why a Jet file was refused, for the opening message.
+QString motivoImportazione(EsitoImportaJet esito, const QString& motivo) {
+    if (esito == EsitoImportaJet::FileIllegibile)
+        return QStringLiteral("il file è danneggiato o incompleto (%1)").arg(motivo);
+    return motivo;
+}
+
 // Imports a Jet file into the per-user cache, once for each version of the file.
 // Returns the copy's path; empty when the cache cannot be written (then `motivo` is empty
-// too) or the import failed (`motivo` says why).
+// too) or the import failed (`motivo` says why, ready for the opening message).
 QString copiaInCache(const QFileInfo& fi, const QString& connessione, QString* motivo) {
     const QString copia = percorsoCopia(fi);
     if (copia.isEmpty()) return {};
@@ -101,8 +108,11 @@ QString copiaInCache(const QFileInfo& fi, const QString& connessione, QString* m
         QFile prova(parziale);
         if (!prova.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
     }
-    if (!importaJetIsolato(fi.absoluteFilePath(), parziale, motivo)) {
+    QString perche;
+    const EsitoImportaJet esito = importaJetIsolato(fi.absoluteFilePath(), parziale, &perche);
+    if (esito != EsitoImportaJet::Riuscito) {
         QFile::remove(parziale);
+        *motivo = motivoImportazione(esito, perche);
         return {};
     }
     if (!QFile::rename(parziale, copia) && !QFileInfo::exists(copia)) {
@@ -286,24 +296,21 @@ std::unique_ptr<Catalogo> Catalogo::apri(const QString& percorso, QString* error
     // The connection's name is unique for every catalogue object.
     dati->connessione = QStringLiteral("selcomp-catalogo-%1").arg(quintptr(dati.get()), 0, 16);
     QString fileSqlite = fi.absoluteFilePath();
-    bool importaInMemoria = false;
 
     if (eFileJet(intestazione)) {
         dati->formato = Formato::Jet;
         QString motivo;
         fileSqlite = copiaInCache(fi, dati->connessione, &motivo);
-        if (!motivo.isEmpty()) return fallisci(QStringLiteral("il file è danneggiato o incompleto (%1)").arg(motivo));
+        if (!motivo.isEmpty()) return fallisci(motivo);
         if (fileSqlite.isEmpty()) {
+            // The import process writes a file; with nowhere to write one the file is
+            // refused rather than read in this process.
             dati->copiaTemporanea = std::make_unique<QTemporaryDir>();
-            if (dati->copiaTemporanea->isValid()) {
-                fileSqlite = dati->copiaTemporanea->filePath(QStringLiteral("catalogo.sqlite"));
-                if (!importaJetIsolato(fi.absoluteFilePath(), fileSqlite, &motivo))
-                    return fallisci(QStringLiteral("il file è danneggiato o incompleto (%1)").arg(motivo));
-            } else {
-                // Nowhere to write at all: imported here, into memory.
-                fileSqlite = QStringLiteral(":memory:");
-                importaInMemoria = true;
-            }
+            if (!dati->copiaTemporanea->isValid())
+                return fallisci(QStringLiteral("non c'è una cartella scrivibile per la copia importata"));
+            fileSqlite = dati->copiaTemporanea->filePath(QStringLiteral("catalogo.sqlite"));
+            const EsitoImportaJet esito = importaJetIsolato(fi.absoluteFilePath(), fileSqlite, &motivo);
+            if (esito != EsitoImportaJet::Riuscito) return fallisci(motivoImportazione(esito, motivo));
         }
     } else if (!intestazione.startsWith("SQLite format 3")) {
         return fallisci(intestazione.size() < 100 && intestazione.startsWith("SQLite")
@@ -313,13 +320,8 @@ std::unique_ptr<Catalogo> Catalogo::apri(const QString& percorso, QString* error
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), dati->connessione);
     db.setDatabaseName(fileSqlite);
-    if (fileSqlite != QStringLiteral(":memory:")) db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     if (!db.open()) return fallisci(QStringLiteral("il file non si può aprire (%1)").arg(db.lastError().text()));
-    if (importaInMemoria) {
-        QString motivo;
-        if (!importaJet(fi.absoluteFilePath(), dati->connessione, &motivo))
-            return fallisci(QStringLiteral("il file è danneggiato o incompleto (%1)").arg(motivo));
-    }
     {
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next() || q.value(0).toString() != u"ok")
@@ -448,7 +450,7 @@ QString Catalogo::testoQueryCandidati(double tc) {
     const QString t = QString::number(tc, 'g', 15);
     return QStringLiteral(
                "SELECT DISTINCTROW CollCompGas.IDCollCompGas, CollCompGas.CodiceProdotto, "
-               "CollCompGas.CodiceGas, Compressori.Ordinamento, "
+               "CollCompGas.CodiceGas, Compressori.Ordinamento, Compressori.bk8, "
                "CollCompGas.WR0, CollCompGas.WR1, CollCompGas.WR2, CollCompGas.WR3, CollCompGas.WR4, "
                "CollCompGas.WR5, CollCompGas.WR6, CollCompGas.WR7, CollCompGas.WR8, CollCompGas.WR9, "
                "CollCompGas.WA0, CollCompGas.WA1, CollCompGas.WA2, CollCompGas.WA3, CollCompGas.WA4, "

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // True when the first bytes of the file are those of a Jet or ACE database.
 bool eFileJet(const QByteArray& intestazione);
 
@@ -16,7 +18,31 @@ bool importaJet(const QString& mdb, const QString& connessione, QString* errore)
 // connection of its own.
 bool importaJetInFile(const QString& mdb, const QString& copia, QString* errore);
 
+enum class EsitoImportaJet {
+    Riuscito,
+    FileIllegibile,  // damaged, not a Jet file, or read for too long
+    SenzaProgramma,  // selcomp-importa-jet is missing or does not start
+    Annullato,       // the user cancelled the wait
+};
+
 // The same in a process of its own (selcomp-importa-jet beside the program): libmdb reads
 // damaged files past their ends, and a crash there must end the import, not the program.
-// Without that program beside this one the import runs here.
-bool importaJetIsolato(const QString& mdb, const QString& copia, QString* errore);
+// Without that program the file is refused: it is never read in this process.
+EsitoImportaJet importaJetIsolato(const QString& mdb, const QString& copia, QString* errore);
+
+// What the program does while the import process runs. The windowed program shows the
+// file's name in a window the user can cancel, and keeps painting; elsewhere nothing.
+class AttesaImportazione {
+public:
+    virtual ~AttesaImportazione() = default;
+    // The import of `mdb` has started; `annulla` stops it (a call from the event loop).
+    virtual void inizia(const QString& mdb, std::function<void()> annulla) = 0;
+    virtual void finisci() = 0;
+};
+
+// For the whole run; nullptr (the default) waits without an event loop.
+void impostaAttesaImportazione(AttesaImportazione* attesa);
+
+// The import program, found beside this one unless set here (tests: a missing or a slow
+// one); an empty text goes back to the default.
+void impostaProgrammaImportaJet(const QString& percorso);

@@ -35,7 +35,7 @@ double VolumeVapore(const LibreriaProprieta& lib, const std::string& gas, double
 
 static std::string testoDebug1(double TE, double TC, double TA, double TL, double TU,
                                const Correzioni& c) {
-    const auto n = testoNumero;
+    const auto n = testoPredefinito;
     return " TE:" + n(TE) + " TC:" + n(TC) + " TA:" + n(TA) + " TL:" + n(TL) + " TU:" + n(TU) +
            "HL0:" + n(c.HL0) + " HLX:" + n(c.HLX) + "HU:" + n(c.HU) + " HA0:" + n(c.HA0) +
            "VA0:" + n(c.VA0) + " VA:" + n(c.VA);
@@ -96,9 +96,9 @@ Esito CalcolaCorrezioni(StatoMotore& stato, const LibreriaProprieta& lib, Messag
     if (stato.debug != 0) {
         c.debug.daMostrare = true;
         c.debug.riga1 = testoDebug1(TE, TC, TA, TL, TU, c);
-        c.debug.riga2 = "CoeffResa:" + testoNumero(c.CoeffResa) + " CoeffAbs:" +
-                        testoNumero(c.CoeffResaCompressore) + " FattResa: " +
-                        testoNumero(c.VA0 / c.VA);
+        c.debug.riga2 = "CoeffResa:" + testoPredefinito(c.CoeffResa) + " CoeffAbs:" +
+                        testoPredefinito(c.CoeffResaCompressore) + " FattResa: " +
+                        testoPredefinito(c.VA0 / c.VA);
     }
     return esito;
 }

@@ -3,6 +3,7 @@
 #include <cfenv>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 void iniziaPasso() { std::feclearexcept(FE_ALL_EXCEPT); }
 
@@ -20,6 +21,15 @@ std::string testoNumero(double valore) {
     char buf[64];
     auto r = std::to_chars(buf, buf + sizeof buf, valore);
     return std::string(buf, r.ptr);
+}
+
+std::string testoPredefinito(double valore) {
+    if (!std::isfinite(valore)) return "-";
+    if (valore == 0) return "0";
+    char buf[64];
+    // %.15g drops trailing zeros and switches to an exponent only far from 1.
+    const int n = std::snprintf(buf, sizeof buf, "%.15g", valore);
+    return std::string(buf, size_t(n));
 }
 
 std::string formatoCancelletti(long valore) {

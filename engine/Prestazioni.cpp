@@ -3,6 +3,7 @@
 #include "engine/Numeri.h"
 
 #include <algorithm>
+#include <limits>
 
 FattoriTensione InizializzaFattori() {
     FattoriTensione f{};
@@ -12,6 +13,11 @@ FattoriTensione InizializzaFattori() {
     f[3] = {1.18, 1.2, 1.2};   // 380-420 V / 3 / 60Hz
     f[4] = {1.18, 1.2, 2.08};  // 220-240 V / 3 / 60Hz
     return f;
+}
+
+bool TensioneOfferta(int indice, bool bk8) {
+    if (indice < 0 || indice > 4) return false;
+    return !bk8 || indice == 0 || indice == 2;
 }
 
 double Polinomio(const std::array<double, 12>& C, double TE, double TC) {
@@ -36,6 +42,8 @@ double CorrenteDaPotenza(const DatiCompressore& dati, double P, int n) {
     const double b = (W[k] * A[k + 1] - A[k] * W[k + 1]) / (W[k] - W[k + 1]);
     return s * P + b;
 }
+
+bool HaTabellaMotore(const DatiCompressore& dati) { return dati.W[0] != 0 || dati.A[0] != 0; }
 
 namespace {
 // Runs the steps of one rating, stopping at the first fault.
@@ -68,15 +76,17 @@ Esito CalcolaPrestazioni(StatoMotore& stato) {
     iniziaPasso();
     Passi passo;
     double pWR = 0, pWA = 0, pPM = 0, corrente = 0;
+    const bool motore = HaTabellaMotore(d);
+    if (!motore) r.CorrenteStd = r.CorrenteAssorbita = std::numeric_limits<double>::quiet_NaN();
     passo("ResaStd", pWR, Polinomio(d.WR, cf.TE, cf.TC)) &&
         passo("ResaStd", r.ResaStd, pWR * F[0] / 1000) &&
         passo("ResaEvaporatore", r.ResaEvaporatore, c.CoeffResa * r.ResaStd) &&
         passo("ResaCompressore", r.ResaCompressore, c.CoeffResaCompressore * r.ResaStd) &&
         passo("PotenzaAssorbita", pWA, Polinomio(d.WA, cf.TE, cf.TC)) &&
         passo("PotenzaAssorbita", r.PotenzaAssorbita, pWA * F[1] / 1000) &&
-        passo("CorrenteStd", corrente, CorrenteDaPotenza(d, pWA, SegmentiMotore)) &&
-        passo("CorrenteStd", r.CorrenteStd, corrente * F[2]) &&
-        passo("CorrenteAssorbita", r.CorrenteAssorbita, r.CorrenteStd) &&
+        (!motore || (passo("CorrenteStd", corrente, CorrenteDaPotenza(d, pWA, SegmentiMotore)) &&
+                     passo("CorrenteStd", r.CorrenteStd, corrente * F[2]) &&
+                     passo("CorrenteAssorbita", r.CorrenteAssorbita, r.CorrenteStd))) &&
         passo("PortataMassaStd", pPM, Polinomio(d.PM, cf.TE, cf.TC)) &&
         passo("PortataMassaStd", r.PortataMassaStd, pPM * F[0] * 3600) &&
         passo("PortataMassa", r.PortataMassa, (c.VA0 / c.VA) * r.PortataMassaStd) &&

@@ -50,6 +50,7 @@ Esito CalcolaTabelle(const DatiCompressore& dati, const InviluppoCompressore& in
         }
     static const char* nomi[4] = {"tmpWR", "tmpWA", "tmpCA", "tmpPM"};
     for (int k = 1; k <= 4 && bLo >= 0; ++k) {
+        if (k == 3 && !HaTabellaMotore(dati)) continue; // no current to tabulate: cells stay empty
         auto& tabella = uscita.tabelle[k - 1];
         for (int b = bLo; b <= bHi; ++b) {
             if (!inv.TEMin[b] || !inv.TEMax[b]) continue;

@@ -29,7 +29,8 @@ double Calcolores(const DatiCompressore& dati, const FattoriTensione& F, int ind
                   bool kW, double Tc, double Te, int k);
 
 // Fills the four tables. An index outside 0..5 or a faulting cell ends with an error
-// naming the table and the point.
+// naming the table and the point. Without a motor table the current table keeps its rows
+// with every cell empty.
 Esito CalcolaTabelle(const DatiCompressore& dati, const InviluppoCompressore& inviluppo,
                      const FattoriTensione& F, int indiceTensione, bool kW,
                      TabellePrestazioni& uscita);

@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     QFile::remove(copia);
     QString errore;
     static const bool diretto = qEnvironmentVariableIsSet("SELCOMP_FUZZ_JET_DIRETTO");
-    const bool ok = diretto ? importaJetInFile(mdb, copia, &errore) : importaJetIsolato(mdb, copia, &errore);
+    const bool ok = diretto ? importaJetInFile(mdb, copia, &errore)
+                            : importaJetIsolato(mdb, copia, &errore) == EsitoImportaJet::Riuscito;
     PROPRIETA(ok || !errore.isEmpty(), "failed without a reason");
     PROPRIETA(ok || !QFile::exists(copia), "a failed import left its copy");
     return 0;

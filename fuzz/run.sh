@@ -19,7 +19,7 @@ if [ $# -gt 0 ]; then bersagli=("$@"); else bersagli=("${tutti[@]}"); fi
 
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DSELCOMP_FUZZ=ON -DSELCOMP_SANITIZE=ON \
   -DSELCOMP_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link -DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link >/dev/null
+  -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link -DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link
 cmake --build "$build" -j "${SELCOMP_JOBS:-2}" --target "${bersagli[@]}"
 
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1

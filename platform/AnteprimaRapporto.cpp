@@ -1,4 +1,4 @@
-#include "platform/Rapporto.h"
+#include "platform/AnteprimaRapporto.h"
 
 #include "platform/ServizioMessaggi.h"
 

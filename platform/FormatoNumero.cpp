@@ -103,7 +103,9 @@ QString raggruppa(const QString& interi, const QString& separatore) {
     return r;
 }
 
-QString nonFinito(double valore, const QLocale& locale) { return locale.toString(valore); }
+// A value that is not a number is one the engine could not know (a model without a motor
+// table has no current): a dash, as in the grids' empty positions, never "nan" or "inf".
+QString nonFinito(double, const QLocale&) { return QStringLiteral("-"); }
 
 } // namespace
 
@@ -130,7 +132,8 @@ QString formatoNumero(double valore, const QString& schema, const QLocale& local
 QString testoNumero(double valore, const QLocale& locale) {
     if (!std::isfinite(valore)) return nonFinito(valore, locale);
     if (valore == 0) return QStringLiteral("0"); // also for -0
-    const Cifre c = cifreDecimali(std::fabs(valore), -1);
+    Cifre c = cifreDecimali(std::fabs(valore), 14);
+    while (c.cifre.size() > 1 && c.cifre.back() == '0') c.cifre.pop_back();
     QString testo = valore < 0 ? locale.negativeSign() : QString();
     const QString cifre = QString::fromStdString(c.cifre);
     if (c.esponente >= -5 && c.esponente < 15) {

@@ -15,12 +15,13 @@
 // The value is rounded half away from zero to the pattern's decimal places, reading it
 // as its 15-significant-digit decimal form (2.675 gives 2.68 with "0.##"). A value that
 // rounds to zero carries no minus sign. Characters before the first and after the last
-// placeholder are copied as they stand ("0.0 kW"). Infinity and NaN come back as the
-// locale's own texts.
+// placeholder are copied as they stand ("0.0 kW"). Infinity and NaN (a figure that is
+// not known) give "-".
 QString formatoNumero(double valore, const QString& schema, const QLocale& locale);
 
-// The shortest text that reads back as the same double, with the locale's decimal
-// separator and minus sign, no grouping: 9999.9 gives "9999,9" in Italian. Plain
+// The platform's default number-to-text form: at most 15 significant digits, trailing
+// zeros dropped, the locale's decimal separator and minus sign, no grouping. 9999.9 gives
+// "9999,9" in Italian and -10 + 11.1 gives "1,1", not the double's full tail. Plain
 // positional digits for magnitudes from 1e-5 up to below 1e15, else an exponent form
-// such as "1,5E+20" (which the locale-aware numeric test reads back).
+// such as "1,5E+20" (which the locale-aware numeric test reads back). NaN gives "-".
 QString testoNumero(double valore, const QLocale& locale);

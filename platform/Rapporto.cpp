@@ -34,6 +34,7 @@ struct Query {
 };
 
 struct Modello {
+    QMap<QString, QStringList> testi; // the template's own texts, five languages each
     QString documento;
     bool orizzontale = false;
     std::vector<Query> query;
@@ -95,6 +96,14 @@ private:
                 if (resto != QLatin1String("orizzontale") && resto != QLatin1String("verticale"))
                     return fallisci(errore, n, QStringLiteral("pagina vuole \"verticale\" o \"orizzontale\""));
                 m.orizzontale = resto == QLatin1String("orizzontale");
+            } else if (parola == QLatin1String("testi")) {
+                QStringList lingue = resto.split(u'|');
+                for (QString& t : lingue)
+                    t = t.trimmed();
+                if (lingue.size() != 6 || lingue[0].isEmpty())
+                    return fallisci(errore, n, QStringLiteral("testi vuole una chiave e cinque lingue"));
+                const QString chiave = lingue.takeFirst().toLower();
+                m.testi.insert(chiave, lingue);
             } else if (parola == QLatin1String("query")) {
                 const int s = resto.indexOf(u' ');
                 if (s <= 0)
@@ -158,7 +167,8 @@ private:
 // Lays the body out as rich text, resolving placeholders.
 class Compositore {
 public:
-    Compositore(const ParametriRapporto& p, const Modello& m) : p(p), m(m) {}
+    Compositore(const ParametriRapporto& p, const Modello& m, const Istantanea& lingue)
+        : p(p), m(m), lingue(lingue) {}
 
     bool componi(QString& html, QString* errore) {
         html = QStringLiteral("<html><body style=\"font-family: 'DejaVu Sans'; font-size: 9pt;\">");
@@ -195,6 +205,34 @@ public:
 private:
     const ParametriRapporto& p;
     const Modello& m;
+    const Istantanea& lingue; // all rows of Lingue, in file order (empty when none)
+
+    // A label in language `l`: Lingue's row l (counted from the first), else the template.
+    bool etichetta(const QString& chiave, int l, QString& esito) const {
+        const int c = lingue.indiceColonna(chiave);
+        if (c >= 0 && l < lingue.numeroRighe() && !lingue.valore(l, c).isNull()) {
+            esito = lingue.valore(l, c).toString().trimmed();
+            return true;
+        }
+        const auto t = m.testi.constFind(chiave.toLower());
+        if (t == m.testi.constEnd())
+            return false;
+        esito = t->value(l);
+        return true;
+    }
+
+    bool etichettaLingua(const QString& nome, QString& esito) const {
+        const bool bilingue = nome.startsWith(QLatin1String("LE:"), Qt::CaseInsensitive);
+        const QString chiave = nome.mid(bilingue ? 3 : 2).trimmed();
+        const int l = p.indiceLingua >= 0 && p.indiceLingua <= 4 ? p.indiceLingua : 0;
+        if (!etichetta(chiave, l, esito))
+            return false;
+        QString inglese;
+        if (bilingue && l != 1 && etichetta(chiave, 1, inglese) && !inglese.isEmpty() &&
+            inglese.compare(esito, Qt::CaseInsensitive) != 0)
+            esito = esito.isEmpty() ? inglese : esito + QStringLiteral(" / ") + inglese;
+        return true;
+    }
 
     const Query* query(const QString& nome) const {
         for (const Query& q : m.query)
@@ -223,6 +261,9 @@ private:
 
     bool valoreDi(const QString& nome, const QString& schema, const Query* tabella, int riga,
                   QString& esito) const {
+        if (nome.startsWith(QLatin1String("L:"), Qt::CaseInsensitive) ||
+            nome.startsWith(QLatin1String("LE:"), Qt::CaseInsensitive))
+            return etichettaLingua(nome, esito);
         if (tabella && !nome.contains(u'.')) {
             const int c = tabella->esito.indiceColonna(nome);
             if (c >= 0) {
@@ -430,15 +471,17 @@ bool eseguiQuery(const ParametriRapporto& p, Modello& m, Catalogo& dati, QString
         for (auto it = parametro.globalMatch(q.sql); it.hasNext();) {
             const auto c = it.next();
             const QString nome = c.captured(1);
-            // The model in view is always a value: empty when the screen has none.
-            if (!p.valori.contains(nome) && nome != QLatin1String("modello")) {
+            // The model in view is always a value: empty when the screen has none; so is
+            // the language (0..4), for a query choosing the description column by it.
+            const bool lingua = nome == QLatin1String("lingua") && !p.valori.contains(nome);
+            if (!p.valori.contains(nome) && nome != QLatin1String("modello") && !lingua) {
                 if (errore)
                     *errore = erroreRiga(p.fileModello, q.riga,
                                          QStringLiteral("valore sconosciuto ?%1").arg(nome));
                 return false;
             }
             sql += q.sql.mid(da, c.capturedStart() - da) + u'?';
-            valori << p.valori.value(nome);
+            valori << (lingua ? QVariant(p.indiceLingua) : QVariant(p.valori.value(nome)));
             da = c.capturedEnd();
         }
         sql += q.sql.mid(da);
@@ -480,10 +523,30 @@ bool componiRapporto(const ParametriRapporto& p, DocumentoRapporto& esito, QStri
     }
     if (!eseguiQuery(p, m, *dati, errore))
         return false;
-    esito.documento = m.documento;
+    // The labels of the report's language; a data file without the table has none.
+    Istantanea lingue;
+    QString senzaLingue;
+    dati->interroga(QStringLiteral("select * from Lingue"), {}, lingue, &senzaLingue);
+    Compositore compositore(p, m, lingue);
+    if (!compositore.risolvi(m.documento, 1, nullptr, -1, esito.documento, errore))
+        return false;
+    // The page header is plain text, not rich text.
+    esito.documento.replace(QLatin1String("&quot;"), QLatin1String("\""))
+        .replace(QLatin1String("&lt;"), QLatin1String("<"))
+        .replace(QLatin1String("&gt;"), QLatin1String(">"))
+        .replace(QLatin1String("&amp;"), QLatin1String("&"));
     esito.orizzontale = m.orizzontale;
-    return Compositore(p, m).componi(esito.html, errore);
+    return compositore.componi(esito.html, errore);
 }
+
+namespace {
+// The page number in the report's language.
+QString testoPagina(int lingua) {
+    static const char* const testi[] = {"Pagina %1 di %2", "Page %1 of %2", "Page %1 sur %2",
+                                        "Seite %1 von %2", "Página %1 de %2"};
+    return QString::fromUtf8(testi[lingua >= 0 && lingua <= 4 ? lingua : 0]);
+}
+} // namespace
 
 int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
                     QPagedPaintDevice& dispositivo) {
@@ -530,7 +593,7 @@ int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
         pittore.setPen(Qt::black);
         pittore.drawText(piede, Qt::AlignLeft | Qt::AlignVCenter, p.programma);
         pittore.drawText(piede, Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("Pagina %1 di %2").arg(n + 1).arg(pagine));
+                         testoPagina(p.indiceLingua).arg(n + 1).arg(pagine));
         // The body's slice for this page.
         pittore.save();
         pittore.translate(corpo.left(), corpo.top() - n * corpo.height());

@@ -27,11 +27,18 @@
 //     se selezione ... fine                lines kept only when the value is not empty
 //     senza modello ... fine               lines kept only when it is empty
 //     spazio / salto                       a blank line / a page break
+//     testi Serie | Serie | Series | Série | Baureihe | Serie
+//                                          a text of the template in the five languages
 //
 // Placeholders: {name} is a value handed over by the screen; {q.Colonna} a column of
 // the first row of query q; inside a tabella {Colonna} a column of the current row.
 // "|pattern" lays a number out with a picture pattern ("#,##0.00"). In a query,
-// ?name is bound to the handed-over value `name` (never spliced into the text).
+// ?name is bound to the handed-over value `name` (never spliced into the text); ?lingua
+// is the report's language index.
+// {L:key} is a label in the report's language: the column `key` of the data file's
+// Lingue row of that language (as the screens read it), else the template's "testi"
+// line of that name. {LE:key} is the same followed by " / " and the English label, for
+// the bilingual sheets; in English, or where both read the same, the label once.
 
 #include <QDate>
 #include <QLocale>
@@ -41,7 +48,6 @@
 #include <QPageLayout>
 
 class QPagedPaintDevice;
-class QWidget;
 
 struct ParametriRapporto {
     QString fileModello;          // the template, e.g. <catalogue folder>/Dav01.rpt
@@ -51,6 +57,8 @@ struct ParametriRapporto {
     QString programma = QStringLiteral("selcomp");
     QDate data = QDate::currentDate();
     QLocale locale;               // grouping and decimal characters of number patterns
+    int indiceLingua = 0;         // language of the labels: 0 Italian, 1 English, 2 French,
+                                  // 3 German, 4 Spanish
 };
 
 // The report laid out, before pagination.
@@ -75,11 +83,3 @@ QPageLayout impaginazioneRapporto(bool orizzontale);
 // Headless run: the report written as a PDF file. Needs a QGuiApplication (the
 // command-line tool makes one on the offscreen platform); no widgets.
 bool eseguiRapporto(const ParametriRapporto& p, const QString& pdf, QString* errore);
-
-// In the widget library (AnteprimaRapporto.cpp):
-// the report in a print preview that does not block; the user prints or saves it as PDF.
-// False with the message (nothing shown) when the report cannot be made.
-bool anteprimaRapporto(const ParametriRapporto& p, QWidget* genitore, QString* errore);
-
-// What the printing screens call: the preview, or the engine's message when it fails.
-void stampaRapporto(const ParametriRapporto& p, QWidget* genitore);

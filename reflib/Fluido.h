@@ -25,6 +25,7 @@ class Fluido : public Refrigerante {
 public:
     bool pseudoPuro = false;
     double Tcrit = 0, pcrit = 0, Tmin = 0, Tmax = 0;
+    double TcritMiscela = 0;  // reduces the ideal-gas part in the mixture model; 0: Tcrit
     Equazione eq;
     Ancillare ps, pl, pv, rhol, rhov;
 

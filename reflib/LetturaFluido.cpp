@@ -88,11 +88,12 @@ std::unique_ptr<Fluido> leggiFluido(const std::string& percorso, std::string& er
                 return sbaglio("'modello' vuole 'puro' o 'pseudopuro'");
             f->pseudoPuro = r.campi[0] == "pseudopuro";
         } else if (k == "costante_gas" || k == "massa_molare" || k == "t_riduzione" || k == "rho_riduzione"
-                   || k == "t_critica" || k == "p_critica" || k == "t_min" || k == "t_max") {
+                   || k == "t_critica" || k == "p_critica" || k == "t_min" || k == "t_max"
+                   || k == "t_critica_miscela") {
             if (!numeri(0, 1) || !(x[0] > 0)) return sbaglio("'" + k + "' vuole un numero positivo");
             double& dest = k == "costante_gas" ? eq.R : k == "massa_molare" ? eq.M : k == "t_riduzione" ? eq.Tr
                          : k == "rho_riduzione" ? eq.rhor : k == "t_critica" ? f->Tcrit : k == "p_critica" ? f->pcrit
-                         : k == "t_min" ? f->Tmin : f->Tmax;
+                         : k == "t_min" ? f->Tmin : k == "t_max" ? f->Tmax : f->TcritMiscela;
             dest = x[0];
         } else if (k == "ideale") {
             const std::string tipo = r.campi.empty() ? "" : r.campi[0];

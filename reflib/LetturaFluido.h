@@ -7,6 +7,7 @@
 //   modello puro|pseudopuro      costante_gas R       massa_molare M
 //   t_riduzione Tr               rho_riduzione rhor   t_critica Tc   p_critica pc
 //   t_min T                      t_max T              (range of the equation)
+//   t_critica_miscela T          (optional: reduces the ideal-gas part in mixtures)
 //   ideale guida|offset a1 a2    (a1 + a2 tau; the offset carries the IIR reference state)
 //   ideale logtau a              (a ln tau)
 //   ideale potenza n t           (n tau^t)

@@ -5,6 +5,11 @@
 
 namespace reflib {
 
+double ModelloMiscela::tCriticaIdeale(int i) const {
+    const Fluido& f = *componenti[size_t(i)];
+    return f.TcritMiscela > 0 ? f.TcritMiscela : f.Tcrit;
+}
+
 void ModelloMiscela::prepara() {
     for (CoppiaMiscela& c : coppie) {
         const Equazione& a = componenti[size_t(c.i)]->eq;
@@ -59,9 +64,9 @@ void ModelloMiscela::valuta(double T, double rho, const double* x, bool composiz
     s.R = 0;
     s.M = 0;
     s.ar = s.ar_d = s.ar_dd = s.ar_t = 0;
+    s.R = CostanteGas;
     for (int i = 0; i < N; ++i) {
         const Equazione& e = componenti[size_t(i)]->eq;
-        s.R += x[i] * e.R;
         s.M += x[i] * e.M;
         ValutatoreTau& v = m_valComp[size_t(i)];
         v.prepara(e, s.tau);
@@ -114,7 +119,7 @@ double ModelloMiscela::entalpia(double T, double rho, const double* x, const Sta
     for (int i = 0; i < n(); ++i) {
         if (x[i] == 0) continue;
         const Equazione& e = componenti[size_t(i)]->eq;
-        const double ti = e.Tr / T;
+        const double ti = tCriticaIdeale(i) / T;
         a0t += x[i] * ti * ideale_t(e, ti);
     }
     (void)rho;
@@ -126,19 +131,18 @@ double ModelloMiscela::entropia(double T, double rho, const double* x, const Sta
     for (int i = 0; i < n(); ++i) {
         if (x[i] == 0) continue;
         const Equazione& e = componenti[size_t(i)]->eq;
-        const double ti = e.Tr / T;
+        const double ti = tCriticaIdeale(i) / T;
         a += x[i] * (ti * ideale_t(e, ti) - ideale(e, ti, rho / e.rhor) - std::log(x[i]));
     }
     return s.R * (a + s.tau * s.ar_t - s.ar);
 }
 
-void ModelloMiscela::fugacita(double T, double lnRho, const double* x, double& lnp, double* lnf) {
+void ModelloMiscela::fugacita(double T, double lnRho, const double* x, double& p, double* lnf) {
     StatoMiscela s;
     const double rho = std::exp(lnRho);
     valuta(T, rho, x, true, s);
     const double lnRT = std::log(s.R * T);
-    const double Z = 1 + s.delta * s.ar_d;
-    lnp = Z > 0 ? lnRho + lnRT + std::log(Z) : std::nan("");
+    p = rho * s.R * T * (1 + s.delta * s.ar_d);
     for (int i = 0; i < n(); ++i) lnf[i] = std::log(x[i]) + lnRho + lnRT + s.dnar[size_t(i)];
 }
 
@@ -160,8 +164,7 @@ double ModelloMiscela::viriale(const double* x, double tau) {
 int ModelloMiscela::densita(double T, double p, const double* x, bool liquido, double rho0, double& rho) {
     double Tr = 0, vr = 0, Tx[MaxComponenti], vx[MaxComponenti];
     riduzione(x, Tr, vr, Tx, vx);
-    double R = 0;
-    for (int i = 0; i < n(); ++i) R += x[i] * componenti[size_t(i)]->eq.R;
+    const double R = CostanteGas;
     const double RT = R * T;
     double d = rho0 * vr;
     if (!liquido) {
@@ -229,18 +232,22 @@ int ModelloMiscela::equilibrio(double T, const double* z, bool vaporeFisso, Solu
     // analytic fugacities (each column one evaluation of one phase).
     const int N = n(), M = N + 2;
     constexpr double h = 1e-7;
-    double lnpF, lnpI, lnfF[MaxComponenti], lnfI[MaxComponenti];
-    double lnpA, lnfA[MaxComponenti];
+    double pF, pI, lnfF[MaxComponenti], lnfI[MaxComponenti];
+    double pA, lnfA[MaxComponenti];
     double J[(MaxComponenti + 2) * (MaxComponenti + 2)], r[MaxComponenti + 2];
     bool ultimo = false;
     for (int it = 0; it < 60; ++it) {
-        fugacita(T, s.lnRhoF, z, lnpF, lnfF);
-        fugacita(T, s.lnRhoI, s.w.data(), lnpI, lnfI);
+        fugacita(T, s.lnRhoF, z, pF, lnfF);
+        fugacita(T, s.lnRhoI, s.w.data(), pI, lnfI);
+        // The vapour's pressure is positive and gives the scale; the liquid's may be
+        // negative on the way (a start far from the root).
+        const double pV = vaporeFisso ? pF : pI;
         if (ultimo) {
-            s.p = std::exp(vaporeFisso ? lnpF : lnpI);
-            return std::isfinite(s.p) ? Ok : NonConverge;
+            s.p = pV;
+            return std::isfinite(s.p) && s.p > 0 ? Ok : NonConverge;
         }
-        r[0] = lnpI - lnpF;
+        if (!(pV > 0)) return NonConverge;
+        r[0] = (pI - pF) / pV;
         double somma = -1;
         for (int i = 0; i < N; ++i) {
             r[1 + i] = lnfI[i] - lnfF[i];
@@ -251,20 +258,20 @@ int ModelloMiscela::equilibrio(double T, const double* z, bool vaporeFisso, Solu
             if (!std::isfinite(r[i])) return NonConverge;
         std::fill(J, J + M * M, 0.0);
         // Column 0: ln rho_F.
-        fugacita(T, s.lnRhoF + h, z, lnpA, lnfA);
-        J[0 * M + 0] = -(lnpA - lnpF) / h;
+        fugacita(T, s.lnRhoF + h, z, pA, lnfA);
+        J[0 * M + 0] = -(pA - pF) / pV / h;
         for (int i = 0; i < N; ++i) J[(1 + i) * M + 0] = -(lnfA[i] - lnfF[i]) / h;
         // Column 1: ln rho_I.
-        fugacita(T, s.lnRhoI + h, s.w.data(), lnpA, lnfA);
-        J[0 * M + 1] = (lnpA - lnpI) / h;
+        fugacita(T, s.lnRhoI + h, s.w.data(), pA, lnfA);
+        J[0 * M + 1] = (pA - pI) / pV / h;
         for (int i = 0; i < N; ++i) J[(1 + i) * M + 1] = (lnfA[i] - lnfI[i]) / h;
         // Columns 2..: w_j.
         for (int j = 0; j < N; ++j) {
             Composizione w = s.w;
             const double hw = h * std::max(w[size_t(j)], 1e-3);
             w[size_t(j)] += hw;
-            fugacita(T, s.lnRhoI, w.data(), lnpA, lnfA);
-            J[0 * M + 2 + j] = (lnpA - lnpI) / hw;
+            fugacita(T, s.lnRhoI, w.data(), pA, lnfA);
+            J[0 * M + 2 + j] = (pA - pI) / pV / hw;
             for (int i = 0; i < N; ++i) J[(1 + i) * M + 2 + j] = (lnfA[i] - lnfI[i]) / hw;
             J[(N + 1) * M + 2 + j] = 1;
         }
@@ -421,12 +428,14 @@ bool Miscela::preparaCurve(std::string& errore) {
         if (modello.densita(T, p, z.data(), false, 0, rho)) rho = p / (8.314 * T);
         d.lnRhoF = std::log(rho);
         d.lnRhoI = -std::log(vI);
+        if (modello.densita(T, p, d.w.data(), true, 1 / vI, rho) == Ok) d.lnRhoI = std::log(rho);
         SoluzioneEquilibrio& b = primo.b;
         const double pb = somma;
         for (int i = 0; i < N; ++i) b.w[size_t(i)] = z[size_t(i)] * ps[i] / pb;
         if (modello.densita(T, pb, b.w.data(), false, 0, rho)) rho = pb / (8.314 * T);
         b.lnRhoI = std::log(rho);
         b.lnRhoF = -std::log(vL);
+        if (modello.densita(T, pb, z.data(), true, 1 / vL, rho) == Ok) b.lnRhoF = std::log(rho);
     }
     if (!risolvi(T, true, primo.d) || !risolvi(T, false, primo.b)) {
         errore = nome + ": equilibrio di fase non trovato a T = " + numeroK(T);

@@ -16,6 +16,9 @@
 namespace reflib {
 
 constexpr int MaxComponenti = 6;
+// The mixture model takes one gas constant for every component, whatever each component's
+// own equation uses: the CODATA 2018 value (the reference tables of the model use it too).
+constexpr double CostanteGas = 8.314462618;
 using Composizione = std::array<double, MaxComponenti>;
 
 struct CoppiaMiscela {
@@ -44,6 +47,8 @@ struct SoluzioneEquilibrio {
     double p = 0;
 };
 
+// Each component's ideal-gas part is evaluated at tau_i = T_c,i / T with its critical
+// temperature (not its reducing one; they differ for R134a) and delta_i = rho / rho_r,i.
 class ModelloMiscela {
 public:
     std::vector<const Fluido*> componenti;
@@ -60,13 +65,14 @@ public:
     // Molar enthalpy and entropy (J/mol, J/(mol K)) at a state valuta() gave.
     double entalpia(double T, double rho, const double* x, const StatoMiscela& s) const;
     double entropia(double T, double rho, const double* x, const StatoMiscela& s) const;
-    // ln p and ln f_i (fugacities in Pa) at (T, rho, x).
-    void fugacita(double T, double lnRho, const double* x, double& lnp, double* lnf);
+    // p and ln f_i (fugacities in Pa) at (T, ln rho, x).
+    void fugacita(double T, double lnRho, const double* x, double& p, double* lnf);
     // Molar density at (T, p): vapour from the second-virial estimate, liquid from rho0.
     int densita(double T, double p, const double* x, bool liquido, double rho0, double& rho);
     // Phase equilibrium at T with the fixed phase of composition z, by Newton on
     // ln rho_F, ln rho_I and w from the start in `s`; `vaporeFisso`: a dew point.
     int equilibrio(double T, const double* z, bool vaporeFisso, SoluzioneEquilibrio& s);
+    double tCriticaIdeale(int i) const;
     // Second virial coefficient of the reduced equation at tau (d alphar / d delta at 0).
     double viriale(const double* x, double tau);
 

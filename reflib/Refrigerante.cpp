@@ -66,15 +66,22 @@ int Refrigerante::glide(double p, double& tBolla, double& tRugiada, std::string&
 }
 
 int Refrigerante::isentropica(double p, double s, double tPartenza, Proprieta& r, std::string& errore) {
-    // Newton on T: (ds/dT)_p = cp / T.
-    double T = tPartenza;
-    for (int it = 0; it < 50; ++it) {
+    // Newton on T, (ds/dT)_p = cp / T, kept on the vapour side: a start or a step that
+    // lands below the dew temperature of p is moved back up.
+    double T = tPartenza, tValida = 0;
+    for (int it = 0; it < 60; ++it) {
         Proprieta q;
-        if (int e = statoVapore(T, p, q, errore)) return e;
+        const int e = statoVapore(T, p, q, errore);
+        if (e == FuoriCampo && T < tMaxSaturazione() + 50) {
+            T = tValida > 0 ? 0.5 * (T + tValida) : T + 10;
+            continue;
+        }
+        if (e) return e;
         if (!std::isfinite(q.cp) || !(q.cp > 0)) break;
+        tValida = T;
         const double passo = (s - q.s) * T / q.cp;
         if (std::abs(passo) < 1e-9 * T) {
-            if (int e = statoVapore(T + passo, p, r, errore)) return e;
+            if (int e2 = statoVapore(T + passo, p, r, errore)) return e2;
             return Ok;
         }
         T += std::max(-0.2 * T, std::min(0.2 * T, passo));

@@ -3,6 +3,8 @@
 #include "browse/cfrmDatiDiTargaPiat.h"
 #include "browse/frmAccessori.h"
 #include "catalogue/Catalogo.h"
+#include "platform/AnteprimaRapporto.h"
+#include "platform/AvvisoCapacita.h"
 #include "platform/FormatoNumero.h"
 #include "platform/Percorsi.h"
 #include "platform/SorgenteDati.h"
@@ -151,6 +153,13 @@ void cfrmResults::costruisci() {
     pulsanti->addStretch();
     pulsanti->addWidget(cm3Naviga[1]);
     static_cast<QGridLayout*>(Panel3D5[0]->layout())->addLayout(pulsanti, 7, 0, 1, 5);
+    // A selection whose largest candidate falls short keeps its choice but says so.
+    lblRichiestaNonRaggiunta = new QLabel(Panel3D5[0]);
+    lblRichiestaNonRaggiunta->setObjectName(QStringLiteral("lblRichiestaNonRaggiunta"));
+    lblRichiestaNonRaggiunta->setWordWrap(true);
+    lblRichiestaNonRaggiunta->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    lblRichiestaNonRaggiunta->hide();
+    static_cast<QGridLayout*>(Panel3D5[0]->layout())->addWidget(lblRichiestaNonRaggiunta, 8, 0, 1, 5);
     sinistra->addWidget(Panel3D5[0]);
     sinistra->addStretch();
 
@@ -409,6 +418,12 @@ void cfrmResults::attiva() {
     riempiGriglia(CelleRisultati, m.risultati);
     Panel3D2[13]->setText(formatoNumero(cf.PotenzaRichiesta / 1000, QStringLiteral("#,###.00"),
                                         locale));
+    const double mancante =
+        singolo ? 0 : capacitaMancanteKW(cf.PotenzaRichiesta, m.risultati.ResaEvaporatore);
+    lblRichiestaNonRaggiunta->setText(
+        mancante > 0 ? testoCapacitaNonRaggiunta(m_stato.lingua.IndiceLingua, mancante, locale)
+                     : QString());
+    lblRichiestaNonRaggiunta->setVisible(mancante > 0);
     Panel3D2[5]->setText(testoNumero(cf.TE, locale));
     Panel3D2[6]->setText(testoNumero(cf.TC, locale));
     mostraRiferimento();
@@ -576,6 +591,8 @@ QMap<QString, QString> cfrmResults::valoriSchermo() const {
     v[QStringLiteral("selezione")] = Panel3D5[1]->isVisibleTo(this) ? QStringLiteral("1") : QString();
     v[QStringLiteral("inf.modello")] = Panel3D5[1]->isVisibleTo(this) ? Panel3D2[34]->text() : QString();
     v[QStringLiteral("PotenzaRichiesta")] = Panel3D5[1]->isVisibleTo(this) ? Panel3D2[13]->text() : QString();
+    v[QStringLiteral("RichiestaNonRaggiunta")] =
+        lblRichiestaNonRaggiunta->isVisibleTo(this) ? lblRichiestaNonRaggiunta->text() : QString();
     v[QStringLiteral("TE")] = Panel3D2[5]->text();
     v[QStringLiteral("TC")] = Panel3D2[6]->text();
     const std::array<const char*, 3> opzionali = {"TU", "TL", "TA"};
@@ -613,8 +630,20 @@ ParametriRapporto cfrmResults::parametriStampa() const {
     p.fileModello = trovaPercorso(cartella, QStringLiteral("\\Dav02.rpt"));
     p.fileDati = trovaPercorso(cartella, QStringLiteral("\\ZODIRARA.MDB"));
     p.valori = valoriSchermo();
+    p.indiceLingua = m_stato.lingua.IndiceLingua;
+    // The brochure's displacement and heading follow the supply frequency shown.
+    p.valori[QStringLiteral("hz60")] =
+        m_stato.motore.condFunz.IndiceTensione >= 2 ? QStringLiteral("1") : QString();
     p.programma = (QStringLiteral("selcomp ") + m_stato.impostazioni.VersioneProgramma).trimmed();
     return p;
+}
+
+void chiudiRisultati(QMdiArea* area) {
+    if (!area)
+        return;
+    for (QMdiSubWindow* w : area->subWindowList())
+        if (qobject_cast<cfrmResults*>(w->widget()))
+            w->close();
 }
 
 cfrmResults* mostraRisultati(StatoApplicazione& stato, QMdiArea* area,

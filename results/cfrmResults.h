@@ -73,6 +73,7 @@ public:
     QGroupBox* frmTensioni = nullptr;
     QPushButton* cmdNoteGas = nullptr;
     QLabel* Label1 = nullptr;          // "Tentative Data"
+    QLabel* lblRichiestaNonRaggiunta = nullptr; // a selection that falls short says by how much
 
     // Row captions and headings of the two result grids (both grids share the texts).
     struct Griglia;
@@ -111,3 +112,8 @@ private:
 // creates one. `aperture` wires its buttons. Returns the screen.
 cfrmResults* mostraRisultati(StatoApplicazione& stato, QMdiArea* area,
                              const cfrmResults::Aperture& aperture = {});
+
+// Closes the results screen open in `area`, if any: after a run that failed, the shared
+// state holds that run's conditions and an older run's figures, which must never be shown
+// or printed together.
+void chiudiRisultati(QMdiArea* area);

@@ -4,5 +4,5 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${SELCOMP_BUILD_DIR:-$top/build}
 jobs=${SELCOMP_JOBS:-$(nproc)}
-cmake -S "$top" -B "$build" -G Ninja "$@" >/dev/null
+cmake -S "$top" -B "$build" -G Ninja "$@"
 cmake --build "$build" -j "$jobs"

@@ -8,6 +8,7 @@ packages=(
   libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev qt6-qpa-plugins
   libgtest-dev libbenchmark-dev
   mdbtools mdbtools-dev sqlite3 libsqlite3-dev
+  libxlsxwriter-dev rapidjson-dev unzip
   xvfb xauth fonts-dejavu-core poppler-utils
   clang
 )

@@ -12,6 +12,7 @@ void registraSelezione(MDIUser& principale) {
         AgganciSelezione a;
         a.libreria = calcoli.libreria;
         a.apriRisultati = calcoli.apriRisultati;
+        a.chiudiRisultati = calcoli.chiudiRisultati;
         a.mostraDebug = calcoli.mostraDebug;
         a.apriNoteGas = calcoli.apriNoteGas;
         a.apriInfo407C = calcoli.apriInfo407C;

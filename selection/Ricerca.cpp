@@ -115,7 +115,8 @@ Esito SelezionaCompressore(StatoMotore& stato, const std::vector<RigaCompressore
         for (const RigaCompressore& riga : righe) {
             cf.TeMin = riga.inviluppo.TEMin[banda].value_or(0);
             cf.TeMax = riga.inviluppo.TEMax[banda].value_or(0);
-            if (cf.TeMin <= cf.TE && cf.TE <= cf.TeMax) {
+            // A model that does not offer the chosen supply option cannot be rated at it.
+            if (cf.TeMin <= cf.TE && cf.TE <= cf.TeMax && TensioneOfferta(cf.IndiceTensione, riga.bk8)) {
                 candidati.push_back(&riga);
                 uscita.CandidatiSelezione.push_back(riga.IDCollCompGas);
                 uscita.codiciCandidati.push_back(riga.CodiceProdotto);

@@ -50,7 +50,8 @@ struct RisultatoSelezione {
 // A record whose twelve results are all NaN: what a rating did not reach.
 Risultati RisultatiNonCalcolati();
 
-// Band of TC, envelope scan and search over `righe` (the query's rows in catalogue
+// Band of TC, envelope scan (rows that do not offer the supply option IndiceTensione are
+// no candidates) and search over `righe` (the query's rows in catalogue
 // order). On success `stato` holds the chosen compressor (risultati, datiCompressore,
 // CodiceProdotto, codiceProdottoCorrente, NomeGas) and the next smaller candidate in
 // risultatiInferiore/codiceProdottoInferiore; both are cleared when position 1 was

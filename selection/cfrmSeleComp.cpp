@@ -8,6 +8,7 @@
 #include "platform/FormatoNumero.h"
 #include "platform/LetturaNumeri.h"
 #include "platform/ServizioMessaggi.h"
+#include "platform/TestoUtf8.h"
 #include "selection/Ricerca.h"
 #include "selection/SorgenteCatalogo.h"
 
@@ -36,15 +37,9 @@ public:
     }
 };
 
-QString u(const char* t) { return QString::fromUtf8(t); }
-
-// A temperature the engine worked out, as text for a field: fifteen significant digits,
-// so a default such as -10 + 11.1 reads 1.1 and not its binary tail 1.0999999999999996.
-QString testoTemperatura(double valore) {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(valore, 'g', 15);
-}
+// A temperature the engine worked out, as text for a field: the default form (fifteen
+// significant digits), so a default such as -10 + 11.1 reads 1.1.
+QString testoTemperatura(double valore) { return testoNumero(valore, QLocale()); }
 
 // Positions of the four limits in the Panel3D5 array, and their Gas columns.
 const std::array<std::pair<int, const char*>, 4> Limiti = {
@@ -301,6 +296,9 @@ void cfrmSeleComp::AvviaRicerca() {
     if (dbg.daMostrare && agganci.mostraDebug)
         agganci.mostraDebug(QString::fromStdString(dbg.riga1), QString::fromStdString(dbg.riga2));
 
+    // The state now holds this run's conditions: an open results screen of an earlier
+    // run would show them beside its old figures.
+    if (!esito.ok() && agganci.chiudiRisultati) agganci.chiudiRisultati();
     switch (esito.tipo) {
     case TipoEsito::Ok:
         if (agganci.apriRisultati) agganci.apriRisultati();

@@ -23,6 +23,7 @@ class QPushButton;
 struct AgganciSelezione {
     LibreriaProprieta libreria;
     std::function<void()> apriRisultati;                        // after a successful search
+    std::function<void()> chiudiRisultati; // after a failed one: no screen of an older run stays
     std::function<void(const QString& didascalia)> apriNoteGas; // envelope picture of NomeDis
     std::function<void()> apriInfo407C;
     std::function<void(const QString&, const QString&)> mostraDebug;

@@ -3,6 +3,7 @@
 #include "catalogue/Catalogo.h"
 #include "catalogue/Istantanea.h"
 #include "engine/Numeri.h"
+#include "engine/Prestazioni.h"
 #include "platform/SorgenteDati.h"
 
 #include <cmath>
@@ -120,7 +121,7 @@ bool scriviPerCella(Catalogo& catalogo, const DatiCompressore& dati, const Invil
             bHi = b;
         }
     for (int k = 1; k <= 4 && bLo >= 0; ++k)
-        for (int b = bLo; b <= bHi; ++b) {
+        for (int b = bLo; b <= bHi && (k != 3 || HaTabellaMotore(dati)); ++b) {
             if (!inv.TEMin[b] || !inv.TEMax[b]) continue;
             const int tc = SuffissoBanda(b);
             for (int te = int(std::nearbyint(*inv.TEMin[b])); te <= *inv.TEMax[b]; te += 5) {

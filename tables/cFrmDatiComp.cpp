@@ -9,6 +9,7 @@
 #include "platform/FormatoNumero.h"
 #include "platform/ServizioMessaggi.h"
 #include "platform/Twips.h"
+#include "platform/TestoUtf8.h"
 #include "tables/ModelloTabella.h"
 #include "tables/RiempimentoTabelle.h"
 #include "tables/cFrmCaricam.h"
@@ -32,8 +33,6 @@
 #include <algorithm>
 
 namespace {
-QString u(const char* t) { return QString::fromUtf8(t); }
-
 // Design height of the tab control, twips; the grids never grow past it.
 constexpr int AltezzaSSTab = 4100;
 // Width of the value columns, twips: all nine fit beside the heading column.
@@ -197,9 +196,9 @@ void cFrmDatiComp::carica() {
     SSTab1->setCurrentIndex(0);
 
     tagliaTensionik8();
-    // An index outside the five options falls back to the first one.
+    // An index outside the options this model offers falls back to the first one.
     int indice = stato.motore.condFunz.IndiceTensione;
-    if (indice < 0 || indice >= NumeroTensioni) indice = 0;
+    if (!TensioneOfferta(indice, stato.schermi.bk8)) indice = 0;
     optTensioni[size_t(indice)]->setChecked(true); // ignored by tensioneScelta while loading
     m_indiceTensioneTabelle = indice;
 
@@ -221,7 +220,8 @@ void cFrmDatiComp::carica() {
 
 void cFrmDatiComp::tagliaTensionik8() {
     const bool k8 = stato.schermi.bk8;
-    for (int i : {1, 3, 4}) optTensioni[size_t(i)]->setVisible(!k8);
+    for (int i = 0; i < NumeroTensioni; ++i)
+        optTensioni[size_t(i)]->setVisible(TensioneOfferta(i, k8));
 }
 
 void cFrmDatiComp::RicalcolaTutto() {

@@ -65,7 +65,7 @@ private slots:
         QTemporaryDir cartella;
         QString motivo;
         const QString file = caso.crea(QDir(cartella.path()), motivo);
-        if (file.isEmpty()) QSKIP(qPrintable(motivo));
+        if (file.isEmpty()) SENZA_FILE_OSTILE(motivo);
         const QByteArray prima = improntaFile(file);
 
         MessaggiDiProva messaggi;

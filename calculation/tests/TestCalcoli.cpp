@@ -29,12 +29,13 @@ class TestCalcoli : public QObject {
     std::unique_ptr<Catalogo> catalogo;
     std::unique_ptr<StatoApplicazione> stato;
     std::unique_ptr<MessaggiDiProva> messaggi;
-    int risultatiAperti = 0;
+    int risultatiAperti = 0, risultatiChiusi = 0;
 
     std::unique_ptr<cfrmCalcoli> apri(int lingua = 0) {
         stato->lingua.IndiceLingua = int16_t(lingua);
         AgganciCalcoli a;
         a.apriRisultati = [this] { ++risultatiAperti; };
+        a.chiudiRisultati = [this] { ++risultatiChiusi; };
         auto w = std::make_unique<cfrmCalcoli>(*stato, a);
         w->show();
         w->activateWindow();
@@ -71,6 +72,7 @@ private slots:
         stato->motore.fattoriTensione = {{{1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {}}};
         messaggi = std::make_unique<MessaggiDiProva>();
         risultatiAperti = 0;
+        risultatiChiusi = 0;
     }
     void cleanup() { messaggi.reset(); }
 
@@ -234,10 +236,18 @@ private slots:
         QVERIFY(stato->schermi.bk8);
         for (int i : {1, 3, 4}) QVERIFY(p.optTensioni[size_t(i)]->isHidden());
         for (int i : {0, 2}) QVERIFY(!p.optTensioni[size_t(i)]->isHidden());
-        QVERIFY(p.optTensioni[3]->isChecked());
-        QCOMPARE(stato->motore.condFunz.IndiceTensione, int16_t(3));
+        // The option chosen before is no longer offered: option 0 is in force, and shown.
+        QVERIFY(!p.optTensioni[3]->isChecked());
+        QVERIFY(p.optTensioni[0]->isChecked());
+        QCOMPARE(stato->motore.condFunz.IndiceTensione, int16_t(0));
         QTest::mouseClick(w->cm3Naviga[0], Qt::LeftButton);
         QVERIFY(!p.optTensioni[3]->isHidden());
+        QCOMPARE(stato->motore.condFunz.IndiceTensione, int16_t(0));
+        // An option the bk8 model offers stays in force.
+        QTest::mouseClick(p.optTensioni[2], Qt::LeftButton);
+        QTest::mouseClick(w->cm3Naviga[2], Qt::LeftButton);
+        QVERIFY(p.optTensioni[2]->isChecked());
+        QCOMPARE(stato->motore.condFunz.IndiceTensione, int16_t(2));
     }
 
     void sceltaDelRefrigerante() {
@@ -302,11 +312,13 @@ private slots:
         QCOMPARE(w->P3DInformazioni->text(), QString("Err2-ita"));
         QCOMPARE(messaggi->beeps, 1);
         QCOMPARE(risultatiAperti, 0);
+        QCOMPARE(risultatiChiusi, 1); // no results of an older run stay beside these conditions
         // A sound point clears the line and opens the results.
         scrivi(p.Text1[1], "40");
         QTest::mouseClick(w->cm3Naviga[5], Qt::LeftButton);
         QVERIFY(w->P3DInformazioni->text().isEmpty());
         QCOMPARE(risultatiAperti, 1);
+        QCOMPARE(risultatiChiusi, 1);
     }
 
     void calcoloRiuscito() {

@@ -2,6 +2,8 @@
 // Hostile catalogues, made at test time from the demo catalogue (or the Jet test file)
 // by a few SQL statements or a cut: shared by the catalogue tests and the start-up tests.
 
+#include "catalogue/tests/Supporto.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -21,8 +23,8 @@ struct CatalogoOstile {
     // What apri() must say (a fragment of its message); empty: the file opens and the
     // screens have to cope with what is inside.
     QString erroreApertura;
-    // Builds the file in `cartella`; returns its path, or empty when the ingredients are
-    // absent (the case is then skipped).
+    // Builds the file in `cartella`; returns its path, or empty with the reason when it
+    // cannot (see SENZA_FILE_OSTILE).
     std::function<QString(const QDir& cartella, QString& motivo)> crea;
 };
 
@@ -37,6 +39,14 @@ inline QString catalogoDemo() { return QStringLiteral(SELCOMP_RUNTIME_DIR "/zodi
 inline QString catalogoJetProva() {
     return QStringLiteral(SELCOMP_SHARED_DIR "/testdata/jet/catalogo.mdb");
 }
+
+// A case whose file could not be made fails, unless what is missing is the Jet test file
+// from ../shared on a developer's machine.
+#define SENZA_FILE_OSTILE(motivo)                                                   \
+    do {                                                                            \
+        if ((motivo).contains(catalogoJetProva())) RICHIEDI_DATI_CONDIVISI(catalogoJetProva()); \
+        QFAIL(qPrintable(motivo));                                                  \
+    } while (0)
 
 // A copy of the demo catalogue with `istruzioni` applied; `nome` is the file name.
 inline QString demoModificato(const QDir& cartella, const QString& nome,

@@ -45,11 +45,52 @@ private slots:
         QCOMPARE(cilindri, (QSet<int>{2, 4, 6, 8}));
         QVERIFY(c.numero(0, "VolumeSpostato50hz") <= 6);
         QVERIFY(precedente >= 280 && precedente <= 320);
-        // exactly one compressor has no motor table
+        // Every model of the bundled catalogue has its motor table (a model without one
+        // lives in the tests' catalogues).
         const Istantanea senza = m_cat->interroga(
             "select CodiceProdotto from Compressori LEFT JOIN Motori ON Compressori.CodMotore = Motori.CodiceMotore "
             "where Motori.CodiceMotore is null");
-        QCOMPARE(senza.numeroRighe(), 1);
+        QCOMPARE(senza.numeroRighe(), 0);
+    }
+
+    // MinTC/MaxTC (the data sheet and the envelope frame), the band columns (the rating's
+    // limits) and the refrigerant's selection limits tell the same envelope: the bands
+    // with columns follow one another, MinTC and MaxTC are the first and last of them, so
+    // every TC they allow finds its evaporating limits.
+    void inviluppiCoerenti() {
+        const Istantanea r = m_cat->interroga("select * from CollCompGas");
+        QVERIFY(r.numeroRighe() > 100);
+        QMap<QString, QPair<double, double>> perGas;
+        for (int i = 0; i < r.numeroRighe(); ++i) {
+            const QString chi = r.testo(i, "CodiceProdotto") + " " + r.testo(i, "CodiceGas");
+            int primo = -1, ultimo = -1;
+            for (int b = 0; b < 9; ++b) {
+                const QString tc = QString::number(30 + 5 * b);
+                const bool min = !r.isNull(i, "TEMin" + tc), max = !r.isNull(i, "TEMax" + tc);
+                QVERIFY2(min == max, qPrintable(chi + " band " + tc));
+                if (!min) continue;
+                QVERIFY2(ultimo < 0 || ultimo == b - 1, qPrintable(chi + " hole before band " + tc));
+                QVERIFY2(r.numero(i, "TEMin" + tc) < r.numero(i, "TEMax" + tc), qPrintable(chi + " band " + tc));
+                ultimo = b, primo = primo < 0 ? b : primo;
+            }
+            QVERIFY2(primo >= 0, qPrintable(chi));
+            QCOMPARE(r.numero(i, "MinTC"), 30.0 + 5 * primo);
+            QCOMPARE(r.numero(i, "MaxTC"), 30.0 + 5 * ultimo);
+            auto& g = perGas[r.testo(i, "CodiceGas")];
+            g = {std::min(g.first == 0 ? 1e9 : g.first, r.numero(i, "MinTC")), std::max(g.second, r.numero(i, "MaxTC"))};
+        }
+        const Istantanea gas = m_cat->interroga("select * from Gas");
+        for (int i = 0; i < gas.numeroRighe(); ++i) {
+            const QString codice = gas.testo(i, "CodiceGas");
+            QVERIFY2(perGas.contains(codice), qPrintable(codice));
+            QCOMPARE(gas.numero(i, "CAPTCMIN"), perGas[codice].first);
+            QCOMPARE(gas.numero(i, "CAPTCMAX"), perGas[codice].second);
+        }
+        // The case that was seen: R404A up to 55 degC on the data sheet is rated at 55.
+        const Istantanea r404 = m_cat->interroga(
+            "select TEMin55, TEMax55, MaxTC from CollCompGas where CodiceGas = 'R404A' and CodiceProdotto = '4DZ-039'");
+        QCOMPARE(r404.numero(0, "MaxTC"), 55.0);
+        QVERIFY(!r404.isNull(0, "TEMin55") && r404.numero(0, "TEMin55") <= -10);
     }
 
     void refrigeranti() {

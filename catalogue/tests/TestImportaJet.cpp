@@ -51,7 +51,7 @@ class TestImportaJet : public QObject {
 private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        if (!QFile::exists(fixture())) QSKIP("Jet fixture not available");
+        RICHIEDI_DATI_CONDIVISI(fixture());
         QFile f(CartellaJet + "/expected.json");
         QVERIFY(f.open(QIODevice::ReadOnly));
         m_atteso = QJsonDocument::fromJson(f.readAll()).object();

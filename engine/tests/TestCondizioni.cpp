@@ -1,6 +1,9 @@
 #include "engine/Condizioni.h"
+#include "engine/Numeri.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -177,6 +180,31 @@ TEST(LimitiTcDaInviluppo, FirstAndLastNonNullBand) {
     LimitiTcDaInviluppo(vuoto, InviluppoCompressore{});
     EXPECT_EQ(vuoto.TcMin, 1);
     EXPECT_EQ(vuoto.TcMax, 2);
+}
+
+} // namespace
+
+namespace {
+
+// What people read of a completed temperature: 15 significant digits, not the double's
+// tail; data files keep the shortest text that reads back unchanged.
+TEST(TestiNumeri, DefaultFormAndExactForm) {
+    const struct {
+        double valore;
+        const char* predefinito;
+        const char* esatto;
+    } casi[] = {
+        {-10 + SurriscaldamentoDefault, "1.1", "1.0999999999999996"},
+        {40 - SottoraffreddamentoDefault, "31.7", "31.7"},
+        {NonDato, "9999.9", "9999.9"},
+        {-0.0, "0", "0"},
+        {263.15, "263.15", "263.15"},
+    };
+    for (const auto& c : casi) {
+        EXPECT_EQ(testoPredefinito(c.valore), c.predefinito) << c.esatto;
+        EXPECT_EQ(testoNumero(c.valore), c.esatto);
+    }
+    EXPECT_EQ(testoPredefinito(std::nan("")), "-");
 }
 
 } // namespace

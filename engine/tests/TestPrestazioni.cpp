@@ -147,15 +147,18 @@ TEST(CalcolaPrestazioni, FaultEndsTheRatingAtItsStep) {
     EXPECT_EQ(zero.risultati.COP, 77);         // not written
     EXPECT_EQ(zero.risultati.CaloreCondensatore, 77);
 
-    // No motor data ever loaded: the current faults, capacity and power are new.
+    // No motor table: everything but the current is rated; the current is not known.
     StatoMotore senzaMotore = statoProva();
     senzaMotore.datiCompressore.W = {};
     senzaMotore.datiCompressore.A = {};
     senzaMotore.risultati.PortataMassaStd = 77;
-    e = CalcolaPrestazioni(senzaMotore);
-    EXPECT_EQ(e.grandezza, "CorrenteStd");
+    senzaMotore.risultati.CorrenteStd = 77;
+    ASSERT_TRUE(CalcolaPrestazioni(senzaMotore).ok());
     EXPECT_DOUBLE_EQ(senzaMotore.risultati.PotenzaAssorbita, 2.5);
-    EXPECT_EQ(senzaMotore.risultati.PortataMassaStd, 77);
+    EXPECT_NE(senzaMotore.risultati.PortataMassaStd, 77);
+    EXPECT_TRUE(std::isfinite(senzaMotore.risultati.CaloreCondensatore));
+    EXPECT_TRUE(std::isnan(senzaMotore.risultati.CorrenteStd));
+    EXPECT_TRUE(std::isnan(senzaMotore.risultati.CorrenteAssorbita));
 
     // Overflow in a polynomial.
     StatoMotore enorme = statoProva();
@@ -163,6 +166,20 @@ TEST(CalcolaPrestazioni, FaultEndsTheRatingAtItsStep) {
     e = CalcolaPrestazioni(enorme);
     EXPECT_EQ(e.grandezza, "ResaStd");
     EXPECT_NE(e.messaggio.find("overflow"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+// An eight-cylinder part-winding model offers 380-420 V/50 Hz and 440-480 V/60 Hz only.
+TEST(TensioneOfferta, ByModel) {
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_TRUE(TensioneOfferta(i, false)) << i;
+        EXPECT_EQ(TensioneOfferta(i, true), i == 0 || i == 2) << i;
+    }
+    EXPECT_FALSE(TensioneOfferta(5, false));
+    EXPECT_FALSE(TensioneOfferta(-1, false));
 }
 
 } // namespace

@@ -74,9 +74,14 @@ TEST(CalcolaTabelle, EmptyEnvelopeAndFaults) {
     DatiCompressore senzaMotore = compressore();
     senzaMotore.W = {};
     senzaMotore.A = {};
-    Esito e = CalcolaTabelle(senzaMotore, inv, InizializzaFattori(), 0, true, t);
-    EXPECT_EQ(e.tipo, TipoEsito::ErroreCalcolo);
-    EXPECT_EQ(e.grandezza, "tmpCA");
+    // No motor table: capacity, power and mass flow are tabulated, the current stays empty.
+    ASSERT_TRUE(CalcolaTabelle(senzaMotore, inv, InizializzaFattori(), 0, true, t).ok());
+    for (int k : {TabResa, TabPotenza, TabPortata}) {
+        ASSERT_EQ(t.tabelle[size_t(k)].size(), 1u) << k;
+        EXPECT_TRUE(t.tabelle[size_t(k)][0].Tc[0].has_value()) << k;
+    }
+    ASSERT_EQ(t.tabelle[TabCorrente].size(), 1u);
+    EXPECT_FALSE(t.tabelle[TabCorrente][0].Tc[0].has_value());
     EXPECT_EQ(CalcolaTabelle(compressore(), inv, InizializzaFattori(), 6, true, t).tipo,
               TipoEsito::ErroreCalcolo);
 }

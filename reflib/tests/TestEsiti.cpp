@@ -74,7 +74,6 @@ TEST_F(Esiti, FuoriCampo) {
 TEST_F(Esiti, SaturazioneFinoAlCritico) {
     for (const char* gas : {"R22", "R134a", "R404A", "R407C", "R410A", "R507A", "R32", "R290", "R1234yf",
                             "R1234ze(E)", "R744", "R600a"}) {
-        int esito = 0;
         const reflib::Fluido* f = reflib::libreriaProcesso().trovaFluido(gas);
         ASSERT_NE(f, nullptr) << gas;
         double pPrima = 0;

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -71,6 +72,16 @@ private:
         return s;
     }
     static QString cella(const cfrmResults& w, int i) { return w.Panel3D2[size_t(i)]->text(); }
+    QString testoPdf(const ParametriRapporto& p) {
+        const QString pdf = cartella.filePath("prova.pdf");
+        QString errore;
+        if (!eseguiRapporto(p, pdf, &errore))
+            return "errore: " + errore;
+        QProcess proc;
+        proc.start("pdftotext", {"-layout", pdf, "-"});
+        proc.waitForFinished(30000);
+        return QString::fromUtf8(proc.readAllStandardOutput());
+    }
 
 private slots:
     void initTestCase() {
@@ -277,11 +288,116 @@ private slots:
         const QString t = QString::fromUtf8(p.readAllStandardOutput());
         if (qEnvironmentVariableIsSet("SELCOMP_IMMAGINI"))
             QFile::copy(pdf, qEnvironmentVariable("SELCOMP_IMMAGINI") + "/risultati.pdf");
-        for (const char* atteso : {"Didaz", "Pagina 1 di 1", "D4-110", "R134a", "Cooling capacity",
+        for (const char* atteso : {"Didaz", "Page 1 of 1", "D4-110", "R134a", "Cooling capacity",
                                    "12,345.68", "Required capacity", "12.50", "Evaporating temp.",
                                    "-10", "Surr. aspir.", "30 K", "440-480 V / 3 / 60Hz",
-                                   "Next smaller compressor", "D3-80", "8.5", "1.75", "32.50"})
+                                   "Next smaller compressor", "D3-80", "8.5", "1.75",
+                                   "39.00 m³/h (60 Hz)"})
             QVERIFY2(t.contains(QString::fromUtf8(atteso)), atteso);
+    }
+
+    // The report speaks the program's language (Lingue, else the template's own texts,
+    // followed by English) and its displacement heading follows the supply frequency.
+    void printLanguageAndFrequency_data() {
+        QTest::addColumn<int>("lingua");
+        QTest::addColumn<int>("tensione");
+        QTest::addColumn<QStringList>("attesi");
+        QTest::addColumn<QStringList>("assenti");
+        QTest::newRow("Italian, 380-420 V 50 Hz")
+            << 0 << 0 << QStringList{"Risultati del calcolo / Rating results", "Famiglia D4", "32.50 m³/h (50 Hz)"}
+            << QStringList{"60 Hz)"};
+        QTest::newRow("English, 440-480 V 60 Hz")
+            << 1 << 2 << QStringList{"Rating results", "Series D4", "39.00 m³/h (60 Hz)"}
+            << QStringList{"Risultati del calcolo", "50 Hz)", "/ Rating"};
+        QTest::newRow("French, 220-240 V 60 Hz")
+            << 2 << 4 << QStringList{"Résultats du calcul / Rating results", "Série D4", "(60 Hz)"}
+            << QStringList{"Risultati del calcolo", "Famiglia", "50 Hz)"};
+    }
+    void printLanguageAndFrequency() {
+        QFETCH(int, lingua);
+        QFETCH(int, tensione);
+        QFETCH(QStringList, attesi);
+        QFETCH(QStringList, assenti);
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext is not installed");
+        StatoApplicazione s = statoCalcolo();
+        s.lingua.IndiceLingua = lingua;
+        s.motore.condFunz.IndiceTensione = int16_t(tensione);
+        cfrmResults w(s);
+        w.show();
+        const QString t = testoPdf(w.parametriStampa());
+        for (const QString& a : attesi)
+            QVERIFY2(t.contains(a), qPrintable(a + " in\n" + t));
+        for (const QString& a : assenti)
+            QVERIFY2(!t.contains(a), qPrintable(a + " in\n" + t));
+    }
+
+    // A selection whose largest compressor falls short keeps it and says by how much, in
+    // the language of the program, on screen and on paper; a met one or a single rating
+    // says nothing.
+    void requiredCapacityNotReached_data() {
+        QTest::addColumn<int>("lingua");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("it") << 0 << "Potenza richiesta non raggiunta: mancano 2.62 kW";
+        QTest::newRow("en") << 1 << "Required capacity not reached: 2.62 kW short";
+        QTest::newRow("fr") << 2 << "Puissance demandée non atteinte : il manque 2.62 kW";
+        QTest::newRow("de") << 3 << "Geforderte Leistung nicht erreicht: es fehlen 2.62 kW";
+        QTest::newRow("es") << 4 << "Potencia requerida no alcanzada: faltan 2.62 kW";
+    }
+    void requiredCapacityNotReached() {
+        QFETCH(int, lingua);
+        QFETCH(QString, atteso);
+        StatoApplicazione s = statoSelezione(); // 12.5 kW asked, 9.876 kW at the evaporator
+        s.lingua.IndiceLingua = lingua;
+        cfrmResults w(s);
+        w.show();
+        QVERIFY(w.lblRichiestaNonRaggiunta->isVisible());
+        QCOMPARE(w.lblRichiestaNonRaggiunta->text(), atteso);
+        QCOMPARE(w.parametriStampa().valori.value("RichiestaNonRaggiunta"), atteso);
+        s.motore.condFunz.PotenzaRichiesta = 9876;
+        w.attiva();
+        QVERIFY(!w.lblRichiestaNonRaggiunta->isVisible());
+        s.motore.condFunz.PotenzaRichiesta = 12500;
+        s.schermi.bCalcoloSingolo = true;
+        w.attiva();
+        QVERIFY(!w.lblRichiestaNonRaggiunta->isVisible());
+    }
+
+    // What people read: a default-completed temperature in 15 digits, a current the
+    // catalogue cannot give as "-", on screen and on paper.
+    void figuresAsPeopleReadThem() {
+        StatoApplicazione s = statoCalcolo();
+        CondFunz& c = s.motore.condFunz;
+        c.TA = -10 + 11.1;
+        c.TL = 40 - 8.3;
+        s.motore.risultati.CorrenteStd = s.motore.risultati.CorrenteAssorbita = std::nan("");
+        cfrmResults w(s);
+        w.show();
+        QCOMPARE(cella(w, 9), QString("1.1"));
+        QCOMPARE(cella(w, 8), QString("31.7"));
+        QCOMPARE(cella(w, 3), QString("-"));
+        QCOMPARE(cella(w, 19), QString("-"));
+        QCOMPARE(cella(w, 0), QString("10."));
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext is not installed");
+        const QString t = testoPdf(w.parametriStampa());
+        QVERIFY2(t.contains("1.1 °C") && !t.contains("0999") && !t.contains("nan"), qPrintable(t));
+    }
+
+    // After a run that failed, the state holds its conditions beside an older run's
+    // figures: the open results screen goes, and nothing can print that mixture.
+    void failedRunClosesTheOpenScreen() {
+        StatoApplicazione s = statoCalcolo();
+        QMdiArea area;
+        area.resize(1000, 800);
+        area.show();
+        QPointer<cfrmResults> w = mostraRisultati(s, &area);
+        QCOMPARE(area.subWindowList().size(), 1);
+        chiudiRisultati(&area);
+        QTRY_VERIFY(w.isNull());
+        QVERIFY(area.subWindowList().isEmpty());
+        chiudiRisultati(&area); // nothing open: nothing happens
+        chiudiRisultati(nullptr);
     }
 
     void printButtonOpensThePreview() {

@@ -66,6 +66,45 @@ private slots:
         QVERIFY(t.indexOf("Resistenza olio") < t.indexOf("Ventola testata"));
     }
 
+    // The sheet speaks the program's language followed by English (Lingue first, else the
+    // template's texts), the oil charge in kg as on screen.
+    void dataSheetInTheLanguageOfTheProgram_data() {
+        QTest::addColumn<int>("lingua");
+        QTest::addColumn<QStringList>("attesi");
+        QTest::addColumn<QStringList>("assenti");
+        QTest::newRow("Italian") << 0
+            << QStringList{"Caratteristiche tecniche / Technical data", "Carica Olio / Oil charge (kg)",
+                           "Alesaggio / Bore (mm)", "Resistenza olio / Crankcase heater"}
+            << QStringList{"(l)"};
+        QTest::newRow("English") << 1
+            << QStringList{"Technical data", "Oil charge (kg)", "Bore (mm)", "Crankcase heater"}
+            << QStringList{"(l)", "Carica", "Oil charge / Oil charge", "Resistenza", "Caratteristiche"};
+        QTest::newRow("French, a Lingue label before the template's")
+            << 2
+            << QStringList{"Caractéristiques techniques / Technical data", "Huile, charge / Oil charge (kg)",
+                           "Alésage / Bore (mm)", "Résistance de carter / Crankcase heater", "Page 1 sur 1"}
+            << QStringList{"(l)", "Carica", "Alesaggio", "Resistenza", "Charge d'huile", "Pagina"};
+        QTest::newRow("German") << 3
+            << QStringList{"Technische Daten / Technical data", "Ölfüllung / Oil charge (kg)"}
+            << QStringList{"Carica", "Caratteristiche"};
+    }
+    void dataSheetInTheLanguageOfTheProgram() {
+        QFETCH(int, lingua);
+        QFETCH(QStringList, attesi);
+        QFETCH(QStringList, assenti);
+        ParametriRapporto p = parametri("Dav01.rpt", {});
+        p.valori["modello"] = "4DZ-220";
+        p.indiceLingua = lingua;
+        const QString pdf = cartella.filePath("scheda_lingua.pdf");
+        QString errore;
+        QVERIFY2(eseguiRapporto(p, pdf, &errore), qPrintable(errore));
+        const QString t = testoPdf(pdf);
+        for (const QString& a : attesi)
+            QVERIFY2(t.contains(a), qPrintable(a + " in\n" + t));
+        for (const QString& a : assenti)
+            QVERIFY2(!t.contains(a), qPrintable(a + " in\n" + t));
+    }
+
     void withoutModelTheListRunsOverPages() {
         const ParametriRapporto p = parametri("Dav01.rpt", {});
         const QString pdf = cartella.filePath("elenco.pdf");

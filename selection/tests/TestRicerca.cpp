@@ -272,24 +272,39 @@ TEST(SelezionaCompressore, CandidateWithoutMotorData) {
     righe[3].A = {}; // M4 has no motor row
     RisultatoSelezione r;
 
-    // Walked past (positions 5, 2, 3, 4) and kept as the smaller one, its current unknown.
+    // Kept as the smaller one: rated, its current not known.
     StatoMotore s = statoSelezione(450);
     ASSERT_TRUE(SelezionaCompressore(s, righe, r).ok());
     EXPECT_EQ(s.condFunz.CodiceProdotto, "M5");
     EXPECT_EQ(s.codiceProdottoInferiore, "M4");
     EXPECT_DOUBLE_EQ(s.risultatiInferiore.ResaStd, 0.4);
     EXPECT_TRUE(std::isnan(s.risultatiInferiore.CorrenteStd));
-    EXPECT_TRUE(std::isnan(s.risultatiInferiore.COP)); // not M3's figure
-    EXPECT_EQ(r.erroreInferiore.grandezza, "CorrenteStd");
+    EXPECT_TRUE(std::isfinite(s.risultatiInferiore.COP));
+    EXPECT_TRUE(r.erroreInferiore.ok());
 
-    // Chosen: the selection says so, naming the quantity and the model.
+    // Chosen like any other.
     StatoMotore scelto = statoSelezione(400);
-    Esito e = SelezionaCompressore(scelto, righe, r);
-    EXPECT_EQ(e.tipo, TipoEsito::ErroreCalcolo);
-    EXPECT_NE(e.messaggio.find("CorrenteStd"), std::string::npos);
-    EXPECT_NE(e.messaggio.find("M4"), std::string::npos);
+    ASSERT_TRUE(SelezionaCompressore(scelto, righe, r).ok());
     EXPECT_EQ(scelto.condFunz.CodiceProdotto, "M4");
+    EXPECT_DOUBLE_EQ(scelto.risultati.PotenzaAssorbita, scelto.risultati.ResaStd / scelto.risultati.COPStd);
+    EXPECT_TRUE(std::isnan(scelto.risultati.CorrenteAssorbita));
     EXPECT_EQ(scelto.codiceProdottoInferiore, "M3");
+}
+
+// An eight-cylinder part-winding model does not offer 220-240 V or 380-420 V at 60 Hz:
+// at those options it is no candidate; at its own it is.
+TEST(SelezionaCompressore, ModelsThatDoNotOfferTheSupplyOption) {
+    auto righe = dieci();
+    righe[9].bk8 = true;
+    for (int16_t opzione = 0; opzione < 5; ++opzione) {
+        StatoMotore s = statoSelezione(5000);
+        s.condFunz.IndiceTensione = opzione;
+        RisultatoSelezione r;
+        ASSERT_TRUE(SelezionaCompressore(s, righe, r).ok()) << opzione;
+        const bool offerta = opzione == 0 || opzione == 2;
+        EXPECT_EQ(r.NumCandidati, offerta ? 10 : 9) << opzione;
+        EXPECT_EQ(s.condFunz.CodiceProdotto, offerta ? "M10" : "M9") << opzione;
+    }
 }
 
 } // namespace

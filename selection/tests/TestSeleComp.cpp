@@ -27,12 +27,13 @@ class TestSeleComp : public QObject {
     std::unique_ptr<Catalogo> catalogo;
     std::unique_ptr<StatoApplicazione> stato;
     std::unique_ptr<MessaggiDiProva> messaggi;
-    int risultatiAperti = 0;
+    int risultatiAperti = 0, risultatiChiusi = 0;
 
     std::unique_ptr<cfrmSeleComp> apri(int lingua = 0) {
         stato->lingua.IndiceLingua = int16_t(lingua);
         AgganciSelezione a;
         a.apriRisultati = [this] { ++risultatiAperti; };
+        a.chiudiRisultati = [this] { ++risultatiChiusi; };
         auto w = std::make_unique<cfrmSeleComp>(*stato, a);
         w->show();
         w->activateWindow();
@@ -64,6 +65,7 @@ private slots:
         stato->motore.fattoriTensione = {{{1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {}}};
         messaggi = std::make_unique<MessaggiDiProva>();
         risultatiAperti = 0;
+        risultatiChiusi = 0;
     }
     void cleanup() { messaggi.reset(); }
 
@@ -152,6 +154,7 @@ private slots:
         for (int i = 2; i < 5; ++i) QCOMPARE(p.Text1[size_t(i)]->text(), QString("9999,9"));
         QCOMPARE(w->P3DInformazioni->text(), QString("Err2-ita"));
         QCOMPARE(messaggi->beeps, 1);
+        QCOMPARE(risultatiChiusi, 1); // an older run's results never stay beside these conditions
     }
 
     void nessunCompressoreCopreIlPunto() {
@@ -167,6 +170,7 @@ private slots:
         QCOMPARE(w->P3DInformazioni->text(), QString("Err6-ita"));
         QCOMPARE(messaggi->beeps, 0);
         QCOMPARE(risultatiAperti, 0);
+        QCOMPARE(risultatiChiusi, 1);
     }
 
     void selezioneRiuscita() {

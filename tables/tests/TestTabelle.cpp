@@ -216,6 +216,35 @@ private slots:
             QCOMPARE(s->optTensioni[4]->text(), QString("220-240 V /3 / 60Hz"));
             QVERIFY(s->optTensioni[0]->isChecked());
         }
+        // An option the bk8 model does not offer, left by another model, is not used
+        // unseen: the tables are those of option 0.
+        stato.schermi.bk8 = true;
+        stato.motore.condFunz.IndiceTensione = 4;
+        CalcoliFinti c(cat.get(), "R404A", "TAB-1");
+        auto s = apri(c);
+        QVERIFY(s->optTensioni[0]->isChecked());
+        QVERIFY(!s->optTensioni[4]->isChecked());
+        stato.schermi.bk8 = false;
+        stato.motore.condFunz.IndiceTensione = 0;
+        CalcoliFinti c0(cat.get(), "R404A", "TAB-1");
+        auto s0 = apri(c0);
+        QCOMPARE(cella(*s, 2, 0, 30), cella(*s0, 2, 0, 30));
+    }
+
+    // A model without a motor row: capacity, power input and mass flow are tabulated over
+    // the envelope, the current tab keeps its rows with no figure, and nothing is reported.
+    void senzaTabellaMotore() {
+        CalcoliFinti c(cat.get(), "R404A", "TAB-9");
+        auto s = apri(c);
+        QVERIFY2(messaggi->messaggi.isEmpty(), qPrintable(messaggi->testi().join('\n')));
+        for (int k = 0; k < 4; ++k) QCOMPARE(righeTvap(*s, k).size(), 12);
+        for (int k : {0, 1, 3}) QVERIFY2(!cella(*s, k, 0, 30).isNull(), qPrintable(QString::number(k)));
+        for (int r = 0; r < 12; ++r)
+            for (int tc = 30; tc <= 70; tc += 5) QVERIFY(cella(*s, 2, r, tc).isNull());
+        CalcoliFinti conMotore(cat.get(), "R404A", "TAB-1");
+        auto s1 = apri(conMotore);
+        QCOMPARE(cella(*s, 0, 3, 45), cella(*s1, 0, 3, 45));
+        QCOMPARE(cella(*s, 3, 3, 45), cella(*s1, 3, 3, 45));
     }
 
     // "(dew temp.)" for the zeotropic refrigerants of table Gas (flAZ false); T0 rounded with "##".

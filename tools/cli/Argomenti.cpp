@@ -1,5 +1,6 @@
 #include "tools/cli/Argomenti.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -12,18 +13,26 @@ const char* const TestoUso =
     "  list   [--gas CODE]\n"
     "  props  --gas CODE --t T_K [--p PA]\n"
     "  report --template NAME --data FILE --out FILE.pdf [--model CODE]\n"
+    "  coefficients --gas CODE [--model CODE] [--standard en12900|ahri540] [--format csv|json]\n"
+    "  batch  [--format jsonl|csv] [--in FILE] [--out FILE]\n"
     "conditions: --standard | --tu X --tl X --ta X (each optional, absent = not given) "
-    "[--differential]\n";
+    "[--differential] [--bubble]\n"
+    "selcomp-cli COMMAND --help: what the command does, with an example\n";
 
 namespace {
 const std::set<std::string> conValore = {"--catalogue", "--lang", "--reflibs", "--gas",
                                          "--model",     "--te",   "--tc",      "--tu",
                                          "--tl",        "--ta",   "--voltage", "--capacity",
                                          "--t",         "--p",    "--template", "--data",
-                                         "--out"};
-const std::set<std::string> senzaValore = {"--json", "--standard", "--differential", "--watt"};
-const std::set<std::string> comandi = {"rate", "select", "tables", "list", "props", "report"};
+                                         "--out",       "--in",   "--format",  "--xlsx",
+                                         "--csv"};
+const std::set<std::string> senzaValore = {"--json", "--standard", "--differential", "--bubble",
+                                           "--watt", "--help"};
+const std::set<std::string> comandi = {"rate",   "select", "tables",       "list",
+                                       "props",  "report", "coefficients", "batch"};
 } // namespace
+
+bool eInterruttore(const std::string& opzione) { return senzaValore.count(opzione) > 0; }
 
 std::optional<std::string> Argomenti::valore(const std::string& opzione) const {
     auto it = valori.find(opzione);
@@ -33,9 +42,11 @@ std::optional<std::string> Argomenti::valore(const std::string& opzione) const {
 
 Argomenti leggiArgomenti(const std::vector<std::string>& a) {
     Argomenti r;
+    // coefficients names its standard: there --standard takes a value.
+    const bool standardConValore = std::find(a.begin(), a.end(), "coefficients") != a.end();
     for (size_t i = 0; i < a.size(); ++i) {
         const std::string& s = a[i];
-        if (conValore.count(s)) {
+        if (conValore.count(s) || (standardConValore && s == "--standard")) {
             if (i + 1 >= a.size()) {
                 r.errore = "missing value after " + s;
                 return r;
@@ -53,7 +64,8 @@ Argomenti leggiArgomenti(const std::vector<std::string>& a) {
             return r;
         }
     }
-    if (r.comando.empty() && r.errore.empty()) r.errore = "no command given";
+    if (r.comando.empty() && r.errore.empty() && !r.interruttori.count("--help"))
+        r.errore = "no command given";
     return r;
 }
 

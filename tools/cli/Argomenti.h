@@ -26,4 +26,7 @@ Argomenti leggiArgomenti(const std::vector<std::string>& argomenti);
 // nothing for any other text, infinity or NaN.
 std::optional<double> numeroDaTesto(const std::string& testo);
 
+// True for the options that take no value (--json, --standard, ...).
+bool eInterruttore(const std::string& opzione);
+
 extern const char* const TestoUso;

@@ -3,27 +3,35 @@
 #include "catalogue/Catalogo.h"
 #include "catalogue/RigheCatalogo.h"
 #include "engine/Calcolo.h"
+#include "engine/Numeri.h"
 #include "engine/Prestazioni.h"
+#include "engine/Rugiada.h"
 #include "engine/Tabelle.h"
 #include "selection/Ricerca.h"
 #include "selection/SorgenteCatalogo.h"
 #include "tools/cli/Argomenti.h"
+#include "tools/cli/Coefficienti.h"
+#include "platform/Esportazione.h"
+#include "tools/cli/ContestoDati.h"
+#include "tools/cli/ComandoBatch.h"
 #include "tools/cli/ComandoReport.h"
+#include "tools/cli/Aiuto.h"
 #include "tools/cli/Formato.h"
 #include "platform/ArchivioImpostazioni.h"
+#include "platform/AvvisoCapacita.h"
 #include "platform/Percorsi.h"
 #include "tools/cli/Json.h"
 #include "tools/cli/TestiCli.h"
 
-#ifdef SELCOMP_CON_REFLIB
 #include "reflib/ILK.h"
-#endif
+#include "reflib/Stato.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <cmath>
 #include <iomanip>
+#include <iostream>
 #include <memory>
 #include <optional>
 
@@ -47,8 +55,8 @@ double unDecimale(double v) { return std::round(v * 10) / 10; }
 
 class Cli {
 public:
-    Cli(const Argomenti& a, std::ostream& out, std::ostream& err, std::string cartella)
-        : a(a), out(out), err(err), cartella(std::move(cartella)), messaggi(err) {
+    Cli(const Argomenti& a, ContestoCli::Dati& d, std::ostream& out, std::ostream& err)
+        : a(a), out(out), err(err), cartella(d.cartella), d(d), messaggi(err) {
         json = a.ha("--json");
     }
 
@@ -63,8 +71,9 @@ public:
         if (a.comando == "rate") return rate();
         if (a.comando == "select") return select();
         if (a.comando == "tables") return tables();
+        if (a.comando == "coefficients") return coefficients();
         if (a.comando == "report")
-            return comandoReport(a, QFileInfo(percorsoCatalogo()).absolutePath(), out, err);
+            return comandoReport(a, QFileInfo(percorsoCatalogo()).absolutePath(), lingua, out, err);
         return list();
     }
 
@@ -72,11 +81,12 @@ private:
     const Argomenti& a;
     std::ostream& out;
     std::ostream& err;
-    std::string cartella;
+    const std::string& cartella;
+    ContestoCli::Dati& d;
     MessaggiStderr messaggi;
     bool json = false;
     int lingua = 0;
-    std::unique_ptr<Catalogo> catalogo;
+    const Catalogo* catalogo = nullptr;
     Istantanea lingue;
     StatoMotore stato;
     LibreriaProprieta libreria;
@@ -128,36 +138,28 @@ private:
 
     // --- catalogue --------------------------------------------------------------
 
-    QString percorsoCatalogo() const {
-        if (auto c = a.valore("--catalogue")) return q(*c);
-        ArchivioImpostazioni impostazioni("selcomp");
-        const QString cartellaDb =
-            impostazioni.leggi("ParametriGenerali", "DatabasePath").value_or(QString());
-        if (!cartellaDb.isEmpty()) {
-            const QString f = trovaPercorso(cartellaDb, "zodirara.mdb");
-            if (QFileInfo::exists(f)) return f;
-        }
-        return trovaPercorso(q(cartella), "zodirara.mdb");
-    }
+    QString percorsoCatalogo() const { return d.percorsoCatalogo(a.valore("--catalogue")); }
 
     int apriCatalogo() {
         QString errore;
         const QString percorso = percorsoCatalogo();
-        catalogo = Catalogo::apri(percorso, &errore);
+        catalogo = d.catalogo(percorso, errore);
         if (!catalogo) {
             // The store's text already names the file.
             return erroreDati(errore.isEmpty()
                                   ? testoCli(TestoCli::CatalogoNonApribile, lingua) + ": " + s(percorso)
                                   : s(errore));
         }
-        Istantanea tutte = catalogo->interroga("select * from Lingue");
-        lingue = tutte;
+        const Istantanea& tutte = d.interroga("select * from Lingue");
+        lingue.colonne = tutte.colonne;
         lingue.righe.clear();
         if (lingua < tutte.numeroRighe()) lingue.righe.push_back(tutte.righe[lingua]);
         return UscitaOk;
     }
 
-    std::string etichetta(const char* chiave) const { return s(lingue.testo(0, chiave)); }
+    // The catalogue pads some captions for its frames (" Tensione / fasi / frequenza "):
+    // in a line of text the padding only misaligns.
+    std::string etichetta(const char* chiave) const { return s(lingue.testo(0, chiave).trimmed()); }
 
     int erroreDati(const std::string& testo) {
         err << testo << "\n";
@@ -173,8 +175,8 @@ private:
         return -1;
     }
 
-    Istantanea compressoriDelGas(const std::string& codice) const {
-        return catalogo->interroga(
+    const Istantanea& compressoriDelGas(const std::string& codice) const {
+        return d.interroga(
             "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", {q(codice)});
     }
 
@@ -187,40 +189,48 @@ private:
 
     // The refrigerant of --gas (its row of Gas) and the model of --model among its
     // compressors (its row of CollCompGasQry).
+    // Both point into the snapshots the context keeps.
     struct GasEModello {
-        Istantanea tabellaGas, righe;
+        const Istantanea* tabellaGas = nullptr;
+        const Istantanea* righe = nullptr;
         int rg = -1, rm = -1;
     };
 
     // Finds both; `gas` becomes the code as the catalogue writes it. Otherwise the exit
     // code of the data error.
     int trovaGasEModello(std::string& gas, const std::string& modello, GasEModello& t) {
-        t.tabellaGas = catalogo->interroga("select * from Gas");
-        t.rg = rigaGas(t.tabellaGas, gas);
+        t.tabellaGas = &d.interroga("select * from Gas");
+        t.rg = rigaGas(*t.tabellaGas, gas);
         if (t.rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + gas);
-        gas = s(t.tabellaGas.valore(t.rg, 0).toString());
-        t.righe = compressoriDelGas(gas);
-        t.rm = rigaModello(t.righe, modello);
+        gas = s(t.tabellaGas->valore(t.rg, 0).toString());
+        t.righe = &compressoriDelGas(gas);
+        t.rm = rigaModello(*t.righe, modello);
         if (t.rm < 0) return erroreDati(testoCli(TestoCli::ModelloSconosciuto, lingua) + " " + modello);
-        return UscitaOk;
+        return tensioneOfferta(*t.righe, t.rm);
+    }
+
+    // A supply option the model does not offer (the screens hide it) is refused, not rated.
+    int tensioneOfferta(const Istantanea& righe, int riga) {
+        const int16_t i = stato.condFunz.IndiceTensione;
+        if (TensioneOfferta(i, righe.vero(riga, "bk8"))) return UscitaOk;
+        const std::string messaggio = testoCli(TestoCli::TensioneNonOfferta, lingua) + " " +
+                                      s(righe.testo(riga, "CodiceProdotto")) + ", " +
+                                      CaptionTensioni[i];
+        err << messaggio << "\n";
+        if (json) out << ScrittoreJson().apriOggetto().booleano("ok", false).testo("Messaggio", messaggio)
+                             .chiudiOggetto().risultato() << "\n";
+        return UscitaRifiutato;
     }
 
     // --- property library ---------------------------------------------------------
 
+    // --reflibs, or the Reflibs folder found from the program's folder.
+    std::string cartellaReflibs() const {
+        return a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
+    }
+
     bool preparaLibreria() {
-#ifdef SELCOMP_CON_REFLIB
-        const std::string dir =
-            a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
-        if (ILK_Set_Fluids(dir.c_str()) != 0) {
-            err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
-            return false;
-        }
-        libreria = {ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V, ILK_p_B};
-        return true;
-#else
-        err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
-        return false;
-#endif
+        return d.libreria(cartellaReflibs(), lingua, libreria);
     }
 
     // --- operating conditions -----------------------------------------------------
@@ -236,6 +246,7 @@ private:
             if (!numero(nomi[i], campi[i], false, uscita)) return uscita;
         cf.ValoriDifferenziali = a.ha("--differential");
         cf.CondizioniStandard = a.ha("--standard");
+        cf.RiferimentoBolla = a.ha("--bubble");
         cf.T0 = gas.numero(riga, "TUEStd");
         if (cf.CondizioniStandard) {
             if (campi[0] || campi[1] || campi[2]) return uso("--standard excludes --tu, --tl, --ta");
@@ -269,7 +280,14 @@ private:
         return true;
     }
 
-    bool serveLibreria() const { return !a.ha("--standard"); }
+    // --bubble needs the library even at standard conditions: the glide comes from it.
+    bool serveLibreria() const { return !a.ha("--standard") || a.ha("--bubble"); }
+
+    // Bubble-point TE/TC typed with --bubble become the dew points the catalogue is rated at.
+    int riferimento(std::string& messaggio) {
+        const Esito e = RiferisciARugiada(stato.condFunz, libreria);
+        return e.ok() ? UscitaOk : uscitaDa(e, messaggio);
+    }
 
     // Turns an engine outcome into the exit status and the message on stderr.
     int uscitaDa(const Esito& e, std::string& messaggio) {
@@ -342,6 +360,8 @@ private:
             .intero("IndiceTensione", cf.IndiceTensione)
             .booleano("CondizioniStandard", cf.CondizioniStandard)
             .booleano("ValoriDifferenziali", cf.ValoriDifferenziali)
+            .numero("TEBolla", cf.TEBolla != NonDato ? std::optional<double>(cf.TEBolla) : std::nullopt)
+            .numero("TCBolla", cf.TCBolla != NonDato ? std::optional<double>(cf.TCBolla) : std::nullopt)
             .chiudiOggetto();
         j.apriOggetto("Correzioni")
             .numero("CoeffResa", c.CoeffResa)
@@ -368,14 +388,23 @@ private:
         out << etichetta("DescModello") << " " << cf.CodiceProdotto << "   " << etichetta("DescGas")
             << " " << cf.NomeGas << "\n";
         out << etichetta("DescCondFunz") << "\n";
-        riga(etichetta("DescCalc10"), ScrittoreJson::testoNumero(cf.TE), "°C");
-        riga(etichetta("DescCalc11"), ScrittoreJson::testoNumero(cf.TC), "°C");
+        // A zeotropic blend is rated at dew points, as the results screen says.
+        const Istantanea& gas = d.interroga("select * from Gas");
+        const int rg = rigaGas(gas, cf.NomeGas);
+        const char* unitaT = rg >= 0 && !gas.vero(rg, "flAZ") ? "°C (dew temp.)" : "°C";
+        riga(etichetta("DescCalc10"), testoPredefinito(cf.TE), unitaT);
+        riga(etichetta("DescCalc11"), testoPredefinito(cf.TC), unitaT);
+        if (cf.TEBolla != NonDato && cf.TCBolla != NonDato) {
+            const std::string bolla = etichetta("Mzeo2");
+            riga(bolla.empty() ? "Bolla (bubble temp.)" : bolla,
+                 testoPredefinito(cf.TEBolla) + " / " + testoPredefinito(cf.TCBolla), "°C");
+        }
         riga(etichetta(diff ? "SUE" : "DescCalc12"),
-             ScrittoreJson::testoNumero(diff ? cf.DeltaTU : cf.TU), diff ? "K" : "°C");
+             testoPredefinito(diff ? cf.DeltaTU : cf.TU), diff ? "K" : "°C");
         riga(etichetta(diff ? "sdl" : "DescCalc13"),
-             ScrittoreJson::testoNumero(diff ? cf.Sottoraffreddamento : cf.TL), diff ? "K" : "°C");
+             testoPredefinito(diff ? cf.Sottoraffreddamento : cf.TL), diff ? "K" : "°C");
         riga(etichetta(diff ? "sas" : "DescCalc14"),
-             ScrittoreJson::testoNumero(diff ? cf.Surriscaldamento : cf.TA), diff ? "K" : "°C");
+             testoPredefinito(diff ? cf.Surriscaldamento : cf.TA), diff ? "K" : "°C");
         out << "  [" << (cf.CondizioniStandard ? "x" : " ") << "] " << etichetta("DescCondStd")
             << "   [" << (diff ? "x" : " ") << "] " << etichetta("DescValDif") << "\n";
         out << "  " << etichetta("DescTFF") << ": " << CaptionTensioni[cf.IndiceTensione] << "\n";
@@ -420,13 +449,14 @@ private:
         if (int c = apriCatalogo()) return c;
         GasEModello t;
         if (int c = trovaGasEModello(gas, modello, t)) return c;
-        if (int c = condizioni(t.tabellaGas, t.rg)) return c;
+        if (int c = condizioni(*t.tabellaGas, t.rg)) return c;
         if (serveLibreria()) preparaLibreria();
         stato.condFunz.NomeGas = gas;
-
-        const Esito e = CalcolaCompressore(stato, rigaCompressore(t.righe, t.rm), libreria, messaggi);
-        stampaDebug();
         std::string messaggio;
+        if (int c = riferimento(messaggio)) return c;
+
+        const Esito e = CalcolaCompressore(stato, d.riga(*t.righe, t.rm), libreria, messaggi);
+        stampaDebug();
         const int codice = uscitaDa(e, messaggio);
         if (json) {
             ScrittoreJson j;
@@ -448,10 +478,10 @@ private:
             !puntoDiLavoro(uscita) || !indiceTensione(uscita))
             return uscita;
         if (int c = apriCatalogo()) return c;
-        const Istantanea tabellaGas = catalogo->interroga("select * from Gas where flSeleYes = true ");
+        const Istantanea& tabellaGas = d.interroga("select * from Gas where flSeleYes = true ");
         const int rg = rigaGas(tabellaGas, gas);
         if (rg < 0) {
-            const bool esiste = rigaGas(catalogo->interroga("select * from Gas"), gas) >= 0;
+            const bool esiste = rigaGas(d.interroga("select * from Gas"), gas) >= 0;
             return erroreDati(testoCli(esiste ? TestoCli::GasNonSelezionabile : TestoCli::GasSconosciuto,
                                        lingua) + " " + gas);
         }
@@ -465,22 +495,27 @@ private:
         cf.TcMin = tabellaGas.numero(rg, "CAPTCMIN");
         cf.TeMax = tabellaGas.numero(rg, "CAPTEMAX");
         cf.TeMin = tabellaGas.numero(rg, "CAPTEMIN");
+        std::string messaggio;
+        if (int c = riferimento(messaggio)) return c;
 
         RisultatoSelezione ris;
-        SorgenteCatalogo sorgente(*catalogo);
-        const Esito e = EseguiSelezione(stato, gas, sorgente, libreria, messaggi, ris);
+        const Esito e = EseguiSelezione(stato, gas, d.candidati(), libreria, messaggi, ris);
         stampaDebug();
-        std::string messaggio;
         const int codice = uscitaDa(e, messaggio);
         if (!ris.erroreInferiore.ok())
             err << testoCli(TestoCli::ErroreCalcolo, lingua) << ": " << ris.erroreInferiore.messaggio
                 << "\n";
         const bool inferiore = e.ok() && !stato.codiceProdottoInferiore.empty();
+        // The largest candidate is chosen even when it falls short; say so.
+        const double mancante =
+            e.ok() ? capacitaMancanteKW(cf.PotenzaRichiesta, stato.risultati.ResaEvaporatore) : 0;
         if (json) {
             ScrittoreJson j;
             j.apriOggetto();
             jsonComune(j, e.ok(), messaggio);
-            j.numero("PotenzaRichiesta", cf.PotenzaRichiesta).intero("NumCandidati", ris.NumCandidati);
+            j.numero("PotenzaRichiesta", cf.PotenzaRichiesta)
+                .booleano("RichiestaSoddisfatta", e.ok() && mancante == 0)
+                .intero("NumCandidati", ris.NumCandidati);
             j.apriLista("Candidati");
             for (const auto& c : ris.codiciCandidati) j.testo(nullptr, c);
             j.chiudiLista().apriLista("Visitati");
@@ -493,6 +528,8 @@ private:
             testoCondizioni();
             out << "  " << colonna(etichetta("DescCalc16b"), 34)
                 << formatoSchema(cf.PotenzaRichiesta / 1000, "#,###.00") << " kW\n";
+            if (mancante > 0)
+                out << "  " << s(testoCapacitaNonRaggiunta(lingua, mancante, QLocale::c())) << "\n";
             std::string visitati;
             for (int p : ris.Visitati) visitati += (visitati.empty() ? "" : ", ") + std::to_string(p);
             out << "  " << ris.NumCandidati << " / " << visitati << "\n\n";
@@ -514,7 +551,7 @@ private:
         if (int c = apriCatalogo()) return c;
         GasEModello trovati;
         if (int c = trovaGasEModello(gas, modello, trovati)) return c;
-        const RigaCompressore riga = rigaCompressore(trovati.righe, trovati.rm);
+        const RigaCompressore& riga = d.riga(*trovati.righe, trovati.rm);
         DatiCompressore dati;
         CaricaDatiCompressore(dati, riga);
         TabellePrestazioni t;
@@ -523,6 +560,17 @@ private:
         std::string messaggio;
         const int codice = uscitaDa(e, messaggio);
         const char* nomi[4] = {"tmpWR", "tmpWA", "tmpCA", "tmpPM"};
+        const auto fileXlsx = a.valore("--xlsx"), fileCsv = a.valore("--csv");
+        if (e.ok() && (fileXlsx || fileCsv)) {
+            const QVector<TabellaEsportazione> tabelle =
+                tabelleEsportazione(t, riga.CodiceProdotto, gas, *trovati.tabellaGas, trovati.rg, kW, indice);
+            QString errore;
+            if (fileXlsx && !scriviXlsx(tabelle, q(*fileXlsx), &errore))
+                return erroreDati(s(testoErroreScrittura(lingua) + ": " + errore));
+            if (fileCsv && !scriviCsv(tabelle, q(*fileCsv), DecimaleCsv::Punto, QLocale::c(), &errore))
+                return erroreDati(s(testoErroreScrittura(lingua) + ": " + errore));
+            if (!json) return codice;
+        }
         if (json) {
             ScrittoreJson j;
             j.apriOggetto().booleano("ok", e.ok()).testo("Messaggio", messaggio)
@@ -552,10 +600,15 @@ private:
                 out << "\n" << titoli[k] << "\n" << std::setw(6) << "";
                 for (int b = 0; b < NumeroBande; ++b) out << std::setw(10) << SuffissoBanda(b);
                 out << "\n";
-                for (const RigaTabella& r : t.tabelle[k]) {
+                for (size_t i = 0; i < t.tabelle[k].size(); ++i) {
+                    const RigaTabella& r = t.tabelle[k][i];
                     out << std::setw(6) << r.Tvap;
+                    // Inside the envelope a cell without a figure (no motor table: no
+                    // current) is a dash, as on the results screen.
+                    const RigaTabella& resa = t.tabelle[TabResa][i];
                     for (int b = 0; b < NumeroBande; ++b)
-                        out << std::setw(10) << (r.Tc[b] ? formatoSchema(*r.Tc[b], schemi[k]) : "");
+                        out << std::setw(10)
+                            << (r.Tc[b] ? formatoSchema(*r.Tc[b], schemi[k]) : resa.Tc[b] ? "-" : "");
                     out << "\n";
                 }
             }
@@ -563,22 +616,141 @@ private:
         return codice;
     }
 
+    // The four tables as the screens export them: the header block of the tables screen,
+    // Tvap and the condensing columns, the screen's number patterns.
+    QVector<TabellaEsportazione> tabelleEsportazione(const TabellePrestazioni& t, const std::string& modello,
+                                                     const std::string& gas, const Istantanea& tabellaGas,
+                                                     int rg, bool kW, int indice) const {
+        const std::string unita = kW ? " (kW)" : " (Watt)";
+        const std::string titoli[4] = {etichetta("DescResult1") + unita, etichetta("TassPot") + unita,
+                                       etichetta("TassCorr") + " (A)", etichetta("tabportmassa") + " (kg/h)"};
+        const QString schemi[4] = {kW ? "#,###.00" : "#,###", kW ? "#,###.00" : "#,###", "#,##0.00",
+                                   "#,###.00"};
+        std::string aspirazione = etichetta("TABCFTAS") +
+                                  formatoSchema(tabellaGas.numero(rg, "TUEStd"), "##") + " °C";
+        if (gas == "R407C") aspirazione += " (dew temp.)";
+        const QStringList intestazione = {q(etichetta("descmodello") + " " + modello),
+                                          q(etichetta("descgas") + " " + gas), q(aspirazione),
+                                          q(etichetta("TABCFTSO")), q(etichetta("TABCFSUT")),
+                                          q(CaptionTensioni[indice])};
+        QVector<TabellaEsportazione> tabelle;
+        for (int k = 0; k < 4; ++k) {
+            TabellaEsportazione e;
+            e.titolo = q(titoli[k]);
+            e.intestazione = intestazione;
+            e.colonne = {"Tvap"};
+            e.schemi = {""};
+            for (int b = 0; b < NumeroBande; ++b) {
+                e.colonne.append("Tc" + QString::number(SuffissoBanda(b)));
+                e.schemi.append(schemi[k]);
+            }
+            for (const RigaTabella& r : t.tabelle[k]) {
+                QVector<QVariant> celle{QVariant(r.Tvap)};
+                for (int b = 0; b < NumeroBande; ++b) celle.append(r.Tc[b] ? QVariant(*r.Tc[b]) : QVariant());
+                e.righe.append(celle);
+            }
+            tabelle.append(e);
+        }
+        return tabelle;
+    }
+
+    // The catalogue's polynomials of the refrigerant (or of one model) for simulation
+    // tools, as stored (EN 12900) or converted to AHRI 540's units.
+    int coefficients() {
+        int uscita = UscitaOk;
+        std::string gas;
+        if (!testoRichiesto("--gas", gas, uscita)) return uscita;
+        const std::string norma = a.valore("--standard").value_or("en12900");
+        if (norma != "en12900" && norma != "ahri540") return uso("--standard takes en12900 or ahri540");
+        const std::string formato = a.valore("--format").value_or(json ? "json" : "csv");
+        if (formato != "csv" && formato != "json") return uso("--format takes csv or json");
+        if (int c = apriCatalogo()) return c;
+        const Istantanea& tabellaGas = d.interroga("select * from Gas");
+        const int rg = rigaGas(tabellaGas, gas);
+        if (rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + gas);
+        gas = s(tabellaGas.valore(rg, 0).toString());
+        const Istantanea& righe = compressoriDelGas(gas);
+        std::vector<int> scelte;
+        if (auto m = a.valore("--model")) {
+            const int rm = rigaModello(righe, *m);
+            if (rm < 0) return erroreDati(testoCli(TestoCli::ModelloSconosciuto, lingua) + " " + *m);
+            scelte.push_back(rm);
+        } else {
+            for (int i = 0; i < righe.numeroRighe(); ++i) scelte.push_back(i);
+        }
+        const bool ahri = norma == "ahri540";
+        const double T0 = tabellaGas.numero(rg, "TUEStd");
+        const double aspirazione = ahri ? GradiFahrenheit(T0) : T0;
+        const double sottoraffreddamento = 0; // saturated liquid at the condensing temperature
+        const char* unitaT = ahri ? "°F" : "°C";
+        struct Grandezza {
+            const char* nome;
+            const char* unita;
+            double fattore;
+        };
+        const Grandezza grandezze[3] = {{"Resa", ahri ? "Btu/h" : "W", ahri ? BtuOraPerWatt : 1},
+                                        {"PotenzaAssorbita", "W", 1},
+                                        {"PortataMassa", ahri ? "lb/h" : "kg/s", ahri ? LibbreOraPerKgS : 1}};
+        auto coefficienti = [&](const RigaCompressore& r, int g) {
+            const auto& c = g == 0 ? r.WR : g == 1 ? r.WA : r.PM;
+            Coefficienti10 x{};
+            for (int i = 0; i < 10; ++i) x[i] = c[i].value_or(0); // Null counts as 0, as in the rating
+            return ahri ? InFahrenheit(x, grandezze[g].fattore) : x;
+        };
+        const char* nomeNorma = ahri ? "AHRI 540" : "EN 12900";
+        const int primo = ahri ? 1 : 0; // AHRI 540 numbers C1..C10, EN 12900 C0..C9
+        if (formato == "json") {
+            ScrittoreJson j;
+            j.apriOggetto().testo("Norma", nomeNorma).testo("CodiceGas", gas);
+            j.apriOggetto("Base").numero("TemperaturaAspirazione", aspirazione)
+                .numero("Sottoraffreddamento", sottoraffreddamento).testo("UnitaTemperatura", unitaT)
+                .testo("Riferimento", "dew point").chiudiOggetto();
+            j.apriLista("Compressori");
+            for (int rm : scelte) {
+                const RigaCompressore& r = d.riga(righe, rm);
+                j.apriOggetto(nullptr).testo("CodiceProdotto", r.CodiceProdotto);
+                for (int g = 0; g < 3; ++g) {
+                    j.apriOggetto(grandezze[g].nome).testo("Unita", grandezze[g].unita).apriLista("C");
+                    for (double c : coefficienti(r, g)) j.numero(nullptr, c);
+                    j.chiudiLista().chiudiOggetto();
+                }
+                j.chiudiOggetto();
+            }
+            out << j.chiudiLista().chiudiOggetto().risultato() << "\n";
+            return UscitaOk;
+        }
+        out << "Norma,CodiceGas,CodiceProdotto,Grandezza,Unita";
+        for (int i = 0; i < 10; ++i) out << ",C" << i + primo;
+        out << ",TemperaturaAspirazione,Sottoraffreddamento,UnitaTemperatura,Riferimento\n";
+        for (int rm : scelte) {
+            const RigaCompressore& r = d.riga(righe, rm);
+            for (int g = 0; g < 3; ++g) {
+                out << nomeNorma << "," << gas << "," << r.CodiceProdotto << "," << grandezze[g].nome << ","
+                    << grandezze[g].unita;
+                for (double c : coefficienti(r, g)) out << "," << ScrittoreJson::testoNumero(c);
+                out << "," << ScrittoreJson::testoNumero(aspirazione) << ","
+                    << ScrittoreJson::testoNumero(sottoraffreddamento) << "," << unitaT << ",dew point\n";
+            }
+        }
+        return UscitaOk;
+    }
+
     int list() {
         if (int c = apriCatalogo()) return c;
         std::vector<std::string> gas, modelli;
-        const Istantanea tabellaGas = catalogo->interroga("select * from Gas");
+        const Istantanea& tabellaGas = d.interroga("select * from Gas");
         for (int i = 0; i < tabellaGas.numeroRighe(); ++i)
             gas.push_back(s(tabellaGas.valore(i, 0).toString()));
         if (auto g = a.valore("--gas")) {
             const int rg = rigaGas(tabellaGas, *g);
             if (rg < 0) return erroreDati(testoCli(TestoCli::GasSconosciuto, lingua) + " " + *g);
             gas = {s(tabellaGas.valore(rg, 0).toString())};
-            const Istantanea righe = compressoriDelGas(gas[0]);
+            const Istantanea& righe = compressoriDelGas(gas[0]);
             for (int i = 0; i < righe.numeroRighe(); ++i)
                 modelli.push_back(s(righe.testo(i, "CodiceProdotto")));
         } else {
-            const Istantanea righe =
-                catalogo->interroga("select CodiceProdotto from Compressori order by Ordinamento");
+            const Istantanea& righe =
+                d.interroga("select CodiceProdotto from Compressori order by Ordinamento");
             for (int i = 0; i < righe.numeroRighe(); ++i)
                 modelli.push_back(s(righe.testo(i, "CodiceProdotto")));
         }
@@ -605,9 +777,7 @@ private:
         if (!testoRichiesto("--gas", gas, uscita) || !numero("--t", t, true, uscita) ||
             !numero("--p", p, false, uscita))
             return uscita;
-#ifdef SELCOMP_CON_REFLIB
-        const std::string dir =
-            a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
+        const std::string dir = cartellaReflibs();
         const int16_t sFluids = ILK_Set_Fluids(dir.c_str());
         double pD = 0, hL = 0, hV = 0, vV = 0;
         const int16_t sPD = ILK_p_D(gas.c_str(), *t, &pD);
@@ -615,6 +785,15 @@ private:
         const double pVap = p ? *p : pD;
         const int16_t sHV = ILK_h_V(gas.c_str(), *t, pVap, &hV);
         const int16_t sVV = ILK_V_V(gas.c_str(), *t, pVap, &vV);
+        // The glide: bubble and dew temperature at the dew pressure of T.
+        double tBolla = 0, tRugiada = 0;
+        int16_t sGlide = sPD;
+        if (sPD == 0) {
+            int esito = 0;
+            std::string errore;
+            reflib::Refrigerante* r = reflib::libreriaProcesso().trova(gas.c_str(), esito);
+            sGlide = r ? int16_t(r->glide(pD, tBolla, tRugiada, errore)) : int16_t(esito);
+        }
         const bool ok = sFluids == 0 && sPD == 0 && sHL == 0 && sHV == 0 && sVV == 0;
         if (json) {
             ScrittoreJson j;
@@ -623,6 +802,9 @@ private:
                 .numero("h_L", sHL == 0 ? std::optional<double>(hL) : std::nullopt)
                 .numero("h_V", sHV == 0 ? std::optional<double>(hV) : std::nullopt)
                 .numero("V_V", sVV == 0 ? std::optional<double>(vV) : std::nullopt)
+                .numero("T_bubble", sGlide == 0 ? std::optional<double>(tBolla) : std::nullopt)
+                .numero("T_dew", sGlide == 0 ? std::optional<double>(tRugiada) : std::nullopt)
+                .numero("glide", sGlide == 0 ? std::optional<double>(tRugiada - tBolla) : std::nullopt)
                 .apriOggetto("status").intero("ILK_Set_Fluids", sFluids).intero("ILK_p_D", sPD)
                 .intero("ILK_h_L", sHL).intero("ILK_h_V", sHV).intero("ILK_V_V", sVV)
                 .chiudiOggetto();
@@ -630,39 +812,56 @@ private:
         } else {
             auto riga = [&](const char* nome, int16_t st, double v, const char* unita) {
                 out << std::left << std::setw(16) << nome << std::right << " status " << st;
-                if (st == 0) out << "  " << ScrittoreJson::testoNumero(v) << " " << unita;
+                if (st == 0) out << "  " << testoPredefinito(v) << " " << unita;
                 out << "\n";
             };
-            out << gas << " T = " << ScrittoreJson::testoNumero(*t) << " K, p = "
-                << ScrittoreJson::testoNumero(pVap) << " Pa\n";
+            out << gas << " T = " << testoPredefinito(*t) << " K, p = "
+                << testoPredefinito(pVap) << " Pa\n";
             out << std::left << std::setw(16) << "ILK_Set_Fluids" << std::right << " status "
                 << sFluids << "  " << dir << "\n";
             riga("ILK_p_D", sPD, pD, "Pa");
             riga("ILK_h_L", sHL, hL, "J/kg");
             riga("ILK_h_V", sHV, hV, "J/kg");
             riga("ILK_V_V", sVV, vV, "m3/kg");
+            riga("T_bubble(p_D)", sGlide, tBolla, "K");
+            riga("T_dew(p_D)", sGlide, tRugiada, "K");
+            riga("glide", sGlide, tRugiada - tBolla, "K");
         }
         if (sFluids != 0) {
             err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
             return UscitaDati;
         }
         return ok ? UscitaOk : UscitaCalcolo;
-#else
-        (void)gas;
-        err << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
-        return UscitaDati;
-#endif
     }
 };
 
 } // namespace
 
+bool richiedeApplicazioneGrafica(const std::vector<std::string>& argomenti) {
+    return leggiArgomenti(argomenti).comando == "report";
+}
+
 int eseguiCli(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err,
               const std::string& cartellaProgramma) {
+    return eseguiCli(argomenti, std::cin, out, err, cartellaProgramma);
+}
+
+int eseguiCli(const std::vector<std::string>& argomenti, std::istream& in, std::ostream& out,
+              std::ostream& err, const std::string& cartellaProgramma) {
     const Argomenti a = leggiArgomenti(argomenti);
     if (!a.errore.empty()) {
         err << "selcomp-cli: " << a.errore << "\n" << TestoUso;
         return UscitaUso;
     }
-    return Cli(a, out, err, cartellaProgramma).esegui();
+    if (a.ha("--help")) {
+        out << aiutoComando(a.comando);
+        return UscitaOk;
+    }
+    ContestoCli contesto(cartellaProgramma, err);
+    if (a.comando == "batch") return comandoBatch(a, contesto, in, out, err);
+    return eseguiComando(a, contesto, out, err);
+}
+
+int eseguiComando(const Argomenti& a, ContestoCli& contesto, std::ostream& out, std::ostream& err) {
+    return Cli(a, *contesto.dati, out, err).esegui();
 }

@@ -15,8 +15,8 @@ QString risolvi(const std::string& nome, const QString& cartella) {
 }
 } // namespace
 
-int comandoReport(const Argomenti& a, const QString& cartellaCatalogo, std::ostream& out,
-                  std::ostream& err) {
+int comandoReport(const Argomenti& a, const QString& cartellaCatalogo, int lingua,
+                  std::ostream& out, std::ostream& err) {
     const auto modello = a.valore("--template"), dati = a.valore("--data"), pdf = a.valore("--out");
     if (!modello || !dati || !pdf) {
         err << "selcomp-cli: report needs --template, --data and --out\n" << TestoUso;
@@ -25,6 +25,7 @@ int comandoReport(const Argomenti& a, const QString& cartellaCatalogo, std::ostr
     ParametriRapporto p;
     p.fileModello = risolvi(*modello, cartellaCatalogo);
     p.fileDati = risolvi(*dati, cartellaCatalogo);
+    p.indiceLingua = lingua;
     if (auto m = a.valore("--model"))
         p.valori["modello"] = QString::fromStdString(*m);
     QString errore;

@@ -7,6 +7,7 @@
 #include <ostream>
 
 // Template and data file are taken as given when they exist, else looked up (any case)
-// in `cartellaCatalogo`. Needs a QGuiApplication.
-int comandoReport(const Argomenti& a, const QString& cartellaCatalogo, std::ostream& out,
-                  std::ostream& err);
+// in `cartellaCatalogo`. The labels are those of language `lingua` (--lang). Needs a
+// QGuiApplication.
+int comandoReport(const Argomenti& a, const QString& cartellaCatalogo, int lingua,
+                  std::ostream& out, std::ostream& err);

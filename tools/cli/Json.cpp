@@ -3,68 +3,93 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+void aggiungiNumero(std::string& s, double v) {
+    if (!std::isfinite(v)) {
+        s += "null";
+    } else if (v == 0) {
+        s += '0';
+    } else {
+        char buf[64];
+        auto r = std::to_chars(buf, buf + sizeof buf, v);
+        s.append(buf, r.ptr);
+    }
+}
+} // namespace
 
 std::string ScrittoreJson::testoNumero(double v) {
-    if (!std::isfinite(v)) return "null";
-    if (v == 0) return "0";
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, v);
-    return std::string(buf, r.ptr);
+    std::string s;
+    aggiungiNumero(s, v);
+    return s;
 }
 
-std::string ScrittoreJson::virgolette(const std::string& t) {
-    std::string s = "\"";
-    for (unsigned char c : t) {
+void ScrittoreJson::aggiungiVirgolette(std::string& s, const char* t, size_t n) {
+    s += '"';
+    size_t inizio = 0;
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char c = static_cast<unsigned char>(t[i]);
+        if (c >= 0x20 && c != '"' && c != '\\') continue;
+        s.append(t + inizio, i - inizio);
+        inizio = i + 1;
         switch (c) {
         case '"': s += "\\\""; break;
         case '\\': s += "\\\\"; break;
         case '\n': s += "\\n"; break;
         case '\r': s += "\\r"; break;
         case '\t': s += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                s += buf;
-            } else {
-                s += char(c);
-            }
+        default: {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            s += buf;
+        }
         }
     }
-    return s + "\"";
+    s.append(t + inizio, n - inizio);
+    s += '"';
+}
+
+std::string ScrittoreJson::virgolette(const std::string& t) {
+    std::string s;
+    aggiungiVirgolette(s, t.data(), t.size());
+    return s;
 }
 
 void ScrittoreJson::chiave(const char* nome) {
-    if (!primo.back()) out << ",";
+    if (!primo.back()) out += ',';
     primo.back() = false;
-    if (nome) out << virgolette(nome) << ":";
+    if (nome) {
+        aggiungiVirgolette(out, nome, std::strlen(nome));
+        out += ':';
+    }
 }
 
 ScrittoreJson& ScrittoreJson::apriOggetto(const char* k) {
     chiave(k);
-    out << "{";
+    out += '{';
     primo.push_back(true);
     return *this;
 }
 ScrittoreJson& ScrittoreJson::chiudiOggetto() {
-    out << "}";
+    out += '}';
     primo.pop_back();
     return *this;
 }
 ScrittoreJson& ScrittoreJson::apriLista(const char* k) {
     chiave(k);
-    out << "[";
+    out += '[';
     primo.push_back(true);
     return *this;
 }
 ScrittoreJson& ScrittoreJson::chiudiLista() {
-    out << "]";
+    out += ']';
     primo.pop_back();
     return *this;
 }
 ScrittoreJson& ScrittoreJson::numero(const char* k, double v) {
     chiave(k);
-    out << testoNumero(v);
+    aggiungiNumero(out, v);
     return *this;
 }
 ScrittoreJson& ScrittoreJson::numero(const char* k, std::optional<double> v) {
@@ -72,21 +97,23 @@ ScrittoreJson& ScrittoreJson::numero(const char* k, std::optional<double> v) {
 }
 ScrittoreJson& ScrittoreJson::intero(const char* k, long long v) {
     chiave(k);
-    out << v;
+    char buf[32];
+    auto r = std::to_chars(buf, buf + sizeof buf, v);
+    out.append(buf, r.ptr);
     return *this;
 }
 ScrittoreJson& ScrittoreJson::booleano(const char* k, bool v) {
     chiave(k);
-    out << (v ? "true" : "false");
+    out += v ? "true" : "false";
     return *this;
 }
 ScrittoreJson& ScrittoreJson::testo(const char* k, const std::string& v) {
     chiave(k);
-    out << virgolette(v);
+    aggiungiVirgolette(out, v.data(), v.size());
     return *this;
 }
 ScrittoreJson& ScrittoreJson::nullo(const char* k) {
     chiave(k);
-    out << "null";
+    out += "null";
     return *this;
 }

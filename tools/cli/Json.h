@@ -3,7 +3,6 @@
 // back to the same double, non-finite numbers and absent values as null.
 
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,13 +18,15 @@ public:
     ScrittoreJson& booleano(const char* chiave, bool valore);
     ScrittoreJson& testo(const char* chiave, const std::string& valore);
     ScrittoreJson& nullo(const char* chiave);
-    std::string risultato() const { return out.str(); }
+    const std::string& risultato() const { return out; }
 
     static std::string testoNumero(double valore);
     static std::string virgolette(const std::string& testo);
 
 private:
     void chiave(const char* nome);
-    std::ostringstream out;
+    static void aggiungiVirgolette(std::string& s, const char* testo, size_t n);
+    // Appended to directly: a batch writes millions of objects.
+    std::string out;
     std::vector<bool> primo{true};
 };

@@ -22,6 +22,9 @@ const char* const testi[][5] = {
      "Atención: ¡la carpeta de refrigerantes no está configurada! ¡Los cálculos pueden fallar!"},
     {"Errore di calcolo", "Calculation error", "Erreur de calcul", "Rechenfehler",
      "Error de cálculo"},
+    {"Tensione non prevista per questo modello:", "Supply voltage not offered for this model:",
+     "Tension non prévue pour ce modèle :", "Spannung für dieses Modell nicht vorgesehen:",
+     "Tensión no prevista para este modelo:"},
 };
 } // namespace
 

@@ -12,6 +12,7 @@ enum class TestoCli {
     NonNumerico,
     LibreriaNonConfigurata,
     ErroreCalcolo,
+    TensioneNonOfferta,
 };
 
 std::string testoCli(TestoCli testo, int lingua);

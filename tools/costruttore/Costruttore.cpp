@@ -52,7 +52,19 @@ bool costruisciRiga(const Gamma& gamma, const CompressoreCostruito& k, const Gas
         *errore = chi + ": the envelope holds no band";
         return false;
     }
+    // A described band holds from its TC up to the next band's, its upper edge included
+    // (the fit's grid reaches it). The catalogue's band of TC = MaxTC is the next one, so
+    // the top band's limits are written there too: the data sheet's MaxTC is then a TC the
+    // calculation and the selection accept. Band 70 has no band above it.
+    if (ultimo + 1 >= kBande) {
+        *errore = QString("%1: the last band described must be %2 or lower (its upper edge needs the next band's columns)")
+                      .arg(chi).arg(bandaTC(kBande - 2));
+        return false;
+    }
+    r->inviluppo[ultimo + 1] = gas.inviluppo[ultimo];
     r->minTC = bandaTC(primo), r->maxTC = bandaTC(ultimo) + 5;
+    if (QString e = controllaInviluppo(chi, r->inviluppo, r->minTC, r->maxTC); !e.isEmpty())
+        return *errore = e, false;
     const ParametriCompressore pc{k.vd50, k.modello.spazioNocivo.value_or(k.serie.spazioNocivo), k.serie.riempimento,
                                   k.serie.rendimentoMotore};
     for (const auto& g : grigliaInviluppo(gas.inviluppo, gamma.generali.passoTE)) {

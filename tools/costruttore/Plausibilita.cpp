@@ -71,6 +71,26 @@ QString controllaCorrenti(const QString& codice, double fla, double lra) {
     return QString("%1: locked-rotor current %2 A not above the full-load current %3 A").arg(codice).arg(lra).arg(fla);
 }
 
+QString controllaInviluppo(const QString& chi, const std::array<std::optional<FasciaTE>, kBande>& inviluppo,
+                           double minTC, double maxTC) {
+    int primo = -1, ultimo = -1;
+    for (int i = 0; i < kBande; ++i) {
+        if (!inviluppo[i]) continue;
+        if (ultimo >= 0 && ultimo != i - 1)
+            return QString("%1: the envelope has no band %2 between %3 and %4")
+                .arg(chi).arg(bandaTC(ultimo + 1)).arg(bandaTC(ultimo)).arg(bandaTC(i));
+        if (!(inviluppo[i]->teMin < inviluppo[i]->teMax))
+            return QString("%1: band %2 has TEMin %3 not below TEMax %4")
+                .arg(chi).arg(bandaTC(i)).arg(inviluppo[i]->teMin).arg(inviluppo[i]->teMax);
+        ultimo = i, primo = primo < 0 ? i : primo;
+    }
+    if (primo < 0) return chi + ": the envelope holds no band";
+    if (minTC != bandaTC(primo) || maxTC != bandaTC(ultimo))
+        return QString("%1: MinTC/MaxTC %2/%3 disagree with the envelope's bands %4..%5")
+            .arg(chi).arg(minTC).arg(maxTC).arg(bandaTC(primo)).arg(bandaTC(ultimo));
+    return {};
+}
+
 bool dentroInviluppo(const std::array<std::optional<FasciaTE>, kBande>& inviluppo, double te, double tc) {
     if (tc < 30 || tc > 75) return false;
     const int b = std::min(kBande - 1, int(std::floor((tc - 30) / 5)));

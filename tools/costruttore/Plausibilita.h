@@ -45,5 +45,15 @@ struct VoceOrdinamento {
 // among the models whose envelope holds the point. `voci` is in Ordinamento order.
 QString controllaOrdinamento(const std::vector<VoceOrdinamento>& voci, const QList<QPair<double, double>>& punti);
 
+// The envelope as the catalogue row holds it against the row's MinTC/MaxTC, read the
+// way the rating engine reads them: the band of TC runs from its own TC up to the next
+// band's (band 70 up to 75, included), and the calculation screen limits TC to the first
+// and last band with columns. So the bands with columns must follow one another without
+// a hole, each with both limits, TEMin below TEMax; MinTC must be the first band's TC
+// and MaxTC the last one's; otherwise a TC that the data sheet and the envelope frame
+// allow is refused, or one they do not allow is rated.
+QString controllaInviluppo(const QString& chi, const std::array<std::optional<FasciaTE>, kBande>& inviluppo,
+                           double minTC, double maxTC);
+
 // The envelope holds TE/TC (band of TC as the rating engine picks it).
 bool dentroInviluppo(const std::array<std::optional<FasciaTE>, kBande>& inviluppo, double te, double tc);

@@ -1,6 +1,5 @@
 #pragma once
-// Refrigerant states of one rating point, through the five functions of the property
-// library only.
+// Refrigerant states of one rating point, through the property library's C++ interface.
 
 #include <QString>
 
@@ -11,6 +10,7 @@ struct StatoPunto {
     double hAspirazione = 0;     // J/kg, same state
     double hLiquido = 0;         // J/kg, saturated liquid at TC (no subcooling)
     double lavoroIsentropico = 0; // J/kg, suction state to the condensing pressure
+    double tScaricoIsentropico = 0; // degC, end of that isentropic compression
     double rapporto() const { return pCondensazionePa / pEvaporazionePa; }
 };
 

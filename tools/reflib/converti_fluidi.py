@@ -95,6 +95,8 @@ def righe_fluido(dati, nome, alias, fonte):
         f"t_riduzione {num(rid['T'])}",
         f"rho_riduzione {num(rid['rhomolar'])}",
         f"t_critica {num(t_critica)}",
+        "# critical temperature as compiled: reduces the ideal-gas part in the mixture model",
+        f"t_critica_miscela {num(crit['T'])}",
         f"p_critica {num(crit['p'])}",
         f"t_min {num(eos['Ttriple'])}",
         f"t_max {num(eos['T_max'])}",

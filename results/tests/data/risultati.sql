@@ -1,8 +1,8 @@
 -- Two languages, two refrigerants; the first refrigerant has one rated compressor.
 create table Compressori (CodiceProdotto text, Serie text, VolumeSpostato50hz real,
-  TensioneStd text, Ordinamento real);
-insert into Compressori values ('D3-80', 'D3', 21.25, null, 1);
-insert into Compressori values ('D4-110', 'D4', 32.5, null, 2);
+  VolumeSpostato60hz real, TensioneStd text, Ordinamento real);
+insert into Compressori values ('D3-80', 'D3', 21.25, 25.5, null, 1);
+insert into Compressori values ('D4-110', 'D4', 32.5, 39, null, 2);
 create table Opzioni (CodiceOpzione text, DescrizioneITA text, DescrizioneING text);
 create table CollCompOpz (CodiceProdotto text, CodiceOpzione text, flStandard integer);
 create table Gas (CodiceGas text, TUEStd real, NomeDis text);

@@ -18,11 +18,20 @@ insert into CollCompGas values (1, '4DZ-220', 'R404A', 30, 55);
 insert into CollCompGas values (2, '4DZ-220', 'R134a', 30, 70);
 create table Gas (CodiceGas text, TUEStd real);
 insert into Gas values ('R404A', 20);
-create table Opzioni (CodiceOpzione text, DescrizioneITA text, DescrizioneING text);
-insert into Opzioni values ('RO', 'Resistenza olio', 'Crankcase heater');
-insert into Opzioni values ('VT', 'Ventola testata', 'Head fan');
+create table Opzioni (CodiceOpzione text, DescrizioneITA text, DescrizioneING text,
+  DescrizioneFRA text, DescrizioneGER text, DescrizioneSPA text);
+insert into Opzioni values ('RO', 'Resistenza olio', 'Crankcase heater', 'Résistance de carter',
+  'Kurbelwannenheizung', 'Resistencia del cárter');
+insert into Opzioni values ('VT', 'Ventola testata', 'Head fan', 'Ventilateur de culasse',
+  'Zylinderkopflüfter', 'Ventilador de culata');
 create table CollCompOpz (CodiceProdotto text, CodiceOpzione text, flStandard integer);
 insert into CollCompOpz values ('4DZ-220', 'VT', 0);
 insert into CollCompOpz values ('4DZ-220', 'RO', -1);
-create table Lingue (Chiave text);
-insert into Lingue values ('it');
+-- Labels of the five languages for the oil charge only: the others come from the
+-- templates' own texts. The French one differs from the template's, to tell them apart.
+create table Lingue (Chiave text, DescCarOlio text);
+insert into Lingue values ('it', 'Carica Olio');
+insert into Lingue values ('en', 'Oil charge');
+insert into Lingue values ('fr', 'Huile, charge');
+insert into Lingue values ('de', 'Ölfüllung');
+insert into Lingue values ('es', 'Carga de aceite');

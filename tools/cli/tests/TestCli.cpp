@@ -1,6 +1,7 @@
 // selcomp-cli run as a program against a small test catalogue: exit statuses, messages
 // on stderr in the chosen language, and the JSON object.
 
+#include "tools/cli/Comandi.h"
 #include "tools/cli/Formato.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -28,7 +32,9 @@ std::string leggi(const std::string& file) {
 }
 
 Uscita cli(const std::string& argomenti, bool conCatalogo = true) {
-    const auto dir = std::filesystem::temp_directory_path();
+    // A folder of this process: other builds on the machine run the same test.
+    const auto dir = std::filesystem::temp_directory_path() / ("selcomp_cli_" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
     const std::string out = (dir / "selcomp_cli_out.txt").string();
     const std::string err = (dir / "selcomp_cli_err.txt").string();
     // An empty settings folder, so no user's DatabasePath leaks in.
@@ -80,8 +86,10 @@ TEST(SelcompCli, ExitStatusesAndMessages) {
          "Temperatura di aspirazione non valida"},
         {"no compressor for the refrigerant", "select --gas R134a --capacity 4500" + std::string(standard),
          4, "Nessun compressore trovato"},
-        {"compressor without motor data", "rate --gas R404A --model T07" + std::string(standard), 5,
-         "CorrenteStd"},
+        {"voltage the model does not offer", "--lang 1 rate --gas R404A --model T10 --voltage 4" +
+         std::string(standard), 3, "Supply voltage not offered for this model: T10, 220-240 V"},
+        {"tables at a voltage the model does not offer", "tables --gas R404A --model T10 --voltage 1",
+         3, "Tensione non prevista per questo modello: T10"},
     };
     for (const auto& c : casi) {
         const Uscita u = cli(c.argomenti);
@@ -132,6 +140,52 @@ TEST(SelcompCli, SelectJson) {
         << u.out;
 }
 
+// A model without a motor row is rated: everything but the current, which is "-" (null in
+// JSON), never "nan" and never a failed run.
+TEST(SelcompCli, ModelWithoutMotorTable) {
+    Uscita u = cli("rate --gas R404A --model T07" + std::string(standard));
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, "7.")) << u.out;
+    EXPECT_FALSE(contiene(u.out, "nan")) << u.out;
+    const auto corrente = u.out.find("Corrente assorbita");
+    ASSERT_NE(corrente, std::string::npos) << u.out;
+    const std::string riga = u.out.substr(corrente, u.out.find('\n', corrente) - corrente);
+    EXPECT_EQ(riga.find_first_of("0123456789"), std::string::npos) << riga;
+    u = cli("--json rate --gas R404A --model T07" + std::string(standard));
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, "\"PotenzaAssorbita\":2.8,\"CorrenteStd\":null,\"CorrenteAssorbita\":null,"
+                                "\"PortataMassaStd\":126")) << u.out;
+    u = cli("--json tables --gas R404A --model T07");
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, "\"tmpCA\":[{\"Tvap\":-40,\"Tc30\":null")) << u.out;
+    EXPECT_TRUE(contiene(u.out, "\"tmpPM\":[{\"Tvap\":-40,\"Tc30\":126")) << u.out;
+}
+
+// Supply options: a bk8 model is rated at the options it offers; a selection at another
+// option passes it by.
+TEST(SelcompCli, SupplyOptionsOfTheModel) {
+    EXPECT_EQ(cli("rate --gas R404A --model T10 --voltage 2" + std::string(standard)).codice, 0);
+    const Uscita u = cli("--json select --gas R404A --capacity 9500 --voltage 3" + std::string(standard));
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, "\"CodiceProdotto\":\"T09\"")) << u.out;
+    EXPECT_FALSE(contiene(u.out, "\"T10\"")) << u.out;
+}
+
+// A capacity no compressor reaches: the largest is chosen, and the output says so.
+TEST(SelcompCli, RequiredCapacityNotReached) {
+    Uscita u = cli("--json select --gas R404A --capacity 12500" + std::string(standard));
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, "\"CodiceProdotto\":\"T10\"")) << u.out;
+    EXPECT_TRUE(contiene(u.out, "\"PotenzaRichiesta\":12500,\"RichiestaSoddisfatta\":false")) << u.out;
+    u = cli("--json select --gas R404A --capacity 4500" + std::string(standard));
+    EXPECT_TRUE(contiene(u.out, "\"RichiestaSoddisfatta\":true")) << u.out;
+    u = cli("--lang 1 select --gas R404A --capacity 12500" + std::string(standard));
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, "Required capacity not reached: 2.50 kW short")) << u.out;
+    u = cli("select --gas R404A --capacity 4500" + std::string(standard));
+    EXPECT_FALSE(contiene(u.out, "non raggiunta")) << u.out;
+}
+
 TEST(SelcompCli, ReadableOutputUsesTheLabels) {
     Uscita u = cli("--lang 1 rate --gas R404A --model T05" + std::string(standard));
     ASSERT_EQ(u.codice, 0) << u.err;
@@ -156,7 +210,7 @@ TEST(SelcompCli, TablesAndList) {
 
 TEST(SelcompCli, CorrectionWithThePropertyLibrary) {
     const std::string reflibs = SELCOMP_RUNTIME_DIR "/Reflibs";
-    if (!std::filesystem::exists(reflibs)) GTEST_SKIP() << "no Reflibs folder";
+    ASSERT_TRUE(std::filesystem::exists(reflibs)) << reflibs;
     // Suction at the rated 20 °C and no subcooling: the compressor-inlet factor is 1.
     Uscita u = cli("--json --reflibs '" + reflibs +
                    "' rate --gas R404A --model T05 --te -10 --tc 40 --tu 20 --tl 40 --ta 20");
@@ -170,11 +224,18 @@ TEST(SelcompCli, CorrectionWithThePropertyLibrary) {
     ASSERT_NE(pos, std::string::npos);
     EXPECT_GT(std::atof(u.out.c_str() + pos + 23), 1.05) << u.out;
     EXPECT_TRUE(contiene(u.out, "\"VA0\":")) << u.out;
+
+    // Optional temperatures completed by their defaults read as people write them.
+    u = cli("--reflibs '" + reflibs + "' rate --gas R404A --model T05 --te -10 --tc 40");
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, " 1.1 °C\n")) << u.out;
+    EXPECT_TRUE(contiene(u.out, " 31.7 °C\n")) << u.out;
+    EXPECT_FALSE(contiene(u.out, "99999")) << u.out;
 }
 
 TEST(SelcompCli, PropsCallsTheFiveFunctions) {
     const std::string reflibs = SELCOMP_RUNTIME_DIR "/Reflibs";
-    if (!std::filesystem::exists(reflibs)) GTEST_SKIP() << "no Reflibs folder";
+    ASSERT_TRUE(std::filesystem::exists(reflibs)) << reflibs;
     Uscita u = cli("--json props --gas R404A --t 263.15 --reflibs '" + reflibs + "'", false);
     ASSERT_EQ(u.codice, 0) << u.err;
     for (const char* parte : {"\"p_D\":", "\"h_L\":", "\"h_V\":", "\"V_V\":",
@@ -190,7 +251,7 @@ TEST(SelcompCli, PropsCallsTheFiveFunctions) {
 }
 
 TEST(SelcompCli, DemoCatalogueBesideTheProgram) {
-    if (!std::filesystem::exists(SELCOMP_RUNTIME_DIR "/zodirara.mdb")) GTEST_SKIP() << "no demo catalogue";
+    ASSERT_TRUE(std::filesystem::exists(SELCOMP_RUNTIME_DIR "/zodirara.mdb"));
     Uscita u = cli("--json list --gas R404A", false);
     ASSERT_EQ(u.codice, 0) << u.err;
     const auto inizio = u.out.find("\"Compressori\":[\"") + 16;
@@ -219,6 +280,21 @@ TEST(FormatoSchema, Patterns) {
 
 // The report engine headless: a data sheet of one demo model as a PDF, and one clear
 // message for a missing template.
+TEST(SelcompCli, OnlyTheReportCommandNeedsAGuiApplication) {
+    const struct {
+        std::vector<std::string> argomenti;
+        bool grafica;
+    } casi[] = {
+        {{"report", "--template", "Dav01.rpt"}, true},
+        {{"--json", "report", "--model", "4DZ-039"}, true},
+        {{"rate", "--model", "report"}, false},
+        {{"--catalogue", "report", "list"}, false},
+        {{"list"}, false},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(richiedeApplicazioneGrafica(c.argomenti), c.grafica) << c.argomenti.back();
+}
+
 TEST(SelcompCli, ReportWritesTheDataSheetOfTheModel) {
     const std::string bin = SELCOMP_RUNTIME_DIR;
     const auto pdf = (std::filesystem::temp_directory_path() / "selcomp_cli_scheda.pdf").string();
@@ -229,8 +305,9 @@ TEST(SelcompCli, ReportWritesTheDataSheetOfTheModel) {
     ASSERT_EQ(u.codice, 0) << u.err;
     ASSERT_TRUE(std::filesystem::exists(pdf));
     const std::string testo = pdf + ".txt";
-    if (std::system(("pdftotext '" + pdf + "' '" + testo + "' 2>/dev/null").c_str()) == 0)
+    if (std::system(("pdftotext '" + pdf + "' '" + testo + "' 2>/dev/null").c_str()) == 0) {
         EXPECT_TRUE(contiene(leggi(testo), "4DZ-039")) << leggi(testo);
+    }
 
     u = cli("report --template '" + bin + "/manca.rpt' --data '" + bin + "/zodirara.mdb' --out '" +
                 pdf + "'",

@@ -160,6 +160,52 @@ TEST_F(Costruttore, DescriptionFaultsNameTheLine) {
     EXPECT_TRUE(errore.contains("P-020: unknown series 'P3'")) << errore.toStdString();
 }
 
+// MinTC/MaxTC and the band columns as the rating engine reads them: one table of the
+// ways they can disagree.
+TEST(ControllaInviluppo, MinMaxTcAndBandsAgree) {
+    using Bande = std::array<std::optional<FasciaTE>, kBande>;
+    Bande fino55{};
+    for (int i = 0; i <= 5; ++i) fino55[i] = FasciaTE{-30, 5};
+    Bande buco = fino55;
+    buco[3].reset();
+    Bande rovescia = fino55;
+    rovescia[2] = FasciaTE{5, -30};
+    const struct {
+        const char* nome;
+        Bande bande;
+        double minTC, maxTC;
+        const char* errore; // nullptr: consistent
+    } casi[] = {
+        {"bands 30..55, MinTC 30, MaxTC 55", fino55, 30, 55, nullptr},
+        {"MaxTC beyond the last band (TC 55 without columns)", fino55, 30, 60, "disagree"},
+        {"MaxTC below the last band", fino55, 30, 50, "disagree"},
+        {"MinTC above the first band", fino55, 35, 55, "disagree"},
+        {"a hole between the bands", buco, 30, 55, "no band 45"},
+        {"TEMin above TEMax", rovescia, 30, 55, "not below"},
+        {"no band at all", Bande{}, 30, 55, "no band"},
+    };
+    for (const auto& c : casi) {
+        const QString e = controllaInviluppo("X R404A", c.bande, c.minTC, c.maxTC);
+        if (!c.errore) EXPECT_TRUE(e.isEmpty()) << c.nome << ": " << e.toStdString();
+        else EXPECT_TRUE(e.contains(c.errore) && e.startsWith("X R404A")) << c.nome << ": " << e.toStdString();
+    }
+}
+
+// The builder writes a described range's upper edge into the next band's columns, so
+// MaxTC is a TC the engine rates; a described band 70 has no band above it.
+TEST_F(Costruttore, EnvelopeUpperEdgeIsRated) {
+    CatalogoCostruito c;
+    ASSERT_EQ(costruisci(base(), &c), QString());
+    const auto& r = c.compressori.front().righe.front();
+    EXPECT_EQ(r.maxTC, 50);                 // bands 30..45 described
+    ASSERT_TRUE(r.inviluppo[4].has_value()); // band 50 written with band 45's limits
+    EXPECT_EQ(r.inviluppo[4]->teMin, -15);
+    EXPECT_FALSE(r.inviluppo[5].has_value());
+    const QString fino70 = base().replace("-15 10 | Null | Null | Null | Null | Null",
+                                          "-15 10 | -15 10 | -15 10 | -15 10 | -15 10 | -15 10");
+    EXPECT_TRUE(costruisci(fino70).contains("the last band described must be 65")) << costruisci(fino70).toStdString();
+}
+
 // The committed demo sources are what the builder makes of the committed description,
 // byte for byte, and a second run gives the same files.
 TEST(CatalogoDemo, CommittedSourcesAreUpToDate) {

@@ -1,6 +1,7 @@
 -- Small catalogue for the command-line tool's tests: ten compressors of R404A with
 -- constant capacities 1000, 2000, ... 10000 W (position = kW), one without motor row;
--- R134a selectable but without compressors; R-22 not offered for selection.
+-- R134a selectable but without compressors; R-22 not offered for selection; T10 is an
+-- eight-cylinder part-winding model (bk8): supply options 0 and 2 only.
 CREATE TABLE Gas (CodiceGas TEXT, NomeDis TEXT, TUEStd REAL, flAZ INTEGER, DTsurEvapSTD REAL, DTSotSTD REAL, flSeleYes INTEGER, CAPTEMIN REAL, CAPTEMAX REAL, CAPTCMIN REAL, CAPTCMAX REAL);
 INSERT INTO Gas VALUES ('R404A','r404a.bmp',20,0,20,0,-1,-45,10,30,55);
 INSERT INTO Gas VALUES ('R134a','r134a.bmp',20,-1,20,0,-1,-30,20,30,70);
@@ -34,7 +35,7 @@ INSERT INTO CollCompGas VALUES (108,'T08','R404A',-40,5,-40,5,-40,5,-40,5,-40,5,
 INSERT INTO Compressori VALUES ('T09','T',90,'MT09',0,45,54);
 INSERT INTO Motori VALUES ('MT09',1800.0,3600.0,5400.0,7200.0,9000.0,10800.0,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,4.1,7.7,11.3,14.9,18.5,22.1,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL);
 INSERT INTO CollCompGas VALUES (109,'T09','R404A',-40,5,-40,5,-40,5,-40,5,-40,5,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,9000,0,0,0,0,0,0,0,0,0,3600,0,0,0,0,0,0,0,0,0,0.045,0,0,0,0,0,0,0,0,0,30,55,0,0,0,21);
-INSERT INTO Compressori VALUES ('T10','T',100,'MT10',0,50,60);
+INSERT INTO Compressori VALUES ('T10','T',100,'MT10',-1,50,60);
 INSERT INTO Motori VALUES ('MT10',2000.0,4000.0,6000.0,8000.0,10000.0,12000.0,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,4.5,8.5,12.5,16.5,20.5,24.5,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL);
 INSERT INTO CollCompGas VALUES (110,'T10','R404A',-40,5,-40,5,-40,5,-40,5,-40,5,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,10000,0,0,0,0,0,0,0,0,0,4000,0,0,0,0,0,0,0,0,0,0.05,0,0,0,0,0,0,0,0,0,30,55,0,0,0,21);
 CREATE TABLE Lingue (Lingua TEXT, DescModello TEXT, DescGas TEXT, DescCalc10 TEXT, DescCalc11 TEXT, DescCalc12 TEXT, DescCalc13 TEXT, DescCalc14 TEXT, SUE TEXT, sdl TEXT, sas TEXT, DescCalc16b TEXT, DescCondFunz TEXT, DescCondStd TEXT, DescValDif TEXT, DescTFF TEXT, CompPrec TEXT, TassPot TEXT, TassCorr TEXT, tabportmassa TEXT, DescResult1 TEXT, DescResult2 TEXT, DescResult3 TEXT, DescResult4 TEXT, DescResult5 TEXT, DescResult6 TEXT, DescResult7 TEXT, DescResult8 TEXT, DescResult9 TEXT, Err1 TEXT, Err2 TEXT, Err3 TEXT, Err4 TEXT, Err5 TEXT, Err6 TEXT);

@@ -1,0 +1,53 @@
+#pragma once
+// Inside of ContestoCli, shared by the commands' sources.
+
+#include "catalogue/Catalogo.h"
+#include "engine/Proprieta.h"
+#include "engine/RigaCompressore.h"
+#include "selection/Ricerca.h"
+#include "tools/cli/Comandi.h"
+
+#include <QString>
+#include <QVariantList>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct ContestoCli::Dati {
+    Dati(std::string cartella, std::ostream& avvisi) : cartella(std::move(cartella)), avvisi(avvisi) {}
+
+    std::string cartella; // the program's folder
+    std::ostream& avvisi;
+
+    // The catalogue file for a --catalogue value (none: the settings, then the demo).
+    QString percorsoCatalogo(const std::optional<std::string>& scelto);
+    // Opens the file once; null with `errore` when it cannot be opened.
+    const Catalogo* catalogo(const QString& percorso, QString& errore);
+    // A query's rows, read once per catalogue.
+    const Istantanea& interroga(const QString& sql, const QVariantList& parametri = {});
+    // One row of a snapshot held here as the engine wants it, read once.
+    const RigaCompressore& riga(const Istantanea& righe, int indice);
+    // The property library with its data folder set, once; false after the warning on
+    // `avvisi` (given once).
+    bool libreria(const std::string& cartellaReflibs, int lingua, LibreriaProprieta& lib);
+    // The selection's candidates, remembered by refrigerant and condensing temperature.
+    SorgenteCandidati& candidati();
+
+private:
+    std::optional<QString> predefinito;
+    QString percorsoAperto;
+    bool aperto = false;
+    std::unique_ptr<Catalogo> cat;
+    QString erroreApertura;
+    std::map<QString, Istantanea> interrogazioni;
+    std::map<std::pair<const Istantanea*, int>, RigaCompressore> righe;
+    int statoLibreria = 0; // 0 not set up, 1 ready, -1 failed
+    std::string cartellaLibreria;
+    LibreriaProprieta lib;
+    std::unique_ptr<SorgenteCandidati> sorgente;
+};
