@@ -69,12 +69,6 @@ bool leggiGenerale(Lettore& l, DatiGenerali& g, const QString& chiave, const QSt
         g.limiteRms /= 100;
         return true;
     }
-    if (chiave == "limite_scarico") {
-        double t = 0;
-        if (!l.numero(valore, &t)) return false;
-        g.limiteScarico = t;
-        return true;
-    }
     if (chiave == "punti_usuali") { // "-35/40 -10/45"
         g.puntiUsuali.clear();
         for (const QString& p : valore.simplified().split(' ', Qt::SkipEmptyParts)) {
@@ -99,6 +93,12 @@ bool leggiGas(Lettore& l, GasDescritto& g, const QString& chiave, const QString&
     if (chiave == "inviluppo") return l.inviluppo(valore, &g.inviluppo);
     if (chiave == "resa_volumetrica") return l.banda(valore, &g.resaVolumetrica);
     if (chiave == "cop") return l.banda(valore, &g.cop);
+    if (chiave == "limite_scarico") {
+        double t = 0;
+        if (!l.numero(valore, &t)) return false;
+        g.limiteScarico = t;
+        return true;
+    }
     return l.sbaglia(QString("unknown key '%1' in [gas %2]").arg(chiave, g.codice));
 }
 

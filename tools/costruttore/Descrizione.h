@@ -32,7 +32,6 @@ struct DatiGenerali {
     double passoTE = 2.5;         // K, grid step of evaporating temperature
     double limiteRms = 0.01;      // largest rms deviation of a fit accepted
     QList<QPair<double, double>> puntiUsuali; // TE/TC where capacity must rise along Ordinamento
-    std::optional<double> limiteScarico;      // degC: hotter discharge points leave the envelope
     double quotaScarico = 0.6;                // share of the work beyond the isentropic that heats the gas
 };
 
@@ -48,6 +47,9 @@ struct GasDescritto {
     std::array<std::optional<FasciaTE>, kBande> inviluppo;
     // At -10/40 degC: capacity per displacement (kW per m3/h at 50 Hz) and COP.
     std::optional<Banda> resaVolumetrica, cop;
+    // degC at the discharge line: hotter points leave the envelope. Only where the section
+    // names it: the envelopes the catalogue already publishes stay as published.
+    std::optional<double> limiteScarico;
     int riga = 0;
 };
 

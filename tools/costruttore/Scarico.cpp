@@ -41,8 +41,8 @@ bool temperaturaScarico(const QString& gas, const StatoPunto& s, double tc, cons
 
 bool limitaScarico(Gamma* gamma, QString* errore) {
     const DatiGenerali& g = gamma->generali;
-    if (!g.limiteScarico) return true;
     for (GasDescritto& gas : gamma->gas) {
+        if (!gas.limiteScarico) continue;
         for (int i = 0; i < kBande; ++i) {
             std::optional<FasciaTE>& banda = gas.inviluppo[i];
             if (!banda) continue;
@@ -53,7 +53,7 @@ bool limitaScarico(Gamma* gamma, QString* errore) {
                 if (!statoPunto(gas.codice, banda->teMin, tc, gas.tuestd, &s, errore) ||
                     !temperaturaScarico(gas.codice, s, tc, g, &t, errore))
                     return false;
-                if (t <= *g.limiteScarico) break;
+                if (t <= *gas.limiteScarico) break;
                 banda->teMin += g.passoTE;
                 if (banda->teMin >= banda->teMax) {
                     banda.reset();

@@ -36,6 +36,10 @@ Esecuzione esegui(const QStringList& argomenti) {
 
 class Costruttore : public ::testing::Test {
 protected:
+    // The fixture with a discharge limit on its refrigerant.
+    static QString conLimite(double gradi) {
+        return base().replace("nomedis = R134a.png\n", QString("nomedis = R134a.png\nlimite_scarico = %1\n").arg(gradi));
+    }
     static void SetUpTestSuite() {
         QString errore;
         ASSERT_TRUE(caricaRefrigeranti(kReflibs, &errore)) << errore.toStdString();
@@ -233,8 +237,7 @@ TEST(CatalogoDemo, CommittedSourcesAreUpToDate) {
 TEST_F(Costruttore, DischargeLimitRaisesTheLowestEvaporatingTemperature) {
     Gamma g;
     QString errore;
-    ASSERT_TRUE(leggiDescrizione(base().replace("limite_rms = 1 %\n", "limite_rms = 1 %\nlimite_scarico = 95\n"), &g,
-                                 &errore));
+    ASSERT_TRUE(leggiDescrizione(conLimite(95), &g, &errore));
     const auto descritto = g.gas[0].inviluppo;
     ASSERT_TRUE(limitaScarico(&g, &errore)) << errore.toStdString();
     bool alzata = false;
@@ -260,8 +263,32 @@ TEST_F(Costruttore, DischargeLimitRaisesTheLowestEvaporatingTemperature) {
     EXPECT_TRUE(alzata) << "the fixture's limit must cut some band";
 
     // A limit no point meets leaves no envelope: the builder says so.
-    EXPECT_TRUE(costruisci(base().replace("limite_rms = 1 %\n", "limite_rms = 1 %\nlimite_scarico = 30\n"))
-                    .contains("the envelope holds no band"));
+    EXPECT_TRUE(costruisci(conLimite(30)).contains("the envelope holds no band"));
+}
+
+// The limit belongs to the refrigerants whose section names it: in the demo range the
+// envelopes published before it keep their points, today's refrigerants lose theirs.
+TEST_F(Costruttore, DischargeLimitOnlyWhereTheRefrigerantNamesIt) {
+    Gamma g;
+    QString errore;
+    ASSERT_TRUE(leggiDescrizione(leggi(SELCOMP_SOURCE_DIR "/catalogue/demo/gamma.txt"), &g, &errore))
+        << errore.toStdString();
+    const Gamma descritta = g;
+    ASSERT_TRUE(limitaScarico(&g, &errore)) << errore.toStdString();
+    bool tagliata = false;
+    for (size_t k = 0; k < size_t(g.gas.size()); ++k) {
+        const GasDescritto& dopo = g.gas[k];
+        for (int i = 0; i < kBande; ++i) {
+            const auto& a = descritta.gas[k].inviluppo[i];
+            const auto& b = dopo.inviluppo[i];
+            const bool uguale = a.has_value() == b.has_value() && (!a || (a->teMin == b->teMin && a->teMax == b->teMax));
+            if (!dopo.limiteScarico) EXPECT_TRUE(uguale) << dopo.codice.toStdString() << " band " << bandaTC(i);
+            tagliata = tagliata || !uguale;
+        }
+    }
+    for (const char* pubblicato : {"R-22", "R134a", "R404A", "R407C", "R507A", "R410A"})
+        EXPECT_FALSE(g.trovaGas(pubblicato)->limiteScarico) << pubblicato;
+    EXPECT_TRUE(tagliata) << "no refrigerant of the range meets its discharge limit at its envelope's edge";
 }
 
 // Capacity per m3/h and COP at -10/40 outside the refrigerant's plausible band stop the build.
