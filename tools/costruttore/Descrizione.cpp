@@ -62,7 +62,8 @@ bool leggiGenerale(Lettore& l, DatiGenerali& g, const QString& chiave, const QSt
                                         {"tensione", &g.tensione},     {"cosfi_pieno", &g.cosFiPieno},
                                         {"calo_cosfi", &g.caloCosFi},  {"margine_motore", &g.margineMotore},
                                         {"fattore_fla", &g.fattoreFLA}, {"passo_te", &g.passoTE},
-                                        {"quota_scarico", &g.quotaScarico}};
+                                        {"quota_scarico", &g.quotaScarico},
+                                        {"surriscaldamento_scarico", &g.surriscaldamentoScarico}};
     if (numeri.contains(chiave)) return l.numero(valore, numeri[chiave]);
     if (chiave == "limite_rms") {
         if (!l.numero(valore.trimmed().remove('%'), &g.limiteRms)) return false;

@@ -33,6 +33,7 @@ struct DatiGenerali {
     double limiteRms = 0.01;      // largest rms deviation of a fit accepted
     QList<QPair<double, double>> puntiUsuali; // TE/TC where capacity must rise along Ordinamento
     double quotaScarico = 0.6;                // share of the work beyond the isentropic that heats the gas
+    double surriscaldamentoScarico = 10;      // K: suction superheat at which the discharge limit is checked
 };
 
 // A plausible band of a figure, lowest..highest.

@@ -12,6 +12,7 @@ bool temperaturaScarico(const QString& gas, const StatoPunto& s, double tc, cons
                         double* tScarico, QString* errore);
 
 // For each refrigerant with a limiteScarico: raises each band's TEMin in steps of passoTE until the discharge at
-// the band's top (TC + 5 K, where the next band's limits take over) is within the limit; a
+// the band's top (TC + 5 K, where the next band's limits take over), with the suction gas
+// surriscaldamentoScarico above TEMin, is within the limit; a
 // band left with no point becomes Null. A refrigerant without the limit keeps its envelope.
 bool limitaScarico(Gamma* gamma, QString* errore);
