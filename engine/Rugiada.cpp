@@ -77,6 +77,10 @@ Esito RiferisciARugiada(CondFunz& cf, const LibreriaProprieta& lib) {
     if (Esito e = TemperaturaRugiada(lib, cf.NomeGas, cf.TC, tc); !e.ok()) return e;
     if (std::abs(te - cf.TE) < GlideTrascurabile && std::abs(tc - cf.TC) < GlideTrascurabile)
         return Esito::riuscito();
+    // Dew points to a tenth of a kelvin: the figures the screens, the report
+    // and selcomp-cli show.
+    te = std::round(te * 10) / 10;
+    tc = std::round(tc * 10) / 10;
     const double spostamento = te - cf.TE;
     cf.TEBolla = cf.TE;
     cf.TCBolla = cf.TC;

@@ -22,7 +22,7 @@ Esito TemperaturaBolla(const LibreriaProprieta& lib, const std::string& gas, dou
                        double& tBollaC);
 
 // With cf.RiferimentoBolla, TE and TC as typed are bubble points: they move to TEBolla/TCBolla
-// and TE/TC become the dew points of the same pressures. Superheats typed as differences
+// and TE/TC become the dew points of the same pressures (to 0.1 K). Superheats typed as differences
 // follow TE (a superheat counts from the dew point); the liquid temperature stays, as a
 // subcooling counts from the bubble point. Without the reference, or without glide, nothing
 // changes and TEBolla/TCBolla are NonDato. Call it once per computation, after the typed
