@@ -121,6 +121,8 @@ void cfrmCalcoli::creaControlli() {
         if (agganci.apriNoteGas) agganci.apriNoteGas(etichetta("dESCCAMPOAPP"));
     });
     connect(pannello->cmdInfo407C, &QPushButton::clicked, this, [this] {
+        // About the refrigerant this screen shows: another screen may have made another current.
+        stato.schermi.CodiceGasCorrente = pannello->CSCombo2->currentText();
         if (agganci.apriInfo407C) agganci.apriInfo407C();
     });
 
