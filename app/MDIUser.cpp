@@ -2,6 +2,7 @@
 
 #include "app/Parametri.h"
 #include "app/PassiProgramma.h"
+#include "app/TraduzioniQt.h"
 #include "app/frmAbout.h"
 #include "platform/Percorsi.h"
 #include "platform/ServizioMessaggi.h"
@@ -96,6 +97,10 @@ void MDIUser::ImpostaLingua(int16_t n) {
             azioni[size_t(v)]->setText(testo(t.menu[size_t(v)]));
         m_stato.lingua.MessaggioInfoK = testo(t.infoK1) + "\r\n" + testo(t.infoK2);
         setWindowTitle(testo(t.titoloPrincipale));
+        // The window system appends the display name to titles that do not end with it:
+        // the main window's own title is the name, so it is never shown twice.
+        QGuiApplication::setApplicationDisplayName(windowTitle());
+        applicaTraduzioniQt(n);
         for (int s = 0; s < 12; ++s)
             m_stato.lingua.Didascalie[s] = testo(t.didascalie[size_t(s)]);
         m_stato.impostazioni.testoLingua = QString::number(n);
@@ -116,17 +121,50 @@ QWidget* MDIUser::mostraFinestra(QWidget* finestra) {
     return finestra;
 }
 
+QWidget* MDIUser::ancoraAperto(VoceMenu voce) {
+    QWidget* w = aperti[voce];
+    if (!w)
+        return nullptr;
+    // A closed window lingers until its deletion is processed (a minimised one hides
+    // its contents, but it is open).
+    auto* sotto = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+    return (sotto ? sotto->isHidden() : w->isHidden()) ? nullptr : w;
+}
+
+void MDIUser::portaInPrimoPiano(QWidget* finestra) {
+    if (auto* sotto = qobject_cast<QMdiSubWindow*>(finestra->parentWidget())) {
+        if (sotto->isMinimized())
+            sotto->showNormal();
+        m_area->setActiveSubWindow(sotto);
+    } else {
+        finestra->show();
+        finestra->raise();
+        finestra->activateWindow();
+    }
+}
+
 void MDIUser::apri(VoceMenu voce) {
     auto it = aperture.find(voce);
     if (it == aperture.end())
         return;
+    if (QWidget* aperto = ancoraAperto(voce)) {
+        // A screen takes its texts when it loads: one opened in another language gives way
+        // to a new one, as chosen again after a language change.
+        if (aperto->property("lingua").toInt() == m_stato.lingua.IndiceLingua) {
+            portaInPrimoPiano(aperto);
+            return;
+        }
+        aperto->parentWidget()->close();
+    }
     // Every screen of the menu reads the catalogue; without one it could only show emptiness.
     if (!m_stato.catalogo) {
         ServizioMessaggi::corrente().informazione(DescrizioneProgramma, MessaggioSenzaCatalogo);
         return;
     }
-    if (QWidget* w = it->second(*this))
-        mostraFinestra(w);
+    if (QWidget* w = it->second(*this)) {
+        w->setProperty("lingua", m_stato.lingua.IndiceLingua);
+        aperti[voce] = mostraFinestra(w);
+    }
 }
 
 // Text files of the catalogue world are old; read UTF-8 when valid, else Latin-1.
@@ -140,6 +178,14 @@ static QString testoFile(const QByteArray& dati) {
 
 void MDIUser::mostraGaranzia() {
     const int16_t n = m_stato.lingua.IndiceLingua;
+    // The text open in another language gives way to this language's.
+    if (QWidget* aperta = ancoraAperto(VoceMenu::Garanzie)) {
+        if (aperta->property("lingua").toInt() == n) {
+            portaInPrimoPiano(aperta);
+            return;
+        }
+        aperta->parentWidget()->close();
+    }
     const QString nome = fileGaranzia(n >= 0 && n < NumeroLingue ? n : 0);
     const QString percorso = trovaPercorso(m_stato.impostazioni.PercorsoDatabase, nome);
     QFile file(percorso);
@@ -151,9 +197,10 @@ void MDIUser::mostraGaranzia() {
     auto* vista = new QPlainTextEdit;
     vista->setObjectName("Garanzia");
     vista->setReadOnly(true);
+    vista->setProperty("lingua", n);
     vista->setPlainText(testoFile(file.readAll()));
     vista->setWindowTitle(azione(VoceMenu::Garanzie)->text().remove('&'));
-    mostraFinestra(vista);
+    aperti[VoceMenu::Garanzie] = mostraFinestra(vista);
     vista->parentWidget()->resize(twipsInPixel(9000, this), twipsInPixel(6000, this));
 }
 

@@ -2,11 +2,12 @@
 // The main window: the frame that holds every screen, its menus and the
 // user-interface language.
 
-#include "app/StatoApplicazione.h"
+#include "dati/StatoApplicazione.h"
 #include "app/TestiLingue.h"
 #include "platform/Twips.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <map>
@@ -41,6 +42,8 @@ public:
     void registraSchermo(VoceMenu voce, Apertura apertura);
     // Shows `finestra` as a child of the client area, not modal.
     QWidget* mostraFinestra(QWidget* finestra);
+    // Brings an open child window forward (restored if minimised).
+    void portaInPrimoPiano(QWidget* finestra);
 
     QAction* azione(VoceMenu voce) const { return azioni[size_t(voce)]; }
     QAction* azioneLingua(int i) const { return lingue[size_t(i)]; }
@@ -53,6 +56,7 @@ public:
 private:
     void creaMenu();
     void apri(VoceMenu voce);
+    QWidget* ancoraAperto(VoceMenu voce);
     void mostraGaranzia();
     void selezionaStampante();
     void mostraInformazioni();
@@ -63,5 +67,7 @@ private:
     std::array<QAction*, NumeroVociMenu> azioni{};
     std::array<QAction*, NumeroLingue> lingue{};
     std::map<VoceMenu, Apertura> aperture;
+    // The screen each menu entry has open: chosen again, the entry brings it forward.
+    std::map<VoceMenu, QPointer<QWidget>> aperti;
 };
 

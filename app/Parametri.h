@@ -1,7 +1,7 @@
 #pragma once
 // Reading and writing the settings of section "ParametriGenerali".
 
-#include "app/StatoApplicazione.h"
+#include "dati/StatoApplicazione.h"
 
 class ArchivioImpostazioni;
 class ServizioMessaggi;

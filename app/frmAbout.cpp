@@ -1,6 +1,6 @@
 #include "app/frmAbout.h"
 
-#include "app/StatoApplicazione.h"
+#include "dati/StatoApplicazione.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "app/frmStart.h"
 
-#include "app/StatoApplicazione.h"
+#include "dati/StatoApplicazione.h"
 #include "app/TestiLingue.h"
 
 #include <QCloseEvent>

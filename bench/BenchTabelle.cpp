@@ -10,7 +10,7 @@
 #include "catalogue/RigheCatalogo.h"
 #include "engine/Prestazioni.h"
 #include "platform/ServizioMessaggi.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "tables/ModelloTabella.h"
 #include "tables/RiempimentoTabelle.h"
 #include "tables/cFrmDatiComp.h"

@@ -1,35 +1,16 @@
 #include "browse/DatiDiTarga.h"
 
 #include "browse/frmIngombri.h"
-#include "platform/EtichettaDati.h"
+#include "dati/EtichettaDati.h"
 #include "platform/Percorsi.h"
 #include "platform/ServizioMessaggi.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <QGridLayout>
 #include <QMdiSubWindow>
 #include <QLabel>
 
-QString colonnaDescrizione(int indiceLingua) {
-    static const char* const colonne[] = {"DescrizioneITA", "DescrizioneING", "DescrizioneFRA",
-                                          "DescrizioneGER", "DescrizioneSPA"};
-    return QString::fromLatin1(colonne[indiceLingua >= 0 && indiceLingua < 5 ? indiceLingua : 0]);
-}
-
-QString queryCompressori(int indiceLingua) {
-    return QStringLiteral("select * , Opzioni.%1 as desc1, Ordinamento  FROM Compressori LEFT JOIN "
-                          "Opzioni ON Compressori.TensioneStd = Opzioni.CodiceOpzione order by Ordinamento")
-        .arg(colonnaDescrizione(indiceLingua));
-}
-
-QString queryOpzioni(int indiceLingua, QChar iniziale, bool accessori) {
-    return QStringLiteral("SELECT DISTINCTROW CollCompOpz.CodiceProdotto, CollCompOpz.CodiceOpzione, "
-                          "Opzioni.%1 AS [Desc]%2 FROM CollCompOpz INNER JOIN Opzioni ON "
-                          "CollCompOpz.CodiceOpzione = Opzioni.CodiceOpzione WHERE((CollCompOpz.CodiceProdotto = ?) "
-                          "AND (CollCompOpz.CodiceOpzione Like ('%3*'))) ORDER BY %4CollCompOpz.CodiceOpzione")
-        .arg(colonnaDescrizione(indiceLingua), accessori ? QStringLiteral(", CollCompOpz.flStandard") : QString(),
-             QString(iniziale), accessori ? QStringLiteral("CollCompOpz.flStandard , ") : QString());
-}
+#include <algorithm>
 
 PannelloDatiTarga::PannelloDatiTarga(SorgenteDati* comp, SorgenteDati* lingue, QWidget* parent)
     : QWidget(parent) {
@@ -60,7 +41,7 @@ PannelloDatiTarga::PannelloDatiTarga(SorgenteDati* comp, SorgenteDati* lingue, Q
     g->setContentsMargins(4, 4, 4, 4);
     g->setVerticalSpacing(3);
     int r = 0;
-    const auto valore = [&](const char* colonna, int c) {
+    const auto valore = [&](const char* colonna, int c, int colonne = 1) {
         auto* v = new EtichettaDati(comp, QString::fromLatin1(colonna), this);
         v->setObjectName(QStringLiteral("valore_%1").arg(QString::fromLatin1(colonna)));
         v->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -70,7 +51,7 @@ PannelloDatiTarga::PannelloDatiTarga(SorgenteDati* comp, SorgenteDati* lingue, Q
         QPalette p = v->palette();
         p.setColor(QPalette::Window, Qt::white);
         v->setPalette(p);
-        g->addWidget(v, r, c);
+        g->addWidget(v, r, c, 1, colonne);
         return v;
     };
     for (const Campo& f : campi) {
@@ -79,10 +60,21 @@ PannelloDatiTarga::PannelloDatiTarga(SorgenteDati* comp, SorgenteDati* lingue, Q
         if (didascalia->text().isEmpty() && !lingue)
             didascalia->setText(QString::fromUtf8(f.progetto));
         g->addWidget(didascalia, r, 0);
-        EtichettaDati* v = valore(f.colonna, 1);
+        // The supply description is long text: it takes the whole row to the right.
+        const bool descrizione = QByteArray(f.colonna) == "desc1";
+        EtichettaDati* v = valore(f.colonna, 1, descrizione ? 4 : 1);
+        if (descrizione && comp) {
+            // As wide as the longest description of the catalogue: browsing never cuts one.
+            const Istantanea& righe = comp->righe();
+            int larghezza = 0;
+            for (int k = 0; k < righe.numeroRighe(); ++k)
+                larghezza = std::max(larghezza, v->fontMetrics().horizontalAdvance(righe.testo(k, QStringLiteral("desc1"))));
+            v->setMinimumWidth(larghezza + 2 * v->frameWidth() + 2 * v->margin() + 8);
+        }
         if (r < 2 || QByteArray(f.colonna).startsWith("Rubinetto") || QByteArray(f.colonna) == "desc1")
             v->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        g->addWidget(new QLabel(QString::fromUtf8(f.unita), this), r, 2);
+        if (!descrizione)
+            g->addWidget(new QLabel(QString::fromUtf8(f.unita), this), r, 2);
         if (f.colonna2) {
             valore(f.colonna2, 3);
             g->addWidget(new QLabel(QString::fromUtf8(f.unita2), this), r, 4);
@@ -98,7 +90,11 @@ void mostraIngombri(StatoApplicazione& stato, const SorgenteDati& comp, QWidget*
         return;
     }
     stato.schermi.ImmagineIngombri = comp.testo(QStringLiteral("Immagine"));
-    frmIngombri finestra(trovaPercorso(stato.impostazioni.PercorsoDatabase, stato.schermi.ImmagineIngombri), da);
+    // Titled with the model, as the user knows it (the file name is the catalogue's business).
+    const QString modello = comp.testo(QStringLiteral("CodiceProdotto"));
+    const QString voce = stato.lingua.Didascalie.value(7).trimmed();
+    frmIngombri finestra(trovaPercorso(stato.impostazioni.PercorsoDatabase, stato.schermi.ImmagineIngombri),
+                         voce.isEmpty() ? modello : voce + QStringLiteral(" - ") + modello, da);
     if (finestra.caricata())
         finestra.exec();
 }

@@ -3,24 +3,13 @@
 // language, the nameplate panel bound to its current row, the dimension drawing and
 // the printout of the model in view.
 
-#include "app/StatoApplicazione.h"
-#include "platform/Rapporto.h"
+#include "dati/StatoApplicazione.h"
+#include "dati/Rapporto.h"
 
 #include <QWidget>
 #include <functional>
 
 class SorgenteDati;
-
-// Description column of table Opzioni for a language (DescrizioneITA .. DescrizioneSPA).
-QString colonnaDescrizione(int indiceLingua);
-
-// All compressors with the description of their standard voltage as desc1, in catalogue order.
-QString queryCompressori(int indiceLingua);
-
-// The option rows of one compressor whose code starts with `iniziale` (N notes, V optional
-// voltages, A accessories) by option code; `conFornitura` adds the standard-supply flag
-// and orders by it first. The model code is the query's one parameter.
-QString queryOpzioni(int indiceLingua, QChar iniziale, bool conFornitura = false);
 
 // The nameplate fields: captions bound to the Lingue row, values to the compressor row.
 class PannelloDatiTarga : public QWidget {

@@ -1,9 +1,12 @@
 #include "browse/cfrmDatiDiTarga.h"
 
+#include "catalogue/Interrogazioni.h"
+#include "browse/AperturaSchede.h"
 #include "browse/frmAccessori.h"
-#include "platform/AnteprimaRapporto.h"
-#include "platform/ComboDati.h"
-#include "platform/SorgenteDati.h"
+#include "dati/AnteprimaRapporto.h"
+#include "dati/ComboDati.h"
+#include "platform/Icone.h"
+#include "dati/SorgenteDati.h"
 #include "platform/Twips.h"
 
 #include <QGridLayout>
@@ -29,13 +32,13 @@ cfrmDatiDiTarga::cfrmDatiDiTarga(StatoApplicazione& stato, QWidget* parent)
     const QStringList& d = stato.lingua.Didascalie;
     setWindowTitle(d.value(0));
     m_lingue->impostaCatalogo(stato.catalogo);
-    m_lingue->impostaOrigineRecord(QStringLiteral("select * from Lingue"));
+    m_lingue->impostaOrigineRecord(Interrogazioni::Lingue);
     m_lingue->aggiorna();
     m_lingue->muoviPrimo();
     for (int i = 0; i < stato.lingua.IndiceLingua; ++i)
         m_lingue->muoviSuccessivo();
     m_comp->impostaCatalogo(stato.catalogo);
-    m_comp->impostaOrigineRecord(queryCompressori(stato.lingua.IndiceLingua));
+    m_comp->impostaOrigineRecord(Interrogazioni::compressoriConTensione(stato.lingua.IndiceLingua));
     m_comp->aggiorna();
 
     auto* radice = new QVBoxLayout(this);
@@ -65,7 +68,7 @@ cfrmDatiDiTarga::cfrmDatiDiTarga(StatoApplicazione& stato, QWidget* parent)
         Panel3D3[size_t(k)] = new QLabel(d.value(elenchi[k].second), this);
         Panel3D3[size_t(k)]->hide(); // the button carries the caption itself
     }
-    cm3Naviga[7]->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    cm3Naviga[7]->setIcon(iconaStampante());
     cm3Naviga[7]->setToolTip(QStringLiteral("Stampa"));
     cm3Naviga[6]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     barra->addWidget(cm3Naviga[7], 0, 10);

@@ -1,13 +1,18 @@
 #include "browse/cfrmDatiDiTargaPiat.h"
 
+#include "catalogue/Interrogazioni.h"
+#include "browse/AperturaSchede.h"
 #include "browse/cfrmDatiDiTarga.h"
-#include "platform/AnteprimaRapporto.h"
-#include "platform/SorgenteDati.h"
+#include "dati/AnteprimaRapporto.h"
+#include "dati/SorgenteDati.h"
+#include "platform/Icone.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStyle>
 #include <QTableWidget>
@@ -22,7 +27,7 @@ cfrmDatiDiTargaPiat::cfrmDatiDiTargaPiat(StatoApplicazione& stato, QWidget* pare
     const int lingua = stato.lingua.IndiceLingua;
 
     m_lingue->impostaCatalogo(stato.catalogo);
-    m_lingue->impostaOrigineRecord(QStringLiteral("select * from Lingue"));
+    m_lingue->impostaOrigineRecord(Interrogazioni::Lingue);
     m_lingue->aggiorna();
     m_lingue->muoviPrimo();
     for (int i = 0; i < lingua; ++i)
@@ -31,7 +36,7 @@ cfrmDatiDiTargaPiat::cfrmDatiDiTargaPiat(StatoApplicazione& stato, QWidget* pare
     m_aRichiesta = m_lingue->testo(QStringLiteral("Arichiesta"));
 
     m_comp->impostaCatalogo(stato.catalogo);
-    m_comp->impostaOrigineRecord(queryCompressori(lingua));
+    m_comp->impostaOrigineRecord(Interrogazioni::compressoriConTensione(lingua));
     m_comp->aggiorna();
     const QString codice = QString::fromStdString(stato.motore.codiceProdottoCorrente);
     if (!codice.trimmed().isEmpty())
@@ -47,7 +52,7 @@ cfrmDatiDiTargaPiat::cfrmDatiDiTargaPiat(StatoApplicazione& stato, QWidget* pare
     }
     cm3Naviga[0]->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     cm3Naviga[1]->setText(d.value(7));
-    cm3Naviga[7]->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    cm3Naviga[7]->setIcon(iconaStampante());
     cm3Naviga[7]->setToolTip(QStringLiteral("Stampa"));
     pulsanti->addWidget(cm3Naviga[0]);
     pulsanti->addStretch();
@@ -72,7 +77,7 @@ cfrmDatiDiTargaPiat::cfrmDatiDiTargaPiat(StatoApplicazione& stato, QWidget* pare
         destra->addWidget(Panel3D3[size_t(i)]);
         SorgenteDati s;
         s.impostaCatalogo(stato.catalogo);
-        s.impostaOrigineRecord(queryOpzioni(lingua, iniziali[i], i == 2), {codice});
+        s.impostaOrigineRecord(Interrogazioni::opzioniCompressore(lingua, iniziali[i], i == 2), {codice});
         s.aggiorna();
         riempiElenco(i, s, i == 2);
     }
@@ -134,5 +139,20 @@ void cfrmDatiDiTargaPiat::showEvent(QShowEvent* e) {
     if (!m_collocato) {
         m_collocato = true;
         collocaInAlto(this);
+    }
+}
+
+void apriSchedaTecnica(StatoApplicazione& stato, QWidget* da) {
+    // It reads the current model now.
+    auto* scheda = new cfrmDatiDiTargaPiat(stato);
+    scheda->setAttribute(Qt::WA_DeleteOnClose);
+    auto* sotto = da ? qobject_cast<QMdiSubWindow*>(da->parentWidget()) : nullptr;
+    if (QMdiArea* area = sotto ? sotto->mdiArea() : nullptr) {
+        QMdiSubWindow* w = area->addSubWindow(scheda);
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->move(0, 0);
+        w->show();
+    } else {
+        scheda->show();
     }
 }

@@ -1,10 +1,12 @@
 #include "browse/cfrmTabella.h"
 
+#include "catalogue/Interrogazioni.h"
 #include "browse/cfrmDatiDiTarga.h"
 #include "browse/cfrmDatiDiTargaPiat.h"
-#include "platform/AnteprimaRapporto.h"
+#include "dati/AnteprimaRapporto.h"
+#include "platform/Icone.h"
 #include "platform/FormatoNumero.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "platform/Twips.h"
 
 #include <QHBoxLayout>
@@ -31,12 +33,10 @@ cfrmTabella::cfrmTabella(StatoApplicazione& stato, QWidget* parent)
     setObjectName(QStringLiteral("cfrmTabella"));
     setWindowTitle(stato.lingua.Didascalie.value(1));
     m_lingue->impostaCatalogo(stato.catalogo);
-    m_lingue->impostaOrigineRecord(QStringLiteral("select * from Lingue"));
+    m_lingue->impostaOrigineRecord(Interrogazioni::Lingue);
     m_lingue->aggiorna();
     m_comp->impostaCatalogo(stato.catalogo);
-    m_comp->impostaOrigineRecord(QStringLiteral(
-        "select *, Opzioni.DescrizioneITA   FROM Compressori LEFT JOIN Opzioni ON "
-        "Compressori.TensioneStd = Opzioni.CodiceOpzione order by Ordinamento"));
+    m_comp->impostaOrigineRecord(Interrogazioni::ElencoCompressori);
     m_comp->aggiorna();
     m_comp->muoviPrimo();
     m_lingue->muoviPrimo();
@@ -59,8 +59,9 @@ cfrmTabella::cfrmTabella(StatoApplicazione& stato, QWidget* parent)
     for (int i : {0, 1, 2, 3, 7, 6}) {
         cm3Naviga[size_t(i)] = new QPushButton(this);
         cm3Naviga[size_t(i)]->setObjectName(QStringLiteral("cm3Naviga_%1").arg(i));
-        cm3Naviga[size_t(i)]->setIcon(style()->standardIcon(
-            i < 4 ? icone[i] : i == 7 ? QStyle::SP_DialogSaveButton : QStyle::SP_DialogCloseButton));
+        cm3Naviga[size_t(i)]->setIcon(i < 4    ? style()->standardIcon(icone[i])
+                                      : i == 7 ? iconaStampante()
+                                               : style()->standardIcon(QStyle::SP_DialogCloseButton));
         connect(cm3Naviga[size_t(i)], &QPushButton::clicked, this, [this, i] { premi(i); });
         barra->addWidget(cm3Naviga[size_t(i)]);
         if (i == 3) {

@@ -1,7 +1,9 @@
 #include "browse/frmAccessori.h"
 
+#include "catalogue/Interrogazioni.h"
+#include "browse/AperturaSchede.h"
 #include "browse/DatiDiTarga.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -42,7 +44,7 @@ frmAccessori::frmAccessori(StatoApplicazione& stato, bool conFornitura, QWidget*
     if (!iniziale.isNull()) {
         SorgenteDati s;
         s.impostaCatalogo(stato.catalogo);
-        s.impostaOrigineRecord(queryOpzioni(stato.lingua.IndiceLingua, iniziale, conFornitura),
+        s.impostaOrigineRecord(Interrogazioni::opzioniCompressore(stato.lingua.IndiceLingua, iniziale, conFornitura),
                                {QString::fromStdString(stato.motore.codiceProdottoCorrente)});
         s.aggiorna();
         const Istantanea& r = s.righe();

@@ -2,7 +2,7 @@
 // The option list of one compressor, modal: accessories (with the supply column in the
 // variant frmAccessoriA), notes or optional voltages, by TipoElencoOpzioni.
 
-#include "app/StatoApplicazione.h"
+#include "dati/StatoApplicazione.h"
 
 #include <QDialog>
 
@@ -15,6 +15,3 @@ public:
     frmAccessori(StatoApplicazione& stato, bool conFornitura, QWidget* parent = nullptr);
     QTableWidget* TDBGrid1 = nullptr;
 };
-
-// Opens the list for the current model and kind, modally (what the screens wire in).
-void apriElencoOpzioni(StatoApplicazione& stato, QWidget* da, bool conFornitura);

@@ -3,13 +3,12 @@
 #include "platform/ServizioMessaggi.h"
 
 #include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QVBoxLayout>
 
-frmIngombri::frmIngombri(const QString& file, QWidget* parent)
+frmIngombri::frmIngombri(const QString& file, const QString& titolo, QWidget* parent)
     : QDialog(parent), m_immagine(file), m_etichetta(new QLabel(this)) {
-    setWindowTitle(QFileInfo(file).fileName());
+    setWindowTitle(titolo);
     setModal(true);
     m_etichetta->setAlignment(Qt::AlignCenter);
     m_etichetta->setMinimumSize(200, 150);

@@ -10,8 +10,8 @@ class frmIngombri : public QDialog {
     Q_OBJECT
 public:
     // Loads the picture; when it is missing or unreadable a message says so and
-    // caricata() is false (nothing to show).
-    explicit frmIngombri(const QString& file, QWidget* parent = nullptr);
+    // caricata() is false (nothing to show). `titolo` names the model drawn.
+    frmIngombri(const QString& file, const QString& titolo, QWidget* parent = nullptr);
     bool caricata() const { return !m_immagine.isNull(); }
     QLabel* immagine() const { return m_etichetta; }
 

@@ -3,8 +3,8 @@
 #include "engine/Prestazioni.h"
 
 #include "platform/FormatoNumero.h"
-#include "platform/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
-#include "platform/ComboDati.h"
+#include "dati/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
+#include "dati/ComboDati.h"
 #include "platform/LetturaNumeri.h"
 #include "platform/TestoUtf8.h"
 

@@ -3,7 +3,7 @@
 // standard and differential modes, the zeotropic choice and the supply options. Each
 // host screen owns one copy; every copy writes the same shared state.
 
-#include "app/StatoApplicazione.h"
+#include "dati/StatoApplicazione.h"
 
 #include <QColor>
 #include <QObject>

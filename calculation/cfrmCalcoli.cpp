@@ -1,12 +1,13 @@
 #include "calculation/cfrmCalcoli.h"
 
+#include "catalogue/Interrogazioni.h"
 #include "calculation/PannelloCondizioni.h"
 #include "catalogue/RigheCatalogo.h"
 #include "engine/Calcolo.h"
 #include "engine/Rugiada.h"
-#include "platform/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
-#include "platform/ComboDati.h"
-#include "platform/EtichettaDati.h"
+#include "dati/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
+#include "dati/ComboDati.h"
+#include "dati/EtichettaDati.h"
 #include "platform/ServizioMessaggi.h"
 #include "platform/TestoUtf8.h"
 
@@ -23,8 +24,6 @@
 
 namespace {
 
-const QString QueryCompressori =
-    QStringLiteral("select * from CollCompGasQry where CodiceGas = ? order by Ordinamento ");
 
 // Engine messages go to the program's message service.
 class MessaggiSchermo : public MessaggiMotore {
@@ -209,9 +208,9 @@ void cfrmCalcoli::carica() {
     bCaricamento = true;
     setWindowTitle(stato.lingua.Didascalie.value(2));
     for (auto* s : sorgenti) s->impostaCatalogo(stato.catalogo);
-    Data1(1).impostaOrigineRecord("select * from Lingue");
+    Data1(1).impostaOrigineRecord(Interrogazioni::Lingue);
     Data1(1).aggiorna();
-    Data1(2).impostaOrigineRecord("select * from Gas");
+    Data1(2).impostaOrigineRecord(Interrogazioni::Gas);
     Data1(2).aggiorna();
     Data1(2).muoviPrimo();
     // Setting the combo's text counts as a change of it: the refrigerant's facts and
@@ -221,7 +220,7 @@ void cfrmCalcoli::carica() {
     stato.schermi.CodiceGasCorrente = codice;
 
     // The refresh is a change of the current compressor.
-    Data1(0).impostaOrigineRecord(QueryCompressori, {codice});
+    Data1(0).impostaOrigineRecord(Interrogazioni::CompressoriDelGasOrdinati, {codice});
     Data1(0).aggiorna();
 
     if (Data1(0).numeroRecord() > 0) {
@@ -293,7 +292,7 @@ void cfrmCalcoli::compressoreScelto() {
 void cfrmCalcoli::refrigeranteScelto() {
     // The new first compressor is a change of compressor like any other: its code, bk8 and
     // supply options, or the message when the refrigerant has none.
-    Data1(0).impostaOrigineRecord(QueryCompressori, {stato.schermi.CodiceGasCorrente});
+    Data1(0).impostaOrigineRecord(Interrogazioni::CompressoriDelGasOrdinati, {stato.schermi.CodiceGasCorrente});
     Data1(0).aggiorna();
     if (Data1(0).numeroRecord() == 0) CSCombo1->impostaTesto(QString());
     if (Data1(0).numeroRecord() > 0) calcolaLimitiTc();

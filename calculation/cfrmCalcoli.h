@@ -2,7 +2,8 @@
 // The calculation screen: a refrigerant, one of its compressors with its envelope, the
 // operating conditions, and the rating of that compressor at them.
 
-#include "app/StatoApplicazione.h"
+#include "calculation/DatiSchermoCalcoli.h"
+#include "dati/StatoApplicazione.h"
 #include "engine/Proprieta.h"
 
 #include <QWidget>
@@ -17,17 +18,6 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class cfrmCalcoli;
-
-// What the performance tables screen reads from the calculation screen, which must stay
-// open while the tables are shown.
-class DatiSchermoCalcoli {
-public:
-    virtual ~DatiSchermoCalcoli() = default;
-    // The compressor list of the current refrigerant, standing on the current compressor.
-    virtual const SorgenteDati& compressoreCorrente() const = 0;
-    virtual QString testoCompressore() const = 0;  // text of the compressor combo
-    virtual QString testoRefrigerante() const = 0; // text of the refrigerant combo
-};
 
 // The windows the screen opens, handed in by whoever registers the screen; an empty one
 // leaves its button without effect.

@@ -2,7 +2,7 @@
 #include "catalogue/Catalogo.h"
 #include "fuzz/CatalogoProva.h"
 #include "fuzz/Supporto.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 // laid out or refused with a message.
 #include "fuzz/CatalogoProva.h"
 #include "fuzz/Supporto.h"
-#include "platform/Rapporto.h"
+#include "dati/Rapporto.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -65,15 +65,25 @@ struct Residuo {
     double ar_t = 0;    // d alphar / d tau
 };
 
+// With the second derivatives in tau that cp and the mixtures' composition derivatives need.
+struct ResiduoCompleto : Residuo {
+    double ar_tt = 0;   // d2 alphar / d tau2
+    double ar_dt = 0;   // d2 alphar / d delta d tau
+};
+
 // The tau-dependent factors of the residual terms, computed once per temperature so that
 // the density iterations at that temperature only evaluate the delta factors.
 class ValutatoreTau {
 public:
-    void prepara(const Equazione& eq, double tau);
+    // `seconde`: also the second tau derivatives, for residuoCompleto (the density
+    // iterations never need them).
+    void prepara(const Equazione& eq, double tau, bool seconde = false);
     // Forgets the prepared temperature (keeping the storage).
     void dimentica() { m_tau = -1; }
     double tau() const { return m_tau; }
     Residuo residuo(const Equazione& eq, double delta) const;
+    // Needs prepara(..., true) at this tau.
+    ResiduoCompleto residuoCompleto(const Equazione& eq, double delta) const;
     // d alpha0 / d tau.
     double a0_t() const { return m_a0t; }
     // lim delta->0 of d alphar / d delta (the reduced second virial coefficient), without
@@ -82,16 +92,20 @@ public:
 
 private:
     double m_tau = -1;
+    bool m_seconde = false;
     double m_a0t = 0;
     double m_viriale = 0;
     std::vector<double> m_poly, m_polyT, m_esp, m_espT, m_gau, m_gauT;
     std::vector<double> m_gPoly, m_gPolyT, m_gEsp, m_gEspT;  // sums per group
+    std::vector<double> m_gauTT, m_gPolyTT, m_gEspTT;         // second tau derivatives
 };
 
 // Direct evaluations, used by the tests and where no preparation pays off.
 Residuo residuo(const Equazione& eq, double tau, double delta);
 double ideale(const Equazione& eq, double tau, double delta);  // alpha0
 double ideale_t(const Equazione& eq, double tau);               // d alpha0 / d tau
+double ideale_tt(const Equazione& eq, double tau);              // d2 alpha0 / d tau2
+ResiduoCompleto residuoCompleto(const Equazione& eq, double tau, double delta);
 double residuoAlpha(const Equazione& eq, double tau, double delta);  // alphar alone
 
 }  // namespace reflib

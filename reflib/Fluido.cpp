@@ -350,31 +350,19 @@ double Fluido::entropia(double T, double rho) {
     return eq.R * (v.tau() * (v.a0_t() + r.ar_t) - ideale(eq, v.tau(), delta) - r.ar);
 }
 
-void Fluido::proprieta(double T, double rho, bool liquido, Proprieta& r) {
+void Fluido::proprieta(double T, double rho, Proprieta& r) {
     r.T = T;
     r.p = pressione(T, rho);
     r.v = 1 / (rho * eq.M);
     r.h = entalpia(T, rho);
     r.s = entropia(T, rho) / eq.M;
-    // cp at constant p from the enthalpy of the neighbouring states.
-    const double dT = 1e-5 * T;
-    double h2[2];
-    for (int k = 0; k < 2; ++k) {
-        const double Tk = T + (k ? dT : -dT);
-        double rk = 0;
-        std::string e;
-        double r0 = rho;
-        if (!liquido) {
-            const double pi = r.p / (eq.R * Tk * eq.rhor), B = valutatore(Tk).viriale(), disc = 1 + 4 * B * pi;
-            r0 = (disc > 0 ? 2 * pi / (1 + std::sqrt(disc)) : pi) * eq.rhor;
-        }
-        if (densita(Tk, r.p, r0, liquido, rk, e)) {
-            r.cp = std::nan("");
-            return;
-        }
-        h2[k] = entalpia(Tk, rk);
-    }
-    r.cp = (h2[1] - h2[0]) / (2 * dT);
+    // cp = cv + T (dp/dT)^2_rho / (rho^2 dp/drho_T), in the reduced derivatives.
+    const double tau = eq.Tr / T, delta = rho / eq.rhor;
+    m_val.prepara(eq, tau, true);
+    const ResiduoCompleto c = m_val.residuoCompleto(eq, delta);
+    const double cv = -tau * tau * (ideale_tt(eq, tau) + c.ar_tt);
+    const double num = 1 + delta * c.ar_d - delta * tau * c.ar_dt;
+    r.cp = eq.R / eq.M * (cv + num * num / (1 + 2 * delta * c.ar_d + delta * delta * c.ar_dd));
 }
 
 int Fluido::pressioneBolla(double T, double& p, std::string& errore) {
@@ -387,7 +375,7 @@ int Fluido::pressioneBolla(double T, double& p, std::string& errore) {
 int Fluido::liquidoSaturo(double T, Proprieta& r, std::string& errore) {
     if (int e = saturazione(T, errore)) return e;
     const Saturazione s = m_sat;
-    proprieta(T, s.rhoL, true, r);
+    proprieta(T, s.rhoL, r);
     r.h = s.hL;
     return pressioneBolla(T, r.p, errore);
 }
@@ -397,7 +385,7 @@ int Fluido::vaporeSaturo(double T, Proprieta& r, std::string& errore) {
     if (int e = pressioneRugiada(T, p, errore)) return e;
     if (m_sat.vaporeNoto) {
         const Saturazione s = m_sat;
-        proprieta(T, s.rhoV, false, r);
+        proprieta(T, s.rhoV, r);
         r.p = s.pRugiada;
         r.h = s.hV;
         return Ok;
@@ -408,7 +396,32 @@ int Fluido::vaporeSaturo(double T, Proprieta& r, std::string& errore) {
 int Fluido::statoVapore(double T, double p, Proprieta& r, std::string& errore) {
     double rho = 0;
     if (int e = densitaVapore(T, p, rho, errore)) return e;
-    proprieta(T, rho, false, r);
+    proprieta(T, rho, r);
+    r.p = p;
+    return Ok;
+}
+
+int Fluido::statoVaporeCpDifferenze(double T, double p, Proprieta& r, std::string& errore) {
+    double rho = 0;
+    if (int e = densitaVapore(T, p, rho, errore)) return e;
+    proprieta(T, rho, r);
+    // The vapour densities at T -+ dT on the isobar, each from its second-virial start.
+    const double dT = 1e-5 * T;
+    double h2[2];
+    for (int k = 0; k < 2; ++k) {
+        const double Tk = T + (k ? dT : -dT);
+        const double pi = r.p / (eq.R * Tk * eq.rhor), B = valutatore(Tk).viriale(), disc = 1 + 4 * B * pi;
+        const double r0 = (disc > 0 ? 2 * pi / (1 + std::sqrt(disc)) : pi) * eq.rhor;
+        double rk = 0;
+        std::string e;
+        if (densita(Tk, r.p, r0, false, rk, e)) {
+            r.cp = std::nan("");
+            r.p = p;
+            return Ok;
+        }
+        h2[k] = entalpia(Tk, rk);
+    }
+    r.cp = (h2[1] - h2[0]) / (2 * dT);
     r.p = p;
     return Ok;
 }

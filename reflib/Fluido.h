@@ -37,6 +37,7 @@ public:
     int liquidoSaturo(double T, Proprieta& r, std::string& errore) override;
     int vaporeSaturo(double T, Proprieta& r, std::string& errore) override;
     int statoVapore(double T, double p, Proprieta& r, std::string& errore) override;
+    int statoVaporeCpDifferenze(double T, double p, Proprieta& r, std::string& errore) override;
     double tMinSaturazione() const override { return Tmin; }
     double tMaxSaturazione() const override { return Tcrit; }
 
@@ -92,7 +93,7 @@ private:
     int saturazione(double T, std::string& errore);
     // Checks that (T, p) is vapour and finds its density.
     int densitaVapore(double T, double p, double& rho, std::string& errore);
-    void proprieta(double T, double rho, bool liquido, Proprieta& r);
+    void proprieta(double T, double rho, Proprieta& r);
     const ValutatoreTau& valutatore(double T);
     // Density at (T, p) by Newton from rho0: vapour from below (ideal gas), liquid from the
     // ancillary value.

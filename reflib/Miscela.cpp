@@ -25,21 +25,31 @@ void ModelloMiscela::prepara() {
     m_valCopp.assign(coppie.size(), ValutatoreTau{});
 }
 
-void ModelloMiscela::riduzione(const double* x, double& Tr, double& vr, double* Tr_x, double* vr_x) const {
+void ModelloMiscela::riduzione(const double* x, double& Tr, double& vr, double* Tr_x, double* vr_x, double* Tr_xx,
+                               double* vr_xx) const {
     const int N = n();
     Tr = 0;
     vr = 0;
+    if (Tr_xx) {
+        std::fill(Tr_xx, Tr_xx + N * N, 0.0);
+        std::fill(vr_xx, vr_xx + N * N, 0.0);
+    }
     for (int i = 0; i < N; ++i) {
         const Equazione& e = componenti[size_t(i)]->eq;
         Tr += x[i] * x[i] * e.Tr;
         vr += x[i] * x[i] / e.rhor;
         Tr_x[i] = 2 * x[i] * e.Tr;
         vr_x[i] = 2 * x[i] / e.rhor;
+        if (Tr_xx) {
+            Tr_xx[i * N + i] = 2 * e.Tr;
+            vr_xx[i * N + i] = 2 / e.rhor;
+        }
     }
-    // 2 x_i x_j (x_i + x_j) / (beta^2 x_i + x_j) times the pair's constant.
+    // 2 x_i x_j (x_i + x_j) / (beta^2 x_i + x_j) times the pair's constant: f = g / D with
+    // g = x_i x_j (x_i + x_j), D = beta^2 x_i + x_j.
     for (const CoppiaMiscela& c : coppie) {
         const double xi = x[c.i], xj = x[c.j];
-        auto termine = [&](double b2, double k, double& Y, double* Y_x) {
+        auto termine = [&](double b2, double k, double& Y, double* Y_x, double* Y_xx) {
             const double D = b2 * xi + xj;
             if (!(D > 0)) return;
             const double S = xi + xj;
@@ -49,9 +59,19 @@ void ModelloMiscela::riduzione(const double* x, double& Tr, double& vr, double* 
             Y += 2 * k * f;
             Y_x[c.i] += 2 * k * fi;
             Y_x[c.j] += 2 * k * fj;
+            if (!Y_xx) return;
+            const double g = xi * xj * S, gi = 2 * xi * xj + xj * xj, gj = xi * xi + 2 * xi * xj;
+            const double D2 = D * D, D3 = D2 * D;
+            const double fii = 2 * xj / D - 2 * gi * b2 / D2 + 2 * g * b2 * b2 / D3;
+            const double fjj = 2 * xi / D - 2 * gj / D2 + 2 * g / D3;
+            const double fij = 2 * S / D - gi / D2 - gj * b2 / D2 + 2 * g * b2 / D3;
+            Y_xx[c.i * N + c.i] += 2 * k * fii;
+            Y_xx[c.j * N + c.j] += 2 * k * fjj;
+            Y_xx[c.i * N + c.j] += 2 * k * fij;
+            Y_xx[c.j * N + c.i] += 2 * k * fij;
         };
-        termine(c.bT2, c.kT, Tr, Tr_x);
-        termine(c.bV2, c.kV, vr, vr_x);
+        termine(c.bT2, c.kT, Tr, Tr_x, Tr_xx);
+        termine(c.bV2, c.kV, vr, vr_x, vr_xx);
     }
 }
 
@@ -146,6 +166,132 @@ void ModelloMiscela::fugacita(double T, double lnRho, const double* x, double& p
     for (int i = 0; i < n(); ++i) lnf[i] = std::log(x[i]) + lnRho + lnRT + s.dnar[size_t(i)];
 }
 
+void ModelloMiscela::fugacitaDerivate(double T, double lnRho, const double* x, DerivateFugacita& d) {
+    // alphar(delta, tau, x) with delta = rho v_r(x), tau = T_r(x) / T; A(rho, T, x) the same
+    // function at fixed rho and T, the fractions independent. Then at T and V
+    //   mu_i = d(n alphar)/dn_i = A + rho A_rho + A_x_i - sum_k x_k A_x_k,
+    // whose derivatives in ln rho and x_j need A_x_i, rho A_rho,x_i and A_x_i,x_j, written
+    // below through the derivatives of alphar (Kunz and Wagner give the same in n).
+    const int N = n();
+    double Tr = 0, vr = 0, Tx[MaxComponenti], vx[MaxComponenti];
+    double Txx[MaxComponenti * MaxComponenti], vxx[MaxComponenti * MaxComponenti];
+    riduzione(x, Tr, vr, Tx, vx, Txx, vxx);
+    const double rho = std::exp(lnRho);
+    const double tau = Tr / T, delta = rho * vr;
+    double ar = 0, ar_d = 0, ar_dd = 0, ar_t = 0, ar_tt = 0, ar_dt = 0;
+    double a_x[MaxComponenti], a_dx[MaxComponenti], a_tx[MaxComponenti];
+    double a_xx[MaxComponenti][MaxComponenti] = {};
+    for (int i = 0; i < N; ++i) {
+        const Equazione& e = componenti[size_t(i)]->eq;
+        ValutatoreTau& v = m_valComp[size_t(i)];
+        v.prepara(e, tau, true);
+        const ResiduoCompleto r = v.residuoCompleto(e, delta);
+        ar += x[i] * r.ar;
+        ar_d += x[i] * r.ar_d;
+        ar_dd += x[i] * r.ar_dd;
+        ar_t += x[i] * r.ar_t;
+        ar_tt += x[i] * r.ar_tt;
+        ar_dt += x[i] * r.ar_dt;
+        a_x[i] = r.ar;
+        a_dx[i] = r.ar_d;
+        a_tx[i] = r.ar_t;
+    }
+    for (size_t k = 0; k < coppie.size(); ++k) {
+        const CoppiaMiscela& c = coppie[k];
+        if (c.F == 0) continue;
+        ValutatoreTau& v = m_valCopp[k];
+        v.prepara(c.partenza, tau, true);
+        const ResiduoCompleto r = v.residuoCompleto(c.partenza, delta);
+        const double w = x[c.i] * x[c.j] * c.F;
+        ar += w * r.ar;
+        ar_d += w * r.ar_d;
+        ar_dd += w * r.ar_dd;
+        ar_t += w * r.ar_t;
+        ar_tt += w * r.ar_tt;
+        ar_dt += w * r.ar_dt;
+        a_x[c.i] += x[c.j] * c.F * r.ar;
+        a_x[c.j] += x[c.i] * c.F * r.ar;
+        a_dx[c.i] += x[c.j] * c.F * r.ar_d;
+        a_dx[c.j] += x[c.i] * c.F * r.ar_d;
+        a_tx[c.i] += x[c.j] * c.F * r.ar_t;
+        a_tx[c.j] += x[c.i] * c.F * r.ar_t;
+        a_xx[c.i][c.j] += c.F * r.ar;
+        a_xx[c.j][c.i] += c.F * r.ar;
+    }
+    // d delta / d x_i and d tau / d x_i.
+    double dI[MaxComponenti], tI[MaxComponenti], A[MaxComponenti], rA[MaxComponenti];
+    double SA = 0, SrA = 0;
+    for (int i = 0; i < N; ++i) {
+        dI[i] = rho * vx[i];
+        tI[i] = Tx[i] / T;
+    }
+    for (int i = 0; i < N; ++i) {
+        A[i] = ar_d * dI[i] + ar_t * tI[i] + a_x[i];
+        rA[i] = dI[i] * (ar_d + delta * ar_dd) + delta * (ar_dt * tI[i] + a_dx[i]);
+        SA += x[i] * A[i];
+        SrA += x[i] * rA[i];
+    }
+    double Axx[MaxComponenti][MaxComponenti];
+    for (int i = 0; i < N; ++i)
+        for (int j = 0; j < N; ++j)
+            Axx[i][j] = (ar_dd * dI[j] + ar_dt * tI[j] + a_dx[j]) * dI[i] + ar_d * rho * vxx[i * N + j]
+                        + (ar_dt * dI[j] + ar_tt * tI[j] + a_tx[j]) * tI[i] + ar_t * Txx[i * N + j] / T
+                        + a_dx[i] * dI[j] + a_tx[i] * tI[j] + a_xx[i][j];
+    double SAx[MaxComponenti];
+    for (int j = 0; j < N; ++j) {
+        SAx[j] = 0;
+        for (int k = 0; k < N; ++k) SAx[j] += x[k] * Axx[k][j];
+    }
+    const double RT = CostanteGas * T, lnRT = std::log(RT);
+    const double dd = delta * ar_d, d2 = delta * delta * ar_dd;
+    d.p = rho * RT * (1 + dd);
+    d.p_lnRho = rho * RT * (1 + 2 * dd + d2);
+    for (int i = 0; i < N; ++i) {
+        const double mu = ar + dd + A[i] - SA;
+        d.lnf[size_t(i)] = std::log(x[i]) + lnRho + lnRT + mu;
+        d.lnf_lnRho[size_t(i)] = 1 + 2 * dd + d2 + rA[i] - SrA;
+        d.p_x[size_t(i)] = rho * RT * rA[i];
+        for (int j = 0; j < N; ++j) d.lnf_x[i][j] = (i == j ? 1 / x[i] : 0) + rA[j] + Axx[i][j] - SAx[j];
+    }
+}
+
+double ModelloMiscela::capacitaTermica(double T, double rho, const double* x) {
+    double Tr = 0, vr = 0, Tx[MaxComponenti], vx[MaxComponenti];
+    riduzione(x, Tr, vr, Tx, vx);
+    const double tau = Tr / T, delta = rho * vr;
+    double ar_d = 0, ar_dd = 0, ar_tt = 0, ar_dt = 0, a0tt = 0;
+    for (int i = 0; i < n(); ++i) {
+        const Equazione& e = componenti[size_t(i)]->eq;
+        ValutatoreTau& v = m_valComp[size_t(i)];
+        v.prepara(e, tau, true);
+        const ResiduoCompleto r = v.residuoCompleto(e, delta);
+        ar_d += x[i] * r.ar_d;
+        ar_dd += x[i] * r.ar_dd;
+        ar_tt += x[i] * r.ar_tt;
+        ar_dt += x[i] * r.ar_dt;
+        // Each component's ideal-gas part at its own reduced temperature, as for the enthalpy.
+        if (x[i] != 0) {
+            const double ti = tCriticaIdeale(i) / T;
+            a0tt += x[i] * ti * ti * ideale_tt(e, ti);
+        }
+    }
+    for (size_t k = 0; k < coppie.size(); ++k) {
+        const CoppiaMiscela& c = coppie[k];
+        if (c.F == 0) continue;
+        ValutatoreTau& v = m_valCopp[k];
+        v.prepara(c.partenza, tau, true);
+        const ResiduoCompleto r = v.residuoCompleto(c.partenza, delta);
+        const double w = x[c.i] * x[c.j] * c.F;
+        ar_d += w * r.ar_d;
+        ar_dd += w * r.ar_dd;
+        ar_tt += w * r.ar_tt;
+        ar_dt += w * r.ar_dt;
+    }
+    const double cv = -a0tt - tau * tau * ar_tt;
+    const double num = 1 + delta * ar_d - delta * tau * ar_dt;
+    return CostanteGas * (cv + num * num / (1 + 2 * delta * ar_d + delta * delta * ar_dd));
+}
+
 double ModelloMiscela::viriale(const double* x, double tau) {
     double B = 0;
     for (int i = 0; i < n(); ++i) {
@@ -228,51 +374,42 @@ bool risolviLineare(int n, double* a, double* b) {
 
 int ModelloMiscela::equilibrio(double T, const double* z, bool vaporeFisso, SoluzioneEquilibrio& s) {
     // Unknowns: ln rho_F, ln rho_I, w_1..w_N. Equations: equal pressure, equal fugacity of
-    // each component, sum w = 1. The Jacobian is taken by forward differences of the
-    // analytic fugacities (each column one evaluation of one phase).
+    // each component, sum w = 1. The Jacobian is analytic: one evaluation of each phase
+    // with its derivatives per step.
     const int N = n(), M = N + 2;
-    constexpr double h = 1e-7;
-    double pF, pI, lnfF[MaxComponenti], lnfI[MaxComponenti];
-    double pA, lnfA[MaxComponenti];
+    DerivateFugacita F, I;
     double J[(MaxComponenti + 2) * (MaxComponenti + 2)], r[MaxComponenti + 2];
     bool ultimo = false;
     for (int it = 0; it < 60; ++it) {
-        fugacita(T, s.lnRhoF, z, pF, lnfF);
-        fugacita(T, s.lnRhoI, s.w.data(), pI, lnfI);
+        fugacitaDerivate(T, s.lnRhoF, z, F);
+        fugacitaDerivate(T, s.lnRhoI, s.w.data(), I);
         // The vapour's pressure is positive and gives the scale; the liquid's may be
         // negative on the way (a start far from the root).
-        const double pV = vaporeFisso ? pF : pI;
+        const double pV = vaporeFisso ? F.p : I.p;
         if (ultimo) {
             s.p = pV;
             return std::isfinite(s.p) && s.p > 0 ? Ok : NonConverge;
         }
         if (!(pV > 0)) return NonConverge;
-        r[0] = (pI - pF) / pV;
+        r[0] = (I.p - F.p) / pV;
         double somma = -1;
         for (int i = 0; i < N; ++i) {
-            r[1 + i] = lnfI[i] - lnfF[i];
+            r[1 + i] = I.lnf[size_t(i)] - F.lnf[size_t(i)];
             somma += s.w[size_t(i)];
         }
         r[N + 1] = somma;
         for (int i = 0; i < M; ++i)
             if (!std::isfinite(r[i])) return NonConverge;
         std::fill(J, J + M * M, 0.0);
-        // Column 0: ln rho_F.
-        fugacita(T, s.lnRhoF + h, z, pA, lnfA);
-        J[0 * M + 0] = -(pA - pF) / pV / h;
-        for (int i = 0; i < N; ++i) J[(1 + i) * M + 0] = -(lnfA[i] - lnfF[i]) / h;
-        // Column 1: ln rho_I.
-        fugacita(T, s.lnRhoI + h, s.w.data(), pA, lnfA);
-        J[0 * M + 1] = (pA - pI) / pV / h;
-        for (int i = 0; i < N; ++i) J[(1 + i) * M + 1] = (lnfA[i] - lnfI[i]) / h;
-        // Columns 2..: w_j.
+        J[0 * M + 0] = -F.p_lnRho / pV;
+        J[0 * M + 1] = I.p_lnRho / pV;
+        for (int i = 0; i < N; ++i) {
+            J[(1 + i) * M + 0] = -F.lnf_lnRho[size_t(i)];
+            J[(1 + i) * M + 1] = I.lnf_lnRho[size_t(i)];
+        }
         for (int j = 0; j < N; ++j) {
-            Composizione w = s.w;
-            const double hw = h * std::max(w[size_t(j)], 1e-3);
-            w[size_t(j)] += hw;
-            fugacita(T, s.lnRhoI, w.data(), pA, lnfA);
-            J[0 * M + 2 + j] = (pA - pI) / pV / hw;
-            for (int i = 0; i < N; ++i) J[(1 + i) * M + 2 + j] = (lnfA[i] - lnfI[i]) / hw;
+            J[0 * M + 2 + j] = I.p_x[size_t(j)] / pV;
+            for (int i = 0; i < N; ++i) J[(1 + i) * M + 2 + j] = I.lnf_x[i][j];
             J[(N + 1) * M + 2 + j] = 1;
         }
         for (int i = 0; i < M; ++i) r[i] = -r[i];
@@ -641,21 +778,7 @@ void Miscela::proprieta(double T, double rho, const double* x, Proprieta& r) {
     r.v = 1 / (rho * s.M);
     r.h = modello.entalpia(T, rho, x, s) / s.M;
     r.s = modello.entropia(T, rho, x, s) / s.M;
-    // cp at constant p from the enthalpy of the neighbouring states (density solves).
-    const double dT = 1e-3 * T * 1e-2;
-    double h2[2];
-    for (int k = 0; k < 2; ++k) {
-        const double Tk = T + (k ? dT : -dT);
-        double rk = 0;
-        if (modello.densita(Tk, r.p, x, rho * s.vr > 1, rho, rk)) {
-            r.cp = std::nan("");
-            return;
-        }
-        StatoMiscela sk;
-        modello.valuta(Tk, rk, x, false, sk);
-        h2[k] = modello.entalpia(Tk, rk, x, sk) / sk.M;
-    }
-    r.cp = (h2[1] - h2[0]) / (2 * dT);
+    r.cp = modello.capacitaTermica(T, rho, x) / s.M;
 }
 
 int Miscela::liquidoSaturo(double T, Proprieta& r, std::string& errore) {
@@ -677,6 +800,29 @@ int Miscela::statoVapore(double T, double p, Proprieta& r, std::string& errore) 
     double rho = 0;
     if (int e = densitaVapore(T, p, rho, errore)) return e;
     proprieta(T, rho, z.data(), r);
+    r.p = p;
+    return Ok;
+}
+
+int Miscela::statoVaporeCpDifferenze(double T, double p, Proprieta& r, std::string& errore) {
+    double rho = 0;
+    if (int e = densitaVapore(T, p, rho, errore)) return e;
+    proprieta(T, rho, z.data(), r);
+    const double dT = 1e-3 * T * 1e-2;
+    double h2[2];
+    for (int k = 0; k < 2; ++k) {
+        const double Tk = T + (k ? dT : -dT);
+        double rk = 0;
+        if (modello.densita(Tk, r.p, z.data(), false, rho, rk)) {
+            r.cp = std::nan("");
+            r.p = p;
+            return Ok;
+        }
+        StatoMiscela sk;
+        modello.valuta(Tk, rk, z.data(), false, sk);
+        h2[k] = modello.entalpia(Tk, rk, z.data(), sk) / sk.M;
+    }
+    r.cp = (h2[1] - h2[0]) / (2 * dT);
     r.p = p;
     return Ok;
 }

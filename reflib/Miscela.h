@@ -39,6 +39,15 @@ struct StatoMiscela {
     Composizione dnar{};   // d(n alphar) / d n_i at T, V and the other n
 };
 
+// One phase's pressure and fugacities at (T, ln rho, x) with their derivatives in ln rho
+// and in each x_j (the fractions taken as independent), for the equilibrium's Newton.
+struct DerivateFugacita {
+    double p = 0, p_lnRho = 0;     // Pa
+    Composizione p_x{};
+    Composizione lnf{}, lnf_lnRho{};  // ln f_i, f in Pa
+    double lnf_x[MaxComponenti][MaxComponenti]{};  // d ln f_i / d x_j
+};
+
 // A solution of the phase equilibrium: the phase of fixed composition (F) and the
 // incipient one (I) with its composition w.
 struct SoluzioneEquilibrio {
@@ -59,14 +68,24 @@ public:
     int n() const { return int(componenti.size()); }
 
     // Reducing temperature and volume (1/rho_r) and their derivatives in each x_k.
-    void riduzione(const double* x, double& Tr, double& vr, double* Tr_x, double* vr_x) const;
+    // With Tr_xx and vr_xx (N x N, row-major) also the second derivatives.
+    void riduzione(const double* x, double& Tr, double& vr, double* Tr_x, double* vr_x, double* Tr_xx = nullptr,
+                   double* vr_xx = nullptr) const;
     void valuta(double T, double rho, const double* x, bool composizione, StatoMiscela& s);
     double pressione(double T, double rho, const double* x);
-    // Molar enthalpy and entropy (J/mol, J/(mol K)) at a state valuta() gave.
+    // Molar enthalpy and entropy (J/mol, J/(mol K)) at a state valuta() gave. Their reference:
+    // each component keeps its own IIR offsets (h = 200 kJ/kg, s = 1 kJ/(kg K) for its own
+    // saturated liquid at 0 degC) and the entropy has the ideal mixing term -R sum x ln x, so
+    // a blend's bubble-point liquid at 0 degC is not at the IIR values (R448A 203.46 kJ/kg,
+    // 1.1428 kJ/(kg K)); only differences mean anything.
     double entalpia(double T, double rho, const double* x, const StatoMiscela& s) const;
     double entropia(double T, double rho, const double* x, const StatoMiscela& s) const;
     // p and ln f_i (fugacities in Pa) at (T, ln rho, x).
     void fugacita(double T, double lnRho, const double* x, double& p, double* lnf);
+    // The same with the analytic derivatives (second derivatives of alphar in delta, tau and x).
+    void fugacitaDerivate(double T, double lnRho, const double* x, DerivateFugacita& d);
+    // Molar isobaric heat capacity, J/(mol K), from the Helmholtz derivatives at fixed x.
+    double capacitaTermica(double T, double rho, const double* x);
     // Molar density at (T, p): vapour from the second-virial estimate, liquid from rho0.
     int densita(double T, double p, const double* x, bool liquido, double rho0, double& rho);
     // Phase equilibrium at T with the fixed phase of composition z, by Newton on
@@ -94,6 +113,7 @@ public:
     int liquidoSaturo(double T, Proprieta& r, std::string& errore) override;
     int vaporeSaturo(double T, Proprieta& r, std::string& errore) override;
     int statoVapore(double T, double p, Proprieta& r, std::string& errore) override;
+    int statoVaporeCpDifferenze(double T, double p, Proprieta& r, std::string& errore) override;
     double tMinSaturazione() const override { return TMinSaturazione; }
     double tMaxSaturazione() const override;
 

@@ -71,7 +71,7 @@ int Refrigerante::isentropica(double p, double s, double tPartenza, Proprieta& r
     double T = tPartenza, tValida = 0;
     for (int it = 0; it < 60; ++it) {
         Proprieta q;
-        const int e = statoVapore(T, p, q, errore);
+        const int e = statoVaporeCpDifferenze(T, p, q, errore);
         if (e == FuoriCampo && T < tMaxSaturazione() + 50) {
             T = tValida > 0 ? 0.5 * (T + tValida) : T + 10;
             continue;

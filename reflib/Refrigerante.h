@@ -44,6 +44,10 @@ public:
     virtual int vaporeSaturo(double T, Proprieta& r, std::string& errore) = 0;
     // Vapour at T and p (up to the dew line, 1e-6 relative above it included).
     virtual int statoVapore(double T, double p, Proprieta& r, std::string& errore) = 0;
+    // The same with cp as the central difference of h along the isobar: the isentrope's
+    // Newton slope. The analytic cp reaches the same root within a few ulps but not the same
+    // ulps, and the catalogues' fitted coefficients (printed to 10 digits) show them.
+    virtual int statoVaporeCpDifferenze(double T, double p, Proprieta& r, std::string& errore) = 0;
 
     // Bubble and dew temperature at p: the glide is their difference.
     int glide(double p, double& tBolla, double& tRugiada, std::string& errore);

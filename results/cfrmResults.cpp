@@ -1,13 +1,14 @@
 #include "results/cfrmResults.h"
 
-#include "browse/cfrmDatiDiTargaPiat.h"
-#include "browse/frmAccessori.h"
 #include "catalogue/Catalogo.h"
-#include "platform/AnteprimaRapporto.h"
+#include "catalogue/Interrogazioni.h"
+#include "browse/AperturaSchede.h"
+#include "dati/AnteprimaRapporto.h"
 #include "platform/AvvisoCapacita.h"
+#include "platform/Icone.h"
 #include "platform/FormatoNumero.h"
 #include "platform/Percorsi.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
@@ -147,7 +148,7 @@ void cfrmResults::costruisci() {
     auto* pulsanti = new QHBoxLayout;
     cm3Naviga[0] = new QPushButton(QStringLiteral("Caratteristiche tecniche"), Panel3D5[0]);
     cm3Naviga[1] = new QPushButton(Panel3D5[0]);
-    cm3Naviga[1]->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    cm3Naviga[1]->setIcon(iconaStampante());
     cm3Naviga[1]->setToolTip(QStringLiteral("Stampa"));
     pulsanti->addWidget(cm3Naviga[0]);
     pulsanti->addStretch();
@@ -239,7 +240,7 @@ void cfrmResults::costruisci() {
     destra->addWidget(frame1);
     destra->addStretch();
 
-    // The next smaller candidate of a selection, below everything else.
+    // The next smaller candidate of a selection.
     Panel3D5[1] = creaGriglia(1, CelleInferiore, CellaModelloInferiore);
     auto* pulsanti2 = new QHBoxLayout;
     cm3Naviga[3] = new QPushButton(QStringLiteral("Caratteristiche tecniche"), Panel3D5[1]);
@@ -249,9 +250,11 @@ void cfrmResults::costruisci() {
     pulsanti2->addStretch();
     pulsanti2->addWidget(cm3Naviga[4]);
     static_cast<QGridLayout*>(Panel3D5[1]->layout())->addLayout(pulsanti2, 7, 0, 1, 5);
-    // The two grids have the same columns; with the same width they line up.
+    // The two grids have the same columns; with the same width they line up. The second
+    // one goes under the first, beside the conditions: below everything else the screen
+    // would be taller than the main window.
     Panel3D5[0]->installEventFilter(this);
-    radice->addWidget(Panel3D5[1], 0, Qt::AlignLeft);
+    sinistra->insertWidget(sinistra->indexOf(Panel3D5[0]) + 1, Panel3D5[1], 0, Qt::AlignLeft);
     radice->addStretch();
 
     for (int i = 0; i < 5; ++i) {
@@ -325,7 +328,7 @@ void cfrmResults::caricaSorgenti() {
     m_lingue->carica(m_stato.catalogo, m_stato.lingua.IndiceLingua, &errore);
     SorgenteDati gas;
     gas.impostaCatalogo(m_stato.catalogo);
-    gas.impostaOrigineRecord(QStringLiteral("select * from Gas"));
+    gas.impostaOrigineRecord(Interrogazioni::Gas);
     if (gas.aggiorna()) {
         gas.muoviPrimo();
         if (!gas.eof())
@@ -333,7 +336,7 @@ void cfrmResults::caricaSorgenti() {
     }
     m_compGas->impostaCatalogo(m_stato.catalogo);
     m_compGas->impostaOrigineRecord(
-        QStringLiteral("select * from CollCompGas where CodiceGas = ?"),
+        Interrogazioni::CompressoriDelGas,
         {m_stato.schermi.CodiceGasCorrente});
     m_compGas->aggiorna();
 }
@@ -475,7 +478,9 @@ void cfrmResults::applicaAltezza(int twips) {
     // Inside the main window, never wider than its client area.
     auto* sotto = qobject_cast<QMdiSubWindow*>(finestra);
     const int massima = sotto && sotto->mdiArea() ? sotto->mdiArea()->viewport()->width() : larghezza;
-    finestra->resize(std::min(larghezza, std::max(massima, finestra->width())), h);
+    // Nor taller: the screen's own height when there is room, else the client area's.
+    const int alta = sotto && sotto->mdiArea() ? sotto->mdiArea()->viewport()->height() : h;
+    finestra->resize(std::min(larghezza, std::max(massima, finestra->width())), std::min(h, alta));
 }
 
 void cfrmResults::differenzialiCliccato(bool spuntato) {
@@ -516,18 +521,7 @@ void cfrmResults::apriCaratteristiche() {
         m_aperture.caratteristiche(this);
         return;
     }
-    // Beside this screen in the main window, not modal; it reads the current model now.
-    auto* scheda = new cfrmDatiDiTargaPiat(m_stato);
-    scheda->setAttribute(Qt::WA_DeleteOnClose);
-    auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (QMdiArea* area = sotto ? sotto->mdiArea() : nullptr) {
-        QMdiSubWindow* w = area->addSubWindow(scheda);
-        w->setAttribute(Qt::WA_DeleteOnClose);
-        w->move(0, 0);
-        w->show();
-    } else {
-        scheda->show();
-    }
+    apriSchedaTecnica(m_stato, this);
 }
 
 void cfrmResults::keyPressEvent(QKeyEvent* e) {

@@ -3,8 +3,8 @@
 // conditions it was made at, and after a selection the next smaller candidate.
 // It computes nothing but the required capacity in kW.
 
-#include "app/StatoApplicazione.h"
-#include "platform/Rapporto.h"
+#include "dati/StatoApplicazione.h"
+#include "dati/Rapporto.h"
 
 #include <QMap>
 #include <QString>

@@ -10,7 +10,8 @@ packages=(
   mdbtools mdbtools-dev sqlite3 libsqlite3-dev
   libxlsxwriter-dev rapidjson-dev unzip
   xvfb xauth fonts-dejavu-core poppler-utils
-  clang
+  qt6-translations-l10n
+  clang clang-format
 )
 
 missing=()

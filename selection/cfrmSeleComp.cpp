@@ -1,10 +1,11 @@
 #include "selection/cfrmSeleComp.h"
 
+#include "catalogue/Interrogazioni.h"
 #include "calculation/PannelloCondizioni.h"
 #include "engine/Rugiada.h"
-#include "platform/SorgenteDati.h" // before ComboDati.h
-#include "platform/ComboDati.h"
-#include "platform/EtichettaDati.h"
+#include "dati/SorgenteDati.h" // before ComboDati.h
+#include "dati/ComboDati.h"
+#include "dati/EtichettaDati.h"
 #include "platform/FormatoNumero.h"
 #include "platform/LetturaNumeri.h"
 #include "platform/ServizioMessaggi.h"
@@ -27,7 +28,6 @@
 
 namespace {
 
-const QString QueryCompressori = QStringLiteral("select * from CollCompGas where CodiceGas = ?");
 
 class MessaggiSchermo : public MessaggiMotore {
 public:
@@ -210,9 +210,9 @@ void cfrmSeleComp::carica() {
     Panel3D5[11]->setText(QString::number(imp.LimiteMaxTC));
 
     for (auto* s : sorgenti) s->impostaCatalogo(stato.catalogo);
-    Data1(1).impostaOrigineRecord("select * from Lingue");
+    Data1(1).impostaOrigineRecord(Interrogazioni::Lingue);
     Data1(1).aggiorna();
-    Data1(2).impostaOrigineRecord("select * from Gas where flSeleYes = true ");
+    Data1(2).impostaOrigineRecord(Interrogazioni::GasSelezionabili);
     Data1(2).aggiorna();
     Data1(2).muoviPrimo();
     // The bound limits of the first refrigerant replace the settings' ones.
@@ -264,7 +264,7 @@ void cfrmSeleComp::potenzaCambiata() {
 }
 
 void cfrmSeleComp::interrogaCompressori() {
-    Data1(0).impostaOrigineRecord(QueryCompressori, {stato.schermi.CodiceGasCorrente});
+    Data1(0).impostaOrigineRecord(Interrogazioni::CompressoriDelGas, {stato.schermi.CodiceGasCorrente});
     Data1(0).aggiorna();
 }
 

@@ -3,7 +3,7 @@
 // the search chooses the compressor and the results screen shows it beside the next
 // smaller one.
 
-#include "app/StatoApplicazione.h"
+#include "dati/StatoApplicazione.h"
 #include "engine/Proprieta.h"
 
 #include <QWidget>

@@ -31,13 +31,16 @@ std::vector<CurvaResa> grigliaResa(const RigaCompressore& riga) {
         if (!lo || !hi) continue;
         CurvaResa c;
         c.Tc = 30 + 5 * i;
-        const int ultima = pari((*hi + 32) / 4);
-        for (double te = *lo; (te + 32) / 4 <= ultima; te += 4) {
-            const int p = pari((te + 32) / 4);
-            if (p < 0 || p >= PosizioniTe) continue;
-            const double r = Polinomio(dati.WR, te, c.Tc), w = Polinomio(dati.WA, te, c.Tc);
+        // The whole envelope, 4 K apart from its minimum, closed at its maximum.
+        std::vector<double> te;
+        for (int k = 0; *lo + 4 * k <= *hi; ++k)
+            te.push_back(*lo + 4 * k);
+        if (te.empty() || te.back() < *hi)
+            te.push_back(*hi);
+        for (double t : te) {
+            const double r = Polinomio(dati.WR, t, c.Tc), w = Polinomio(dati.WA, t, c.Tc);
             if (!std::isfinite(r) || !std::isfinite(w)) continue;
-            c.punti.push_back({te, r, w});
+            c.punti.push_back({t, r, w});
         }
         if (!c.punti.empty()) curve.push_back(std::move(c));
     }

@@ -1,8 +1,9 @@
 #pragma once
 // The grid of the capacity chart: for each condensing temperature of the compressor's
 // range, the capacity and power input (W, catalogue polynomials, no supply factor) at
-// evaporating temperatures 4 K apart from the envelope minimum upwards. Position p of a
-// curve stands for Te = -32 + 4 p, p = 0..12; at most 10 condensing temperatures.
+// evaporating temperatures 4 K apart from the envelope minimum, up to and including the
+// envelope maximum: the chart covers the whole envelope. At most 10 condensing
+// temperatures.
 
 #include "engine/RigaCompressore.h"
 
@@ -20,9 +21,9 @@ struct CurvaResa {
     std::vector<PuntoResa> punti;  // rising Te
 };
 
-inline constexpr int PosizioniTe = 13, MassimoCurve = 10;
+inline constexpr int MassimoCurve = 10;
 
 // Curves of `riga`, one per condensing temperature 30 + 5 i, i from MinTC to MaxTC
-// (each (t - 30) / 5 rounded half to even); bands without both envelope limits and
-// points outside the 13 positions are left out.
+// (each (t - 30) / 5 rounded half to even); bands without both envelope limits are
+// left out.
 std::vector<CurvaResa> grigliaResa(const RigaCompressore& riga);

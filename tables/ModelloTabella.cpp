@@ -2,7 +2,7 @@
 
 #include "catalogue/Istantanea.h"
 #include "platform/FormatoNumero.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <QBrush>
 #include <QColor>

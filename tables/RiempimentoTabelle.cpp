@@ -1,10 +1,11 @@
 #include "tables/RiempimentoTabelle.h"
 
+#include "catalogue/Interrogazioni.h"
 #include "catalogue/Catalogo.h"
 #include "catalogue/Istantanea.h"
 #include "engine/Numeri.h"
 #include "engine/Prestazioni.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <cmath>
 
@@ -42,7 +43,7 @@ private:
 
 bool svuota(Catalogo& catalogo, QString* errore) {
     for (const QString& t : TabelleLavoro)
-        if (!catalogo.esegui(QStringLiteral("Delete from ") + t, {}, errore)) return false;
+        if (!catalogo.esegui(Interrogazioni::svuotaTabella(t), {}, errore)) return false;
     return true;
 }
 
@@ -126,11 +127,8 @@ bool scriviPerCella(Catalogo& catalogo, const DatiCompressore& dati, const Invil
             const int tc = SuffissoBanda(b);
             for (int te = int(std::nearbyint(*inv.TEMin[b])); te <= *inv.TEMax[b]; te += 5) {
                 const double v = Calcolores(dati, F, indice, kW, tc, te, k);
-                const QString sql = QStringLiteral("Update %1 set Tc%2=%3 where Tvap=%4")
-                                        .arg(TabelleAggiornamento[size_t(k - 1)])
-                                        .arg(tc)
-                                        .arg(testoSql(v))
-                                        .arg(te);
+                const QString sql = Interrogazioni::aggiornaCella(TabelleAggiornamento[size_t(k - 1)], tc,
+                                                                            testoSql(v), te);
                 if (!catalogo.esegui(sql, {}, errore)) return false;
                 if (sorgenti[size_t(k - 1)]) sorgenti[size_t(k - 1)]->aggiorna();
             }

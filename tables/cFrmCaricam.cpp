@@ -2,7 +2,10 @@
 
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMainWindow>
+#include <QScreen>
 #include <QVBoxLayout>
 
 cFrmCaricam::cFrmCaricam(QWidget* parent)
@@ -17,4 +20,17 @@ cFrmCaricam::cFrmCaricam(QWidget* parent)
     auto* l = new QVBoxLayout(this);
     l->addWidget(Label1);
     resize(twipsInPixel(3000, this), twipsInPixel(900, this));
+}
+
+void cFrmCaricam::centra() {
+    QRect sopra;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(w) && w->isVisible()) {
+            sopra = w->frameGeometry();
+            break;
+        }
+    if (sopra.isNull())
+        if (const QScreen* s = QGuiApplication::primaryScreen())
+            sopra = s->availableGeometry();
+    move(sopra.center() - QPoint(width() / 2, height() / 2));
 }

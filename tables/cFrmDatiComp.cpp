@@ -1,6 +1,7 @@
 #include "tables/cFrmDatiComp.h"
 
-#include "calculation/cfrmCalcoli.h"
+#include "calculation/DatiSchermoCalcoli.h"
+#include "catalogue/Interrogazioni.h"
 #include "catalogue/Catalogo.h"
 #include "catalogue/RigheCatalogo.h"
 #include "engine/Numeri.h"
@@ -168,7 +169,7 @@ void cFrmDatiComp::carica() {
     }
 
     SorgenteDati& lingue = Data1(5);
-    lingue.impostaOrigineRecord(QStringLiteral("select * from Lingue"));
+    lingue.impostaOrigineRecord(Interrogazioni::Lingue);
     lingue.aggiorna();
     lingue.muoviPrimo();
     for (int i = 0; i < stato.lingua.IndiceLingua; ++i) lingue.muoviSuccessivo();
@@ -205,6 +206,7 @@ void cFrmDatiComp::carica() {
     RicalcolaTutto();
 
     auto* caricamento = new cFrmCaricam(this);
+    caricamento->centra();
     caricamento->show();
     emit caricamentoIniziato();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -249,7 +251,7 @@ void cFrmDatiComp::RicalcolaTutto() {
     motore.WMAX = m_dati.WMAX;
 
     Data1(0).impostaOrigineRecord(
-        QStringLiteral("select * from Collcompgas where CodiceProdotto=? and CodiceGas=?"),
+        Interrogazioni::CompressoreConGas,
         {m_testoCompressore, m_testoRefrigerante});
     for (int k = 0; k < 4; ++k) Data1(k + 1).impostaOrigineRecord(TabelleLavoro[size_t(k)]);
     for (int i = 0; i <= 4; ++i) Data1(i).aggiorna();

@@ -3,17 +3,17 @@
 
 #include "app/MDIUser.h"
 #include "app/PassiProgramma.h"
-#include "browse/AperturaCatalogo.h"
-#include "calculation/AperturaCalcoli.h"
+#include "app/AperturaCatalogo.h"
+#include "app/AperturaCalcoli.h"
 #include "calculation/cfrmCalcoli.h"
 #include "catalogue/Catalogo.h"
 #include "catalogue/tests/CataloghiOstili.h"
 #include "platform/ArchivioImpostazioni.h"
 #include "platform/ServizioMessaggi.h"
 #include "reflib/ILK.h"
-#include "selection/AperturaSelezione.h"
+#include "app/AperturaSelezione.h"
 #include "selection/cfrmSeleComp.h"
-#include "tables/FinestreTabelle.h"
+#include "app/FinestreTabelle.h"
 
 #include <QAction>
 #include <QApplication>

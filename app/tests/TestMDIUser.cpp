@@ -3,11 +3,13 @@
 #include "app/Avvio.h"
 #include "app/frmAbout.h"
 #include "app/frmStart.h"
+#include "catalogue/Catalogo.h"
 #include "platform/ArchivioImpostazioni.h"
 #include "platform/ServizioMessaggi.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
@@ -19,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <map>
 
 class TestMDIUser : public QObject {
     Q_OBJECT
@@ -82,6 +86,8 @@ private slots:
         for (int v = 0; v < NumeroVociMenu; ++v)
             QCOMPARE(w.azione(VoceMenu(v))->text(), menu[v]);
         QCOMPARE(w.windowTitle(), titolo);
+        // The window system appends the display name to a title that does not end with it.
+        QVERIFY(w.windowTitle().endsWith(QGuiApplication::applicationDisplayName()));
         QCOMPARE(stato.lingua.IndiceLingua, int16_t(lingua));
         QCOMPARE(stato.lingua.Didascalie[2], didascalia2);
         QCOMPARE(stato.lingua.Didascalie[10], esegui);
@@ -91,6 +97,88 @@ private slots:
         QCOMPARE(s.value("ParametriGenerali/MaxTC").toString(), QString("70"));
         frmStart start(stato);
         QCOMPARE(start.Command1->text(), avvio);
+    }
+
+    // Qt's own dialogs follow the language menu, back to English too.
+    void dialoghiQtNellaLingua_data() {
+        QTest::addColumn<int>("lingua");
+        QTest::addColumn<QString>("chiudi");
+        QTest::addColumn<QString>("annulla");
+        QTest::newRow("Italian") << 0 << "Chiudi" << "Annulla";
+        QTest::newRow("English") << 1 << "Close" << "Cancel";
+        QTest::newRow("French") << 2 << "Fermer" << "Annuler";
+        QTest::newRow("German") << 3 << QString::fromUtf8("Schließen") << "Abbrechen";
+        QTest::newRow("Spanish") << 4 << "Cerrar" << "Cancelar";
+    }
+    void dialoghiQtNellaLingua() {
+        QFETCH(int, lingua);
+        QFETCH(QString, chiudi);
+        QFETCH(QString, annulla);
+        QTemporaryDir dir;
+        ArchivioImpostazioni archivio("selcomp", dir.path());
+        StatoApplicazione stato;
+        MDIUser w(stato, archivio);
+        w.azioneLingua(lingua)->trigger();
+        QDialogButtonBox pulsanti(QDialogButtonBox::Close | QDialogButtonBox::Cancel);
+        QCOMPARE(pulsanti.button(QDialogButtonBox::Close)->text().remove('&'), chiudi);
+        QCOMPARE(pulsanti.button(QDialogButtonBox::Cancel)->text().remove('&'), annulla);
+    }
+
+    // A screen chosen again from the menu is brought forward, not opened a second time.
+    void schermoApertoTornaDavanti() {
+        QTemporaryDir dir;
+        ArchivioImpostazioni archivio("selcomp", dir.path());
+        StatoApplicazione stato;
+        auto catalogo = Catalogo::apri(SELCOMP_RUNTIME_DIR "/zodirara.mdb");
+        QVERIFY(catalogo);
+        stato.catalogo = catalogo.get();
+        stato.impostazioni.PercorsoDatabase = SELCOMP_RUNTIME_DIR;
+        MDIUser w(stato, archivio);
+        w.show();
+        std::map<VoceMenu, int> creati;
+        for (VoceMenu v : {VoceMenu::Caratteristiche, VoceMenu::ElencoCompressori,
+                           VoceMenu::SelezioneCompr, VoceMenu::CalcoliCompr})
+            w.registraSchermo(v, [&creati, v](MDIUser&) -> QWidget* {
+                ++creati[v];
+                return new QLabel(QString::number(int(v)));
+            });
+        const auto attivo = [&w] {
+            QMdiSubWindow* s = w.area()->activeSubWindow();
+            return s ? s->widget() : nullptr;
+        };
+        w.azione(VoceMenu::Caratteristiche)->trigger();
+        QWidget* caratteristiche = attivo();
+        w.azione(VoceMenu::CalcoliCompr)->trigger();
+        w.azione(VoceMenu::Garanzie)->trigger();
+        QCOMPARE(w.area()->subWindowList().size(), 3);
+
+        w.azione(VoceMenu::Caratteristiche)->trigger();
+        QCOMPARE(attivo(), caratteristiche);
+        caratteristiche->parentWidget()->showMinimized();
+        w.azione(VoceMenu::Garanzie)->trigger();
+        w.azione(VoceMenu::Caratteristiche)->trigger();
+        QCOMPARE(attivo(), caratteristiche);
+        QVERIFY(!caratteristiche->parentWidget()->isMinimized());
+        QCOMPARE(w.area()->subWindowList().size(), 3);
+        QCOMPARE(creati[VoceMenu::Caratteristiche], 1);
+        QCOMPARE(creati[VoceMenu::CalcoliCompr], 1);
+
+        // Closed, it opens anew (even before its deletion has been processed).
+        caratteristiche->parentWidget()->close();
+        w.azione(VoceMenu::Caratteristiche)->trigger();
+        QCOMPARE(creati[VoceMenu::Caratteristiche], 2);
+        QTRY_COMPARE(w.area()->subWindowList().size(), 3);
+
+        // After a language change, choosing it again gives it in the new language: the one
+        // open in the old language gives way; chosen once more, it comes forward.
+        caratteristiche = attivo();
+        w.azioneLingua(2)->trigger();
+        w.azione(VoceMenu::Caratteristiche)->trigger();
+        QCOMPARE(creati[VoceMenu::Caratteristiche], 3);
+        QVERIFY(attivo() != caratteristiche);
+        QTRY_COMPARE(w.area()->subWindowList().size(), 3);
+        w.azione(VoceMenu::Caratteristiche)->trigger();
+        QCOMPARE(creati[VoceMenu::Caratteristiche], 3);
     }
 
     void dimensioniInTwips() {

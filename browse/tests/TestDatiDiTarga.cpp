@@ -6,9 +6,9 @@
 
 #include "../../results/tests/CatalogoDiProva.h"
 #include "catalogue/Catalogo.h"
-#include "platform/ComboDati.h"
+#include "dati/ComboDati.h"
 #include "platform/ServizioMessaggi.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <QImage>
 #include <QProcess>
@@ -259,11 +259,39 @@ private slots:
         QVERIFY(t.contains(modo ? "air conditioning" : "Technical data"));
     }
 
+    // Every supply description of the bundled catalogue is read whole, in every language.
+    void supplyDescriptionReadableWhole() {
+        auto demo = Catalogo::apri(SELCOMP_RUNTIME_DIR "/zodirara.mdb");
+        if (!demo)
+            QSKIP("bundled catalogue not built");
+        StatoApplicazione s = stato();
+        s.catalogo = demo.get();
+        for (int lingua = 0; lingua < 5; ++lingua) {
+            s.lingua.IndiceLingua = int16_t(lingua);
+            cfrmDatiDiTarga w(s);
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            auto* tensione = w.findChild<QLabel*>("valore_desc1");
+            QVERIFY(tensione);
+            QString prima;
+            while (w.CSCombo1->testo() != prima) {
+                prima = w.CSCombo1->testo();
+                const QRect spazio = tensione->contentsRect();
+                const QRect occupato = tensione->fontMetrics().boundingRect(
+                    spazio, Qt::TextWordWrap | int(tensione->alignment()), tensione->text());
+                QVERIFY2(spazio.contains(occupato) && !tensione->text().isEmpty(),
+                         qPrintable(QString("%1, lingua %2: %3").arg(prima).arg(lingua).arg(tensione->text())));
+                QCOMPARE(tensione->toolTip(), tensione->text());
+                QTest::mouseClick(w.cm3Naviga[2], Qt::LeftButton);
+            }
+        }
+    }
+
     void drawingScaledToFit() {
         QImage disegno(1600, 800, QImage::Format_RGB32);
         disegno.fill(Qt::white);
         QVERIFY(disegno.save(cartella.filePath("B.png")));
-        frmIngombri f(cartella.filePath("B.png"));
+        frmIngombri f(cartella.filePath("B.png"), "B-20");
         QVERIFY(f.caricata());
         f.resize(600, 500);
         f.show();

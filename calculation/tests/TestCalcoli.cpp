@@ -5,10 +5,10 @@
 #include "CatalogoDiProva.h"
 #include "calculation/PannelloCondizioni.h"
 #include "calculation/cfrmCalcoli.h"
-#include "platform/ComboDati.h"
-#include "platform/EtichettaDati.h"
+#include "dati/ComboDati.h"
+#include "dati/EtichettaDati.h"
 #include "platform/ServizioMessaggi.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <QApplication>
 #include <QCheckBox>

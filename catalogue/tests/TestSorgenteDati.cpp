@@ -2,7 +2,7 @@
 
 #include "catalogue/Catalogo.h"
 #include "catalogue/CreaCatalogo.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

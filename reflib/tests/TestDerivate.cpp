@@ -45,6 +45,13 @@ const Caso Residui[] = {
          e.espT = {1.5, 0.692, 3};
          e.espL = {1, 2, 3};
      }},
+    {"esptau", [](Equazione& e) {  // exp(-tau^m) as in R125's equation
+         e.espN = {0.4, -0.2};
+         e.espD = {1, 3};
+         e.espT = {1.2, 2.5};
+         e.espL = {1, 2};
+         e.espM = {1, 2};
+     }},
     {"gauss", [](Equazione& e) {
          e.gauss = {{-0.3, 1.0, 0.96, 1.0, 1.28, 1.27, 2}, {0.2, 3.0, 1.2, 1.1, 0.9, 1.1, 3}};
      }},
@@ -72,6 +79,18 @@ TEST_P(Derivate, ResiduoComeDifferenze) {
         EXPECT_NEAR(r.ar_d, d, 1e-7 * scala);
         EXPECT_NEAR(r.ar_dd, dd, 1e-7 * scala);
         EXPECT_NEAR(r.ar_t, t, 1e-7 * scala);
+        // The second tau derivatives (cp, the mixtures' composition derivatives), and the
+        // first ones as residuo() gives them.
+        const ResiduoCompleto c = residuoCompleto(eq, tau, delta);
+        const double tt = (residuo(eq, tau + h, delta).ar_t - residuo(eq, tau - h, delta).ar_t) / (2 * h);
+        const double dt = (residuo(eq, tau, delta + h).ar_t - residuo(eq, tau, delta - h).ar_t) / (2 * h);
+        const double scalaT = scala + std::abs(c.ar_t) + std::abs(c.ar_tt);
+        EXPECT_NEAR(c.ar_tt, tt, 1e-7 * scalaT);
+        EXPECT_NEAR(c.ar_dt, dt, 1e-7 * scalaT);
+        EXPECT_NEAR(c.ar, r.ar, 1e-14 * scala);
+        EXPECT_NEAR(c.ar_d, r.ar_d, 1e-14 * scala);
+        EXPECT_NEAR(c.ar_dd, r.ar_dd, 1e-14 * scala);
+        EXPECT_NEAR(c.ar_t, r.ar_t, 1e-14 * scala);
     }
 }
 
@@ -108,6 +127,8 @@ TEST(Derivate, IdealeComeDifferenze) {
         const double h = 1e-5;
         const double numerica = (ideale(eq, tau + h, 1) - ideale(eq, tau - h, 1)) / (2 * h);
         EXPECT_NEAR(ideale_t(eq, tau), numerica, 1e-8 * (1 + std::abs(numerica))) << "tau " << tau;
+        const double seconda = (ideale_t(eq, tau + h) - ideale_t(eq, tau - h)) / (2 * h);
+        EXPECT_NEAR(ideale_tt(eq, tau), seconda, 1e-7 * (1 + std::abs(seconda))) << "tau " << tau;
     }
 }
 

@@ -81,6 +81,53 @@ TEST_F(Miscele, DerivateControNumeriche) {
     }
 }
 
+// The equilibrium Newton's Jacobian: pressure and ln f_i with their derivatives in ln rho
+// and in each x_j (independent), against central differences of the fugacities. Vapour
+// and liquid; R455A holds R744 with its critical-region terms.
+TEST_F(Miscele, DerivateFugacitaControNumeriche) {
+    struct Caso {
+        const char* gas;
+        double T, rho;
+    } casi[] = {{"R448A", 280, 150}, {"R448A", 280, 12000}, {"R455A", 250, 13000}, {"R513A", 330, 900}};
+    for (const Caso& c : casi) {
+        reflib::Miscela& misc = miscela(c.gas);
+        ModelloMiscela& m = misc.modello;
+        const int N = m.n();
+        Composizione x = misc.z;
+        x[0] += 0.03;  // off the blend's composition
+        x[size_t(N - 1)] -= 0.03;
+        const double lnRho = std::log(c.rho);
+        reflib::DerivateFugacita d;
+        m.fugacitaDerivate(c.T, lnRho, x.data(), d);
+        double p = 0, lnf[reflib::MaxComponenti], pa = 0, pb = 0, lnfa[reflib::MaxComponenti], lnfb[reflib::MaxComponenti];
+        m.fugacita(c.T, lnRho, x.data(), p, lnf);
+        const std::string caso = std::string(c.gas) + " rho " + std::to_string(c.rho);
+        EXPECT_NEAR(d.p, p, 1e-12 * std::abs(p)) << caso;
+        for (int i = 0; i < N; ++i) EXPECT_NEAR(d.lnf[size_t(i)], lnf[i], 1e-12 * std::abs(lnf[i])) << caso;
+        const double h = 1e-6;
+        m.fugacita(c.T, lnRho + h, x.data(), pa, lnfa);
+        m.fugacita(c.T, lnRho - h, x.data(), pb, lnfb);
+        EXPECT_NEAR(d.p_lnRho, (pa - pb) / (2 * h), 1e-6 * (std::abs(d.p_lnRho) + std::abs(p))) << caso;
+        for (int i = 0; i < N; ++i) {
+            const double num = (lnfa[i] - lnfb[i]) / (2 * h);
+            EXPECT_NEAR(d.lnf_lnRho[size_t(i)], num, 1e-6 * (1 + std::abs(num))) << caso << " i " << i;
+        }
+        for (int j = 0; j < N; ++j) {
+            Composizione xa = x, xb = x;
+            xa[size_t(j)] += h;
+            xb[size_t(j)] -= h;
+            m.fugacita(c.T, lnRho, xa.data(), pa, lnfa);
+            m.fugacita(c.T, lnRho, xb.data(), pb, lnfb);
+            EXPECT_NEAR(d.p_x[size_t(j)], (pa - pb) / (2 * h), 1e-6 * (std::abs(d.p_x[size_t(j)]) + std::abs(p)))
+                << caso << " j " << j;
+            for (int i = 0; i < N; ++i) {
+                const double num = (lnfa[i] - lnfb[i]) / (2 * h);
+                EXPECT_NEAR(d.lnf_x[i][j], num, 1e-6 * (1 + std::abs(num))) << caso << " i " << i << " j " << j;
+            }
+        }
+    }
+}
+
 // Two identical components are the pure fluid: the same alphar at any split, and a dew
 // and bubble pressure equal to the pure fluid's saturation pressure (scaled by the
 // mixture model's gas constant, the only difference between the two).
@@ -109,6 +156,15 @@ TEST_F(Miscele, BinariaDiComponentiUgualiComeIlPuro) {
     const double scala = reflib::CostanteGas / r32->eq.R;
     EXPECT_NEAR(pD / (pPuro * scala), 1, 1e-9);
     EXPECT_NEAR(pB / (pPuro * scala), 1, 1e-9);
+    // The entropy's reference: each component's own (IIR) offsets, plus the ideal mixing
+    // term -R sum x ln x, which the pure fluid has not.
+    const double miscelamento = -reflib::CostanteGas * (0.3 * std::log(0.3) + 0.7 * std::log(0.7));
+    for (const double r : {rL, rV}) {
+        StatoMiscela s;
+        m.modello.valuta(T, r, m.z.data(), false, s);
+        EXPECT_NEAR(m.modello.entropia(T, r, m.z.data(), s), scala * r32->entropia(T, r) + miscelamento, 1e-9)
+            << "rho " << r;
+    }
 }
 
 // A component at 0 % changes nothing: R448A's model with R1234ze(E) at zero against the
@@ -135,11 +191,20 @@ TEST_F(Miscele, ComponenteAZeroComeAssente) {
     }
 }
 
-// The fitted curves answer as the equilibrium solved from scratch, between the fit's nodes too.
+// The fitted curves answer as the equilibrium solved from scratch, between the fit's nodes
+// too, for every blend from below -50 degC to the end of its curves (a few kelvin below
+// its critical region); past the end the answer is "out of range", never a figure.
 TEST_F(Miscele, CurveComeEquilibrioRisolto) {
-    for (const char* gas : {"R448A", "R455A", "R513A"}) {
+    for (const char* gas : {"R448A", "R449A", "R452A", "R454A", "R454C", "R455A", "R513A", "R407F", "R450A"}) {
         reflib::Miscela& m = miscela(gas);
-        for (double T = 214.0; T < m.tMaxSaturazione(); T += 7.3) {
+        double x = 0;
+        ASSERT_EQ(ILK_p_D(gas, 263.15, &x), ILK_OK) << ILK_Ultimo_Errore();
+        const double fine = m.tMaxSaturazione();
+        EXPECT_GT(fine, 333.15) << gas;  // the reference table's last row
+        EXPECT_EQ(ILK_p_D(gas, fine, &x), ILK_OK) << gas;
+        EXPECT_EQ(ILK_p_D(gas, fine + 0.01, &x), ILK_ERR_FUORI_CAMPO) << gas;
+        EXPECT_EQ(ILK_h_L(gas, fine + 0.01, &x), ILK_ERR_FUORI_CAMPO) << gas;
+        for (double T = 214.0; T < fine; T += 2.5) {
             reflib::SoluzioneEquilibrio d, b;
             std::string errore;
             ASSERT_EQ(m.rugiadaEsatta(T, d, errore), reflib::Ok) << errore;
@@ -247,6 +312,76 @@ TEST_F(Miscele, InterfacciaCpp) {
         ASSERT_EQ(r.isentropica(p2, o.s, T + 30, fine, errore), reflib::Ok) << errore;
         EXPECT_NEAR(fine.s, o.s, 1e-6) << gas;
         EXPECT_GT(fine.T, T + 10) << gas;
+    }
+}
+
+// cp of the C++ interface against (dh/dT)_p = h_T - h_rho p_T / p_rho, the partial
+// derivatives at fixed rho or T taken by differences at the state's own density: saturated
+// liquid and vapour of pure fluids (R744 near its critical point), a pseudo-pure blend and
+// mixtures.
+TEST_F(Miscele, CpComeDifferenze) {
+    struct Caso {
+        const char* gas;
+        double T;
+    } casi[] = {{"R32", 263.15}, {"R744", 295}, {"R404A", 263.15}, {"R448A", 263.15}, {"R448A", 330},
+                {"R455A", 263.15}};
+    for (const Caso& c : casi) {
+        reflib::Refrigerante& r = refrigerante(c.gas);
+        auto* f = dynamic_cast<reflib::Fluido*>(&r);
+        auto* m = dynamic_cast<reflib::Miscela*>(&r);
+        // Enthalpy (J/kg) and pressure at (T, molar density).
+        auto h = [&](double T, double rho) {
+            if (f) return f->entalpia(T, rho);
+            StatoMiscela s;
+            m->modello.valuta(T, rho, m->z.data(), false, s);
+            return m->modello.entalpia(T, rho, m->z.data(), s) / s.M;
+        };
+        auto p = [&](double T, double rho) { return f ? f->pressione(T, rho) : m->modello.pressione(T, rho, m->z.data()); };
+        const double M = f ? f->eq.M : [&] {
+            StatoMiscela s;
+            m->modello.valuta(c.T, 1, m->z.data(), false, s);
+            return s.M;
+        }();
+        std::string errore;
+        reflib::Proprieta stati[2];
+        ASSERT_EQ(r.liquidoSaturo(c.T, stati[0], errore), reflib::Ok) << errore;
+        ASSERT_EQ(r.vaporeSaturo(c.T, stati[1], errore), reflib::Ok) << errore;
+        for (const reflib::Proprieta& q : stati) {
+            const double T = q.T, rho = 1 / (q.v * M), dT = 1e-4 * T, dr = 1e-5 * rho;
+            const double hT = (h(T + dT, rho) - h(T - dT, rho)) / (2 * dT);
+            const double hr = (h(T, rho + dr) - h(T, rho - dr)) / (2 * dr);
+            const double pT = (p(T + dT, rho) - p(T - dT, rho)) / (2 * dT);
+            const double pr = (p(T, rho + dr) - p(T, rho - dr)) / (2 * dr);
+            const double cp = hT - hr * pT / pr;
+            EXPECT_NEAR(q.cp, cp, 1e-6 * cp) << c.gas << " T " << T << " rho " << rho;
+        }
+    }
+}
+
+// The isentrope from the entropy is the one of dh = v dp: the work h2 - h1 equals the
+// integral of v dp along it (Simpson's rule in ln p over the isentrope's own states).
+TEST_F(Miscele, IsentropicaComeIntegraleDiVdp) {
+    for (const char* gas : {"R448A", "R455A", "R513A", "R32"}) {
+        reflib::Refrigerante& r = refrigerante(gas);
+        std::string errore;
+        double p1 = 0, p2 = 0;
+        ASSERT_EQ(r.pressioneRugiada(263.15, p1, errore), reflib::Ok);
+        ASSERT_EQ(r.pressioneRugiada(318.15, p2, errore), reflib::Ok);
+        reflib::Proprieta inizio;
+        ASSERT_EQ(r.statoVapore(273.15, p1, inizio, errore), reflib::Ok) << errore;
+        const int n = 16;
+        double integrale = 0, fineH = 0, t = 300;
+        for (int k = 0; k <= n; ++k) {
+            const double lnp = std::log(p1) + (std::log(p2) - std::log(p1)) * k / n;
+            reflib::Proprieta q;
+            ASSERT_EQ(r.isentropica(std::exp(lnp), inizio.s, t, q, errore), reflib::Ok) << gas << " " << errore;
+            t = q.T;
+            const double peso = k == 0 || k == n ? 1 : (k % 2 ? 4 : 2);
+            integrale += peso * q.v * q.p;
+            fineH = q.h;
+        }
+        integrale *= (std::log(p2) - std::log(p1)) / n / 3;
+        EXPECT_NEAR(fineH - inizio.h, integrale, 1e-6 * integrale) << gas;
     }
 }
 

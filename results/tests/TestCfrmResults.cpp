@@ -1,5 +1,8 @@
 #include "results/cfrmResults.h"
 
+#include "app/MDIUser.h"
+#include "platform/ArchivioImpostazioni.h"
+
 #include "CatalogoDiProva.h"
 #include "catalogue/Catalogo.h"
 #include "platform/Twips.h"
@@ -9,6 +12,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QMdiSubWindow>
@@ -446,6 +451,20 @@ private slots:
         QPrintPreviewDialog* anteprima = w.findChild<QPrintPreviewDialog*>();
         QVERIFY(anteprima);
         QVERIFY(anteprima->isVisible());
+        // The preview is the document the PDF export writes: the same pages.
+        auto* pagine = anteprima->findChild<QPrintPreviewWidget*>();
+        QVERIFY(pagine);
+        pagine->updatePreview();
+        const QString pdf = cartella.filePath("anteprima.pdf");
+        QString errore;
+        QVERIFY2(eseguiRapporto(w.parametriStampa(), pdf, &errore), qPrintable(errore));
+        QProcess info;
+        info.start("pdfinfo", {pdf});
+        if (info.waitForFinished(30000)) {
+            const auto m = QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(info.readAllStandardOutput()));
+            QVERIFY(m.hasMatch());
+            QCOMPARE(pagine->pageCount(), m.captured(1).toInt());
+        }
         anteprima->close();
     }
 
@@ -461,6 +480,42 @@ private slots:
         QTest::mouseClick(w.cm3Naviga[1], Qt::LeftButton);
         QTest::keyClick(&w, Qt::Key_K);
         QCOMPARE(aperti, 0);
+    }
+
+    // After a selection the screen fits the main window's client area, in every language:
+    // no scroll bar, no caption squeezed below its size.
+    void selectionFitsTheMainWindow_data() {
+        QTest::addColumn<int>("lingua");
+        for (int l = 0; l < 5; ++l)
+            QTest::newRow(qPrintable(QString("lingua %1").arg(l))) << l;
+    }
+    void selectionFitsTheMainWindow() {
+        QFETCH(int, lingua);
+        auto demo = Catalogo::apri(SELCOMP_RUNTIME_DIR "/zodirara.mdb");
+        if (!demo)
+            QSKIP("bundled catalogue not built");
+        StatoApplicazione s = statoSelezione();
+        s.catalogo = demo.get();
+        s.lingua.IndiceLingua = int16_t(lingua);
+        QTemporaryDir cfg;
+        ArchivioImpostazioni archivio("selcomp", cfg.path());
+        MDIUser principale(s, archivio);
+        principale.ImpostaLingua(int16_t(lingua));
+        principale.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&principale));
+        cfrmResults* w = mostraRisultati(s, principale.area());
+        QVERIFY(w->Panel3D5[1]->isVisible());
+        QWidget* sotto = w->parentWidget();
+        QVERIFY2(principale.area()->viewport()->rect().contains(sotto->geometry()),
+                 qPrintable(QString("%1x%2").arg(sotto->width()).arg(sotto->height())));
+        QVERIFY(w->height() >= w->minimumSizeHint().height());
+        for (QLabel* l : w->findChildren<QLabel*>()) {
+            if (!l->isVisibleTo(w) || l->text().isEmpty())
+                continue;
+            const QSize serve = l->minimumSizeHint();
+            QVERIFY2(l->width() >= serve.width() && l->height() >= serve.height(), qPrintable(l->text()));
+            QVERIFY2(w->rect().contains(QRect(l->mapTo(w, QPoint(0, 0)), l->size())), qPrintable(l->text()));
+        }
     }
 
     void shownAgainRefillsTheSameWindow() {

@@ -1,7 +1,9 @@
-#include "platform/Rapporto.h"
+#include "dati/Rapporto.h"
 
 #include "CatalogoDiProva.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -105,6 +107,32 @@ private slots:
             QVERIFY2(!t.contains(a), qPrintable(a + " in\n" + t));
     }
 
+    // The C locale's short date names its month: in the report's language, as the labels.
+    void dateInTheLanguageOfTheReport_data() {
+        QTest::addColumn<int>("lingua");
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<QString>("assente");
+        QTest::newRow("Italian") << 0 << "14 mar 2026" << "Mar 2026";
+        QTest::newRow("French") << 2 << "14 mars 2026" << "Mar 2026";
+        QTest::newRow("German") << 3 << QString::fromUtf8("14 März 2026") << "Mar 2026";
+        QTest::newRow("English") << 1 << "14 Mar 2026" << "mar 2026";
+    }
+    void dateInTheLanguageOfTheReport() {
+        QFETCH(int, lingua);
+        QFETCH(QString, data);
+        QFETCH(QString, assente);
+        ParametriRapporto p = parametri("Dav01.rpt", {});
+        p.valori["modello"] = "4DZ-220";
+        p.locale = QLocale::c();
+        p.indiceLingua = lingua;
+        const QString pdf = cartella.filePath("scheda_data.pdf");
+        QString errore;
+        QVERIFY2(eseguiRapporto(p, pdf, &errore), qPrintable(errore));
+        const QString t = testoPdf(pdf);
+        QVERIFY2(t.contains(data), qPrintable(t.left(300)));
+        QVERIFY2(!t.contains(assente), qPrintable(t.left(300)));
+    }
+
     void withoutModelTheListRunsOverPages() {
         const ParametriRapporto p = parametri("Dav01.rpt", {});
         const QString pdf = cartella.filePath("elenco.pdf");
@@ -116,6 +144,35 @@ private slots:
         QVERIFY(t.contains(QRegularExpression("Pagina 2 di [2-9]")));
         // Every page carries the header.
         QCOMPARE(t.count("Didaz"), t.count(QRegularExpression("Pagina \\d+ di")));
+    }
+
+    // The preview paints on a printer, the export on a PDF writer, at other resolutions:
+    // the pages must be cut in the same places all the same, at every length of document.
+    void samePagesAtEveryResolution() {
+        const auto pagine = [](const DocumentoRapporto& d, const ParametriRapporto& p, int dpi) {
+            QBuffer pdf;
+            pdf.open(QIODevice::WriteOnly);
+            QPdfWriter w(&pdf);
+            w.setResolution(dpi);
+            w.setPageLayout(impaginazioneRapporto(d.orizzontale));
+            return disegnaRapporto(d, p, w);
+        };
+        int massimo = 0;
+        for (int n = 10; n <= 70; n += 3) {
+            QString testo = "rapporto 1\ndocumento Prova\n";
+            for (int k = 0; k < n; ++k)
+                testo += QString("sottotitolo Voce %1\ncampi\n Valore | %1\nfine\n").arg(k);
+            ParametriRapporto p = parametri({}, {});
+            p.fileModello = scriviModello("lungo.rpt", testo);
+            DocumentoRapporto d;
+            QString errore;
+            QVERIFY2(componiRapporto(p, d, &errore), qPrintable(errore));
+            const int riferimento = pagine(d, p, 300);
+            for (int dpi : {72, 1200})
+                QVERIFY2(pagine(d, p, dpi) == riferimento, qPrintable(QString("%1 voci, %2 dpi").arg(n).arg(dpi)));
+            massimo = std::max(massimo, riferimento);
+        }
+        QVERIFY(massimo > 2);
     }
 
     void failuresGiveOneClearMessage_data() {

@@ -4,9 +4,9 @@
 #include "calculation/tests/Digitazione.h"
 #include "calculation/PannelloCondizioni.h"
 #include "calculation/tests/CatalogoDiProva.h"
-#include "platform/SorgenteDati.h"
-#include "platform/ComboDati.h"
-#include "platform/EtichettaDati.h"
+#include "dati/SorgenteDati.h"
+#include "dati/ComboDati.h"
+#include "dati/EtichettaDati.h"
 #include "platform/ServizioMessaggi.h"
 #include "selection/cfrmSeleComp.h"
 

@@ -8,12 +8,13 @@
 #include "catalogue/RigheCatalogo.h"
 #include "platform/ArchivioImpostazioni.h"
 #include "platform/ServizioMessaggi.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "engine/Prestazioni.h"
-#include "tables/FinestreTabelle.h"
+#include "app/FinestreTabelle.h"
 #include "tables/Form1.h"
 #include "tables/GrigliaResa.h"
 #include "tables/InfoRefrigerante.h"
+#include "tables/cFrmCaricam.h"
 #include "tables/cFrmDatiComp.h"
 #include "tables/frmNoteGas.h"
 #include "tables/frmResa.h"
@@ -28,9 +29,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QValueAxis>
 #include <QTest>
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -75,6 +78,19 @@ bool haColore(const QImage& img, int y0, int y1) {
     return false;
 }
 } // namespace
+
+// Hands every event of the objects it filters to a function (looks, never eats).
+class FiltroEventi : public QObject {
+public:
+    explicit FiltroEventi(std::function<void(QObject*, QEvent*)> f) : f(std::move(f)) {}
+    bool eventFilter(QObject* o, QEvent* e) override {
+        f(o, e);
+        return false;
+    }
+
+private:
+    std::function<void(QObject*, QEvent*)> f;
+};
 
 class TestFinestre : public QObject {
     Q_OBJECT
@@ -171,8 +187,9 @@ private slots:
         QLocale::setDefault(prima);
     }
 
-    // One curve per condensing temperature of the envelope; capacity in W rising with Te
-    // and falling with Tc; points 4 K apart from the envelope minimum.
+    // One curve per condensing temperature of the envelope, over the whole envelope (here
+    // down to -40 °C); capacity in W rising with Te and falling with Tc; points 4 K apart
+    // from the envelope minimum, the last one at the envelope maximum.
     void graficoResa() {
         const Istantanea righe = cat->interroga("select * from CollCompGasQry where CodiceProdotto = 'TAB-1' and CodiceGas = 'R404A'");
         QCOMPARE(righe.numeroRighe(), 1);
@@ -182,15 +199,17 @@ private slots:
         for (size_t i = 0; i < curve.size(); ++i) {
             const CurvaResa& c = curve[i];
             QCOMPARE(c.Tc, 30 + 5 * int(i));
-            if (*riga.inviluppo.TEMin[i] >= -32) QCOMPARE(c.punti.front().Te, *riga.inviluppo.TEMin[i]);
+            QCOMPARE(c.punti.front().Te, *riga.inviluppo.TEMin[i]);
+            QCOMPARE(c.punti.back().Te, *riga.inviluppo.TEMax[i]);
             for (size_t p = 1; p < c.punti.size(); ++p) {
-                QCOMPARE(c.punti[p].Te - c.punti[p - 1].Te, 4.0);
+                const double passo = c.punti[p].Te - c.punti[p - 1].Te;
+                QVERIFY(passo > 0 && passo <= 4.0);
+                if (p + 1 < c.punti.size()) QCOMPARE(passo, 4.0);
                 QVERIFY(c.punti[p].resa > c.punti[p - 1].resa);
             }
-            QVERIFY(std::lround((c.punti.back().Te + 32) / 4) <= std::lround((*riga.inviluppo.TEMax[i] + 32) / 4));
         }
-        // Te -40 at Tc 30 lies before position 0 (-32 °C): left out
-        QCOMPARE(curve[0].punti.front().Te, -32.0);
+        QCOMPARE(curve[0].punti.front().Te, -40.0);
+        QCOMPARE(curve[2].punti.back().Te, 12.5); // off the 4 K grid: still drawn
         // at Te -10 capacity falls from Tc 30 to Tc 70 (10000 + 300 Te - 100 Tc)
         QCOMPARE(curve[8].punti.front().resa, 10000 + 300 * -10.0 - 100 * 70);
 
@@ -203,6 +222,9 @@ private slots:
         const auto serie = f->Picture1->chart()->series();
         QCOMPARE(serie.size(), 9);
         QCOMPARE(serie.first()->name(), QString::fromUtf8("Tc 30 °C"));
+        // The horizontal axis spans the whole envelope.
+        const auto* asseTe = qobject_cast<QValueAxis*>(f->Picture1->chart()->axes(Qt::Horizontal).first());
+        QVERIFY(asseTe->min() <= -40 && asseTe->max() >= 15);
         QCOMPARE(f->Label3[0]->text(), QString("Watt"));
         QCOMPARE(f->Label2->text(), QString("Evap"));
         QCOMPARE(f->Label3[1]->text(), QString::fromUtf8("°C"));
@@ -232,6 +254,24 @@ private slots:
         QTest::mouseClick(t->cm3Naviga, Qt::LeftButton);
         QTRY_VERIFY(t.isNull());
         QVERIFY(messaggi.messaggi.isEmpty());
+
+        // The loading window comes up centred over the main window, wherever that is.
+        w.show();
+        w.move(170, 90);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QRect caricamento;
+        FiltroEventi filtro([&](QObject* o, QEvent* e) {
+            if (e->type() == QEvent::Show && qobject_cast<cFrmCaricam*>(o))
+                caricamento = static_cast<QWidget*>(o)->frameGeometry();
+        });
+        qApp->installEventFilter(&filtro);
+        t = mostraTabelle(w, calc);
+        qApp->removeEventFilter(&filtro);
+        QVERIFY(!caricamento.isNull());
+        QVERIFY2((caricamento.center() - w.frameGeometry().center()).manhattanLength() <= 2,
+                 qPrintable(QString("%1,%2").arg(caricamento.center().x()).arg(caricamento.center().y())));
+        QTest::mouseClick(t->cm3Naviga, Qt::LeftButton);
+        QTRY_VERIFY(t.isNull());
 
         // it reads the calculation screen, so it closes with it
         auto* schermo = new SchermoFinto(cat.get());

@@ -2,12 +2,12 @@
 // envelope, units, supply options, the dew-point note, reopening, the faults it must
 // survive, and equality with selcomp-cli.
 
-#include "calculation/cfrmCalcoli.h"
+#include "calculation/DatiSchermoCalcoli.h"
 #include "catalogue/Catalogo.h"
 #include "engine/Prestazioni.h"
 #include "platform/FormatoNumero.h"
 #include "platform/ServizioMessaggi.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "tables/ModelloTabella.h"
 #include "tables/RiempimentoTabelle.h"
 #include "tables/cFrmCaricam.h"

@@ -1,11 +1,13 @@
-#include "platform/Rapporto.h"
+#include "dati/Rapporto.h"
 
+#include "catalogue/Interrogazioni.h"
 #include "catalogue/Catalogo.h"
 #include "platform/FormatoNumero.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -15,6 +17,17 @@
 #include <vector>
 
 namespace {
+// The date in the locale's short form; month names, where the form has them (the C
+// locale's has), in the report's language, never English inside another language.
+QString testoData(const ParametriRapporto& p) {
+    static const QLocale::Language lingue[] = {QLocale::Italian, QLocale::English, QLocale::French,
+                                               QLocale::German, QLocale::Spanish};
+    const QString forma = p.locale.dateFormat(QLocale::ShortFormat);
+    if (!forma.contains(QLatin1String("MMM")))
+        return p.locale.toString(p.data, forma);
+    const int l = p.indiceLingua >= 0 && p.indiceLingua <= 4 ? p.indiceLingua : 0;
+    return QLocale(lingue[l]).toString(p.data, forma);
+}
 
 // One directive of the layout, with the line it came from.
 struct Nodo {
@@ -286,7 +299,7 @@ private:
                 }
             }
         if (nome == QLatin1String("data")) {
-            esito = p.locale.toString(p.data, QLocale::ShortFormat);
+            esito = testoData(p);
             return true;
         }
         return false;
@@ -526,7 +539,7 @@ bool componiRapporto(const ParametriRapporto& p, DocumentoRapporto& esito, QStri
     // The labels of the report's language; a data file without the table has none.
     Istantanea lingue;
     QString senzaLingue;
-    dati->interroga(QStringLiteral("select * from Lingue"), {}, lingue, &senzaLingue);
+    dati->interroga(Interrogazioni::Lingue, {}, lingue, &senzaLingue);
     Compositore compositore(p, m, lingue);
     if (!compositore.risolvi(m.documento, 1, nullptr, -1, esito.documento, errore))
         return false;
@@ -540,6 +553,19 @@ bool componiRapporto(const ParametriRapporto& p, DocumentoRapporto& esito, QStri
 }
 
 namespace {
+// The body is laid out at one resolution whatever the device, so that the print preview,
+// the printer and the PDF cut the same pages: lengths in the body (margins, cell padding)
+// are in pixels of the layout device, and fonts are measured on it.
+constexpr int RisoluzioneImpaginazione = 300;
+
+QImage dispositivoImpaginazione() {
+    QImage riferimento(1, 1, QImage::Format_RGB32);
+    const int puntiPerMetro = qRound(RisoluzioneImpaginazione / 0.0254);
+    riferimento.setDotsPerMeterX(puntiPerMetro);
+    riferimento.setDotsPerMeterY(puntiPerMetro);
+    return riferimento;
+}
+
 // The page number in the report's language.
 QString testoPagina(int lingua) {
     static const char* const testi[] = {"Pagina %1 di %2", "Page %1 of %2", "Page %1 sur %2",
@@ -560,17 +586,21 @@ int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
     const QRectF corpo(pagina.left(), pagina.top() + alto, pagina.width(),
                        pagina.height() - alto - basso);
 
+    // Device pixels to layout pixels and back.
+    const double scala = dpi / RisoluzioneImpaginazione;
+    const QSizeF corpoImpaginato(corpo.width() / scala, corpo.height() / scala);
+    QImage riferimento = dispositivoImpaginazione();
     QTextDocument doc;
-    doc.documentLayout()->setPaintDevice(&dispositivo);
+    doc.documentLayout()->setPaintDevice(&riferimento);
     QFont carattere(QStringLiteral("DejaVu Sans"), 9);
     doc.setDefaultFont(carattere);
     doc.setHtml(d.html);
-    doc.setPageSize(corpo.size());
+    doc.setPageSize(corpoImpaginato);
     const int pagine = std::max(1, doc.pageCount());
 
     QFont testata(QStringLiteral("DejaVu Sans"), 9);
     QFont marchio(QStringLiteral("DejaVu Sans"), 13, QFont::Bold);
-    const QString data = p.locale.toString(p.data, QLocale::ShortFormat);
+    const QString data = testoData(p);
     for (int n = 0; n < pagine; ++n) {
         if (n > 0)
             dispositivo.newPage();
@@ -594,10 +624,13 @@ int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
         pittore.drawText(piede, Qt::AlignLeft | Qt::AlignVCenter, p.programma);
         pittore.drawText(piede, Qt::AlignRight | Qt::AlignVCenter,
                          testoPagina(p.indiceLingua).arg(n + 1).arg(pagine));
-        // The body's slice for this page.
+        // The body's slice for this page, drawn in layout pixels scaled to the device.
         pittore.save();
-        pittore.translate(corpo.left(), corpo.top() - n * corpo.height());
-        const QRectF fetta(0, n * corpo.height(), corpo.width(), corpo.height());
+        pittore.translate(corpo.left(), corpo.top());
+        pittore.scale(scala, scala);
+        pittore.translate(0, -n * corpoImpaginato.height());
+        const QRectF fetta(0, n * corpoImpaginato.height(), corpoImpaginato.width(),
+                           corpoImpaginato.height());
         pittore.setClipRect(fetta);
         QAbstractTextDocumentLayout::PaintContext contesto;
         contesto.clip = fetta;

@@ -1,5 +1,6 @@
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
+#include "catalogue/Interrogazioni.h"
 #include "catalogue/Catalogo.h"
 
 #include <QRegularExpression>
@@ -69,7 +70,7 @@ bool SorgenteDati::aggiorna() {
         ok = false;
     } else {
         const QString sql = eNomeTabella(d->origine)
-                                ? QStringLiteral("SELECT * FROM [%1]").arg(nomeTabella(d->origine))
+                                ? Interrogazioni::tabellaIntera(nomeTabella(d->origine))
                                 : d->origine;
         ok = c->interroga(sql, d->parametri, d->righe, &d->errore);
     }
@@ -190,7 +191,7 @@ bool EtichetteLingua::carica(Catalogo* catalogo, int indiceLingua, QString* erro
         if (errore) *errore = QStringLiteral("Nessun catalogo aperto.");
         return false;
     }
-    if (!catalogo->interroga(QStringLiteral("select * from Lingue"), {}, m_righe, errore)) return false;
+    if (!catalogo->interroga(Interrogazioni::Lingue, {}, m_righe, errore)) return false;
     // first row, then that many rows forward
     if (indiceLingua < 0 || indiceLingua >= m_righe.numeroRighe()) return false;
     m_riga = indiceLingua;

@@ -1,7 +1,7 @@
-#include "selection/AperturaSelezione.h"
+#include "app/AperturaSelezione.h"
 
 #include "app/MDIUser.h"
-#include "calculation/AperturaCalcoli.h"
+#include "app/AperturaCalcoli.h"
 #include "calculation/cfrmCalcoli.h"
 #include "selection/cfrmSeleComp.h"
 

@@ -1,4 +1,4 @@
-#include "platform/AnteprimaRapporto.h"
+#include "dati/AnteprimaRapporto.h"
 
 #include "platform/ServizioMessaggi.h"
 

@@ -1,12 +1,12 @@
-#include "calculation/AperturaCalcoli.h"
+#include "app/AperturaCalcoli.h"
 
 #include "app/MDIUser.h"
 #include "calculation/cfrmCalcoli.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "platform/frmDEB.h"
 #include "reflib/ILK.h"
 #include "results/cfrmResults.h"
-#include "tables/FinestreTabelle.h"
+#include "app/FinestreTabelle.h"
 
 AgganciCalcoli agganciProgramma(MDIUser& principale) {
     AgganciCalcoli a;

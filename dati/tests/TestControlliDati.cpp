@@ -1,7 +1,7 @@
 #include "catalogue/Catalogo.h"
-#include "platform/ComboDati.h"
-#include "platform/EtichettaDati.h"
-#include "platform/SorgenteDati.h"
+#include "dati/ComboDati.h"
+#include "dati/EtichettaDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

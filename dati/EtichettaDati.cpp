@@ -1,7 +1,7 @@
-#include "platform/EtichettaDati.h"
+#include "dati/EtichettaDati.h"
 
 #include "platform/FormatoNumero.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 SorgenteDati* EtichettaDati::sorgente() const { return m_sorgente.data(); }
 
@@ -29,6 +29,7 @@ void EtichettaDati::impostaSchema(const QString& schema) {
 }
 
 void EtichettaDati::aggiornaTesto() {
+    setToolTip(QString());
     if (!m_sorgente || m_sorgente->bof() || m_sorgente->eof()) {
         clear();
         return;
@@ -54,6 +55,8 @@ void EtichettaDati::aggiornaTesto() {
     }
     if (!numerico) {
         setText(v.toString());
+        // A text may be longer than the cell: the whole of it stays readable.
+        setToolTip(text());
         return;
     }
     const double numero = v.toDouble();

@@ -1,4 +1,4 @@
-#include "browse/AperturaCatalogo.h"
+#include "app/AperturaCatalogo.h"
 
 #include "app/MDIUser.h"
 #include "browse/cfrmDatiDiTarga.h"

@@ -1,7 +1,7 @@
-#include "platform/ComboDati.h"
+#include "dati/ComboDati.h"
 
 #include "platform/FormatoNumero.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 
 #include <QAbstractItemView>
 #include <QFocusEvent>

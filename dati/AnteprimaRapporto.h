@@ -2,7 +2,7 @@
 // The report on screen: a print preview from which the user prints or saves a PDF.
 // Widgets, so apart from the report engine, which the command-line tool uses too.
 
-#include "platform/Rapporto.h"
+#include "dati/Rapporto.h"
 
 class QWidget;
 

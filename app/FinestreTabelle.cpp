@@ -1,9 +1,9 @@
-#include "tables/FinestreTabelle.h"
+#include "app/FinestreTabelle.h"
 
 #include "app/MDIUser.h"
 #include "calculation/cfrmCalcoli.h"
 #include "catalogue/RigheCatalogo.h"
-#include "platform/SorgenteDati.h"
+#include "dati/SorgenteDati.h"
 #include "tables/Form1.h"
 #include "tables/GrigliaResa.h"
 #include "tables/cFrmDatiComp.h"

@@ -1,0 +1,2 @@
+#include "alto/A.h"
+#include "basso/B.h"

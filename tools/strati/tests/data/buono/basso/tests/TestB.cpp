@@ -1,0 +1,2 @@
+// a test may include what it exercises, above its folder
+#include "alto/A.h"

@@ -1,0 +1,2 @@
+#pragma once
+#include "pari_a/A.h"

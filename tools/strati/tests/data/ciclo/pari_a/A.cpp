@@ -1,0 +1,1 @@
+#include "pari_b/B.h"

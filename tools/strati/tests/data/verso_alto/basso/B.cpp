@@ -1,0 +1,3 @@
+#include "basso/B.h"
+
+#include "alto/A.h"
