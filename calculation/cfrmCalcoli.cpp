@@ -4,6 +4,7 @@
 #include "calculation/PannelloCondizioni.h"
 #include "catalogue/RigheCatalogo.h"
 #include "engine/Calcolo.h"
+#include "engine/Rugiada.h"
 #include "dati/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
 #include "dati/ComboDati.h"
 #include "dati/EtichettaDati.h"
@@ -125,6 +126,8 @@ void cfrmCalcoli::creaControlli() {
         if (agganci.apriNoteGas) agganci.apriNoteGas(etichetta("dESCCAMPOAPP"));
     });
     connect(pannello->cmdInfo407C, &QPushButton::clicked, this, [this] {
+        // About the refrigerant this screen shows: another screen may have made another current.
+        stato.schermi.CodiceGasCorrente = pannello->CSCombo2->currentText();
         if (agganci.apriInfo407C) agganci.apriInfo407C();
     });
 
@@ -335,7 +338,8 @@ void cfrmCalcoli::Elabora() {
 
     const RigaCompressore riga = rigaCompressore(c.righe(), c.posizione());
     MessaggiSchermo messaggi;
-    const Esito esito = CalcolaCompressore(stato.motore, riga, agganci.libreria, messaggi);
+    Esito esito = RiferisciARugiada(cf, agganci.libreria);
+    if (esito.ok()) esito = CalcolaCompressore(stato.motore, riga, agganci.libreria, messaggi);
     const TestoDebug& dbg = stato.motore.correzioni.debug;
     if (dbg.daMostrare && agganci.mostraDebug)
         agganci.mostraDebug(QString::fromStdString(dbg.riga1), QString::fromStdString(dbg.riga2));

@@ -1,5 +1,6 @@
 #include "results/cfrmResults.h"
 
+#include "catalogue/Catalogo.h"
 #include "catalogue/Interrogazioni.h"
 #include "browse/AperturaSchede.h"
 #include "dati/AnteprimaRapporto.h"
@@ -208,6 +209,17 @@ void cfrmResults::costruisci() {
         gc->addWidget(Panel3D2[5 + i], 3 + i, 1);
         gc->addWidget(Label3[i], 3 + i, 2);
     }
+    etichettaBolla = new QLabel(fmCondizioni);
+    etichettaBolla->setObjectName(QStringLiteral("etichettaBolla"));
+    cellaBolla = new QLabel(fmCondizioni);
+    cellaBolla->setObjectName(QStringLiteral("cellaBolla"));
+    cellaBolla->setFrameShape(QFrame::Panel);
+    cellaBolla->setFrameShadow(QFrame::Sunken);
+    cellaBolla->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    unitaBolla = new QLabel(QStringLiteral("°C"), fmCondizioni);
+    gc->addWidget(etichettaBolla, 8, 0);
+    gc->addWidget(cellaBolla, 8, 1);
+    gc->addWidget(unitaBolla, 8, 2);
     Label2[2]->setText(QStringLiteral("T. evaporazione"));
     Label2[3]->setText(QStringLiteral("T. condensazione"));
     m_etichetteGriglia.push_back({Label2[2], QStringLiteral("DescCalc10")});
@@ -435,6 +447,7 @@ void cfrmResults::attiva() {
     lblRichiestaNonRaggiunta->setVisible(mancante > 0);
     Panel3D2[5]->setText(testoNumero(cf.TE, locale));
     Panel3D2[6]->setText(testoNumero(cf.TC, locale));
+    mostraRiferimento();
     const QString modello = QString::fromStdString(cf.CodiceProdotto);
     Panel3D2[11]->setText(QString::fromStdString(cf.NomeGas));
     Panel3D2[12]->setText(modello);
@@ -446,6 +459,28 @@ void cfrmResults::attiva() {
     aggiornaDiagramma();
     // Sized last, when every caption is in place.
     applicaAltezza(singolo ? AltezzaSingolo : AltezzaSelezione);
+}
+
+void cfrmResults::mostraRiferimento() {
+    // A zeotropic blend is rated at dew points; typed at bubble points, both are shown.
+    const CondFunz& cf = m_stato.motore.condFunz;
+    const bool zeotropico =
+        m_stato.catalogo && m_stato.catalogo->gasZeotropico(QString::fromStdString(cf.NomeGas));
+    const QString unita = zeotropico ? QStringLiteral("°C (dew temp.)") : QStringLiteral("°C");
+    Label3[0]->setText(unita);
+    Label3[1]->setText(unita);
+    const bool bolla = cf.TEBolla != NonDato && cf.TCBolla != NonDato;
+    etichettaBolla->setVisible(bolla);
+    cellaBolla->setVisible(bolla);
+    unitaBolla->setVisible(bolla);
+    if (!bolla) {
+        cellaBolla->clear();
+        return;
+    }
+    const QString titolo = etichetta(QStringLiteral("Mzeo2"));
+    etichettaBolla->setText(titolo.isEmpty() ? QStringLiteral("Bolla (bubble temp.)") : titolo);
+    const QLocale locale;
+    cellaBolla->setText(testoNumero(cf.TEBolla, locale) + QStringLiteral(" / ") + testoNumero(cf.TCBolla, locale));
 }
 
 void cfrmResults::applicaAltezza(int twips) {
@@ -579,6 +614,10 @@ QMap<QString, QString> cfrmResults::valoriSchermo() const {
         v[QStringLiteral("et.") + opzionali[i]] = Label2[4 + i]->text();
         v[QStringLiteral("um.") + opzionali[i]] = Label3[2 + i]->text();
     }
+    v[QStringLiteral("nota.rugiada")] = Label3[0]->text().endsWith(QStringLiteral("(dew temp.)"))
+                                            ? QStringLiteral("(dew temp.)") : QString();
+    v[QStringLiteral("bolla")] = cellaBolla->text();
+    v[QStringLiteral("et.bolla")] = etichettaBolla->text();
     v[QStringLiteral("et.TE")] = Label2[2]->text();
     v[QStringLiteral("et.TC")] = Label2[3]->text();
     v[QStringLiteral("et.PotenzaRichiesta")] = Label2[16]->text();

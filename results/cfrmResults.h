@@ -69,6 +69,10 @@ public:
     std::array<QLabel*, 17> Label2{};  // row captions; 16 is the required capacity
     std::array<QLabel*, 5> Label3{};   // units of the five temperature rows
     QLabel* unitaPotenza = nullptr;    // Panel3D3(5), "kW" of the required capacity
+    // Zeotropic blend typed at bubble points: those temperatures, beside the dew points rated.
+    QLabel* etichettaBolla = nullptr;
+    QLabel* cellaBolla = nullptr;
+    QLabel* unitaBolla = nullptr;
     QCheckBox* chkStandard = nullptr;
     QCheckBox* chkDifferenziali = nullptr;
     QGroupBox* fmCondizioni = nullptr;
@@ -97,6 +101,7 @@ private:
     void caricaSorgenti();
     void applicaDidascalie();
     void riempiGriglia(const std::array<int, 13>& celle, const Risultati& r);
+    void mostraRiferimento();
     void svuotaGriglia(const std::array<int, 13>& celle);
     void mostraRigheOpzionali();
     void applicaAltezza(int twips);

@@ -2,6 +2,7 @@
 
 #include "catalogue/Interrogazioni.h"
 #include "calculation/PannelloCondizioni.h"
+#include "engine/Rugiada.h"
 #include "dati/SorgenteDati.h" // before ComboDati.h
 #include "dati/ComboDati.h"
 #include "dati/EtichettaDati.h"
@@ -117,6 +118,8 @@ void cfrmSeleComp::creaControlli() {
         if (agganci.apriNoteGas) agganci.apriNoteGas(etichetta("dESCCAMPOAPP"));
     });
     connect(pannello->cmdInfo407C, &QPushButton::clicked, this, [this] {
+        // About the refrigerant this screen shows: another screen may have made another current.
+        stato.schermi.CodiceGasCorrente = pannello->CSCombo2->currentText();
         if (agganci.apriInfo407C) agganci.apriInfo407C();
     });
     connect(pannello, &PannelloCondizioni::campoAttivato, this,
@@ -298,9 +301,10 @@ void cfrmSeleComp::AvviaRicerca() {
     SorgenteCatalogo candidati(*stato.catalogo);
     MessaggiSchermo messaggi;
     RisultatoSelezione uscita;
+    Esito esito = RiferisciARugiada(cf, agganci.libreria);
     const StatoMotore base = stato.motore; // the search completes the conditions
-    const Esito esito = EseguiSelezione(stato.motore, cf.NomeGas, candidati, agganci.libreria,
-                                        messaggi, uscita);
+    if (esito.ok())
+        esito = EseguiSelezione(stato.motore, cf.NomeGas, candidati, agganci.libreria, messaggi, uscita);
     stato.schermi.bCalcoloSingolo = false;
     const TestoDebug& dbg = stato.motore.correzioni.debug;
     if (dbg.daMostrare && agganci.mostraDebug)

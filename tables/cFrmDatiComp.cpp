@@ -207,7 +207,8 @@ void cFrmDatiComp::carica() {
     QString aspirazione = etichetta("TABCFTAS") +
                           formatoNumero(stato.motore.condFunz.T0, QStringLiteral("##"), locale()) +
                           u(" °C ");
-    if (calcoli.testoRefrigerante() == u("R407C")) aspirazione += u("(dew temp.)");
+    if (stato.catalogo && stato.catalogo->gasZeotropico(calcoli.testoRefrigerante()))
+        aspirazione += u("(dew temp.)");
     Label1[1]->setText(aspirazione);
     Label1[2]->setText(etichetta("TABCFTSO"));
     Label1[3]->setText(etichetta("TABCFSUT"));

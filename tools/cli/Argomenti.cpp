@@ -17,7 +17,7 @@ const char* const TestoUso =
     "  coefficients --gas CODE [--model CODE] [--standard en12900|ahri540] [--format csv|json]\n"
     "  batch  [--format jsonl|csv] [--in FILE] [--out FILE]\n"
     "conditions: --standard | --tu X --tl X --ta X (each optional, absent = not given) "
-    "[--differential]\n"
+    "[--differential] [--bubble]\n"
     "selcomp-cli COMMAND --help: what the command does, with an example\n";
 
 namespace {
@@ -25,7 +25,7 @@ constexpr std::string_view opzioniConValore[] = {
     "--catalogue", "--lang",  "--reflibs", "--gas",      "--model", "--te",     "--tc",
     "--tu",        "--tl",    "--ta",      "--voltage",  "--capacity", "--t",   "--p",
     "--template",  "--data",  "--out",     "--in",       "--format", "--xlsx",  "--csv"};
-constexpr std::string_view opzioniSenzaValore[] = {"--json", "--standard", "--differential", "--watt",
+constexpr std::string_view opzioniSenzaValore[] = {"--json", "--standard", "--differential", "--bubble", "--watt",
                                                    "--help"};
 constexpr std::string_view nomiComandi[] = {"rate",   "select", "tables",       "list",
                                             "props",  "report", "coefficients", "batch"};

@@ -5,6 +5,7 @@
 #include "engine/Calcolo.h"
 #include "engine/Numeri.h"
 #include "engine/Prestazioni.h"
+#include "engine/Rugiada.h"
 #include "engine/Tabelle.h"
 #include "selection/Ricerca.h"
 #include "selection/SorgenteCatalogo.h"
@@ -239,6 +240,7 @@ private:
             if (!numero(nomi[i], campi[i], false, uscita)) return uscita;
         cf.ValoriDifferenziali = a.ha("--differential");
         cf.CondizioniStandard = a.ha("--standard");
+        cf.RiferimentoBolla = a.ha("--bubble");
         cf.T0 = d.numero(gas, riga, "TUEStd");
         if (cf.CondizioniStandard) {
             if (campi[0] || campi[1] || campi[2]) return uso("--standard excludes --tu, --tl, --ta");
@@ -272,7 +274,14 @@ private:
         return true;
     }
 
-    bool serveLibreria() const { return !a.ha("--standard"); }
+    // --bubble needs the library even at standard conditions: the glide comes from it.
+    bool serveLibreria() const { return !a.ha("--standard") || a.ha("--bubble"); }
+
+    // Bubble-point TE/TC typed with --bubble become the dew points the catalogue is rated at.
+    int riferimento(std::string& messaggio) {
+        const Esito e = RiferisciARugiada(stato.condFunz, libreria);
+        return e.ok() ? UscitaOk : uscitaDa(e, messaggio);
+    }
 
     // Turns an engine outcome into the exit status and the message on stderr.
     int uscitaDa(const Esito& e, std::string& messaggio) {
@@ -345,6 +354,8 @@ private:
             .intero("IndiceTensione", cf.IndiceTensione)
             .booleano("CondizioniStandard", cf.CondizioniStandard)
             .booleano("ValoriDifferenziali", cf.ValoriDifferenziali)
+            .numero("TEBolla", cf.TEBolla != NonDato ? std::optional<double>(cf.TEBolla) : std::nullopt)
+            .numero("TCBolla", cf.TCBolla != NonDato ? std::optional<double>(cf.TCBolla) : std::nullopt)
             .chiudiOggetto();
         j.apriOggetto("Correzioni")
             .numero("CoeffResa", c.CoeffResa)
@@ -371,8 +382,17 @@ private:
         out << etichetta("DescModello") << " " << cf.CodiceProdotto << "   " << etichetta("DescGas")
             << " " << cf.NomeGas << "\n";
         out << etichetta("DescCondFunz") << "\n";
-        riga(etichetta("DescCalc10"), testoPredefinito(cf.TE), "°C");
-        riga(etichetta("DescCalc11"), testoPredefinito(cf.TC), "°C");
+        // A zeotropic blend is rated at dew points, as the results screen says.
+        const Istantanea& gas = d.interroga("select * from Gas");
+        const int rg = rigaGas(gas, cf.NomeGas);
+        const char* unitaT = rg >= 0 && !gas.vero(rg, "flAZ") ? "°C (dew temp.)" : "°C";
+        riga(etichetta("DescCalc10"), testoPredefinito(cf.TE), unitaT);
+        riga(etichetta("DescCalc11"), testoPredefinito(cf.TC), unitaT);
+        if (cf.TEBolla != NonDato && cf.TCBolla != NonDato) {
+            const std::string bolla = etichetta("Mzeo2");
+            riga(bolla.empty() ? "Bolla (bubble temp.)" : bolla,
+                 testoPredefinito(cf.TEBolla) + " / " + testoPredefinito(cf.TCBolla), "°C");
+        }
         riga(etichetta(diff ? "SUE" : "DescCalc12"),
              testoPredefinito(diff ? cf.DeltaTU : cf.TU), diff ? "K" : "°C");
         riga(etichetta(diff ? "sdl" : "DescCalc13"),
@@ -426,10 +446,11 @@ private:
         if (int c = condizioni(*t.tabellaGas, t.rg)) return c;
         if (serveLibreria()) preparaLibreria();
         stato.condFunz.NomeGas = gas;
+        std::string messaggio;
+        if (int c = riferimento(messaggio)) return c;
 
         const Esito e = CalcolaCompressore(stato, d.riga(*t.righe, t.rm), libreria, messaggi);
         stampaDebug();
-        std::string messaggio;
         const int codice = uscitaDa(e, messaggio);
         if (json) {
             ScrittoreJson j;
@@ -468,11 +489,12 @@ private:
         cf.TcMin = d.numero(tabellaGas, rg, "CAPTCMIN");
         cf.TeMax = d.numero(tabellaGas, rg, "CAPTEMAX");
         cf.TeMin = d.numero(tabellaGas, rg, "CAPTEMIN");
+        std::string messaggio;
+        if (int c = riferimento(messaggio)) return c;
 
         RisultatoSelezione ris;
         const Esito e = EseguiSelezione(stato, gas, d.candidati(), libreria, messaggi, ris);
         stampaDebug();
-        std::string messaggio;
         const int codice = uscitaDa(e, messaggio);
         if (!ris.erroreInferiore.ok())
             err << testoCli(TestoCli::ErroreCalcolo, lingua) << ": " << ris.erroreInferiore.messaggio

@@ -176,7 +176,7 @@ bool ContestoCli::Dati::libreria(const std::string& dir, int lingua, LibreriaPro
     if (statoLibreria == 0 || dir != cartellaLibreria) {
         cartellaLibreria = dir;
         statoLibreria = ILK_Set_Fluids(dir.c_str()) == 0 ? 1 : -1;
-        if (statoLibreria > 0) lib = libreriaRicordata({ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V});
+        if (statoLibreria > 0) lib = libreriaRicordata({ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V, ILK_p_B});
         else avvisi << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
     }
     if (statoLibreria > 0) uscita = lib;
