@@ -10,7 +10,7 @@
 
 AgganciCalcoli agganciProgramma(MDIUser& principale) {
     AgganciCalcoli a;
-    a.libreria = {ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V};
+    a.libreria = {ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V, ILK_p_B};
     a.apriRisultati = [&principale] {
         // The results screen's application-notes button opens the same picture window.
         cfrmResults::Aperture aperture;

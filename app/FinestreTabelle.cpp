@@ -88,8 +88,11 @@ frmNoteGas* mostraNoteGas(MDIUser& principale, const QString& didascalia) {
     return n;
 }
 
-Form1* mostraInfo407C(MDIUser& principale) {
+Form1* mostraInfo407C(MDIUser& principale, const LibreriaProprieta& libreria) {
     auto* f = new Form1;
+    const StatoApplicazione& stato = principale.stato();
+    f->mostra(infoRefrigerante(libreria, stato.schermi.CodiceGasCorrente, stato.lingua.IndiceLingua),
+              stato.lingua.IndiceLingua);
     principale.mostraFinestra(f);
     adatta(f);
     return f;
@@ -99,5 +102,5 @@ void agganciaFinestreTabelle(AgganciCalcoli& a, MDIUser& principale) {
     a.apriTabelle = [&principale](DatiSchermoCalcoli& c) { mostraTabelle(principale, c); };
     a.apriGrafico = [&principale](DatiSchermoCalcoli& c) { mostraGrafico(principale, c); };
     a.apriNoteGas = [&principale](const QString& d) { mostraNoteGas(principale, d); };
-    a.apriInfo407C = [&principale] { mostraInfo407C(principale); };
+    a.apriInfo407C = [&principale, libreria = a.libreria] { mostraInfo407C(principale, libreria); };
 }

@@ -2,6 +2,7 @@
 // How the program opens the windows of this folder: the performance tables, the capacity
 // chart, the refrigerant's application picture and the R407C information window.
 
+#include "engine/Proprieta.h"
 #include <QString>
 
 class MDIUser;
@@ -21,7 +22,8 @@ frmResa* mostraGrafico(MDIUser& principale, DatiSchermoCalcoli& calcoli);
 // The picture of the current refrigerant (NomeDis); an open one is reused, with its
 // caption set again and its picture kept.
 frmNoteGas* mostraNoteGas(MDIUser& principale, const QString& didascalia);
-Form1* mostraInfo407C(MDIUser& principale);
+// The information window of the current refrigerant (CodiceGasCorrente), its glide from `libreria`.
+Form1* mostraInfo407C(MDIUser& principale, const LibreriaProprieta& libreria);
 
 // Puts the four openings into the calculation screen's hooks.
 void agganciaFinestreTabelle(AgganciCalcoli& agganci, MDIUser& principale);

@@ -1,8 +1,10 @@
 // selcomp-cli batch on one core: requests made on the fly (nothing stored), answers
 // counted and dropped; ratings per second and peak memory. Run by hand:
 //   build/bin/bench_batch [standard|corrected|select] [lines]
-// The per-process figure to compare with: time one `selcomp-cli rate` per request.
+// The per-process figure to compare with: time one `selcomp-cli rate` per request;
+// through the executable and a pipe: bench_batch_pipe.
 
+#include "bench/RichiesteBatch.h"
 #include "tools/cli/Comandi.h"
 
 #include <sys/resource.h>
@@ -17,50 +19,6 @@
 #include <string>
 
 namespace {
-
-// An input stream whose lines are written as they are read.
-class Richieste : public std::streambuf {
-public:
-    Richieste(std::string tipo, long long n) : tipo(std::move(tipo)), n(n) {}
-
-protected:
-    int_type underflow() override {
-        if (fatte >= n) return traits_type::eof();
-        riga.clear();
-        for (int i = 0; i < 256 && fatte < n; ++i, ++fatte) riga += prossima();
-        setg(riga.data(), riga.data(), riga.data() + riga.size());
-        return traits_type::to_int_type(riga[0]);
-    }
-
-private:
-    std::string prossima() {
-        static const char* const modelli[] = {"2DZ-005", "2DZ-009", "4DZ-032", "4DZ-039"};
-        const int te = -30 + int(g() % 31), tc = 30 + int(g() % 21);
-        char buf[256];
-        if (tipo == "select")
-            std::snprintf(buf, sizeof buf,
-                          "{\"command\":\"select\",\"gas\":\"R404A\",\"capacity\":%d,\"te\":%d,\"tc\":%d,"
-                          "\"standard\":true}\n",
-                          1000 + int(g() % 30000), te, tc);
-        else if (tipo == "corrected")
-            // Pure R134a and pseudo-pure R507A; conditions repeat as in a plant study.
-            std::snprintf(buf, sizeof buf,
-                          "{\"command\":\"rate\",\"gas\":\"%s\",\"model\":\"%s\",\"te\":%d,\"tc\":%d,"
-                          "\"tu\":%d,\"ta\":%d,\"tl\":%d}\n",
-                          g() % 2 ? "R134a" : "R507A", modelli[g() % 4], te / 5 * 5, tc / 5 * 5,
-                          te / 5 * 5 + 5, 10 + 5 * int(g() % 3), tc / 5 * 5 - 5);
-        else
-            std::snprintf(buf, sizeof buf,
-                          "{\"command\":\"rate\",\"gas\":\"R404A\",\"model\":\"%s\",\"te\":%d,\"tc\":%d,"
-                          "\"standard\":true}\n",
-                          modelli[g() % 4], te, tc);
-        return buf;
-    }
-    std::string tipo;
-    long long n, fatte = 0;
-    std::string riga;
-    std::mt19937 g{12900};
-};
 
 class Scarico : public std::streambuf {
 public:
@@ -84,7 +42,7 @@ protected:
 int main(int argc, char** argv) {
     const std::string tipo = argc > 1 ? argv[1] : "standard";
     const long long n = argc > 2 ? std::atoll(argv[2]) : 1000000;
-    Richieste sorgente(tipo, n);
+    bench::Richieste sorgente(tipo, n);
     Scarico scarico;
     std::istream in(&sorgente);
     std::ostream out(&scarico);

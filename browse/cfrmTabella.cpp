@@ -4,6 +4,7 @@
 #include "browse/cfrmDatiDiTarga.h"
 #include "browse/cfrmDatiDiTargaPiat.h"
 #include "dati/AnteprimaRapporto.h"
+#include "platform/EsportazioneGriglia.h"
 #include "platform/Icone.h"
 #include "platform/FormatoNumero.h"
 #include "dati/SorgenteDati.h"
@@ -85,6 +86,9 @@ cfrmTabella::cfrmTabella(StatoApplicazione& stato, QWidget* parent)
             TDBGrid1->selectRow(r);
     });
     riempi();
+    agganciaEsportazione(TDBGrid1, [this] {
+        return QVector<TabellaEsportazione>{tabellaDaModello(*TDBGrid1->model(), windowTitle(), {}, false)};
+    }, stato.lingua.IndiceLingua);
     resize(twipsInPixel(LarghezzaTwips, this), twipsInPixel(AltezzaTwips, this));
     move(0, 0);
 }

@@ -57,7 +57,8 @@ QString formatoPannello(double valore, const QString& modello) {
 
 PannelloCondizioni::PannelloCondizioni(StatoApplicazione& stato, ElencoGasPannello gas,
                                        OspitePannello tipo, QWidget* ospite)
-    : QObject(ospite), stato(stato), gas(std::move(gas)), tipo(tipo), ospite(ospite) {
+    : QObject(ospite), stato(stato), gas(std::move(gas)), tipo(tipo), ospite(ospite),
+      digitate{stato.motore.condFunz.TE, stato.motore.condFunz.TC} {
     creaControlli(ospite);
     statoIniziale();
 }
@@ -104,7 +105,8 @@ void PannelloCondizioni::creaControlli(QWidget* host) {
     auto* zeo = new QVBoxLayout(fmNonAzeo);
     Option1[0] = new QRadioButton(u("Rugiada (dew temp.)"), fmNonAzeo);
     Option1[1] = new QRadioButton(u("Bolla (bubble temp.)"), fmNonAzeo);
-    cmdInfo407C = new QPushButton(u("Informazioni su R407C"), fmNonAzeo);
+    testoInfo = u("Informazioni su R407C");
+    cmdInfo407C = new QPushButton(testoInfo, fmNonAzeo);
     for (int i = 0; i < 2; ++i) {
         zeo->addWidget(Option1[size_t(i)]);
         connect(Option1[size_t(i)], &QRadioButton::clicked, this,
@@ -184,8 +186,10 @@ void PannelloCondizioni::campoCambiato(int i) {
         return;
     }
     double v = 0;
-    if (numerico(t, &v))
+    if (numerico(t, &v)) {
         destinazione(i) = v;
+        if (i < 2) digitate[size_t(i)] = v;
+    }
 }
 
 void PannelloCondizioni::campoLasciato(int i) {
@@ -267,8 +271,17 @@ void PannelloCondizioni::differenzialiCliccato() {
         CompilaStandard();
 }
 
+void PannelloCondizioni::riprendiDigitate() {
+    // A computation with the bubble reference replaced TE and TC by dew points.
+    CondFunz& cf = stato.motore.condFunz;
+    cf.TE = digitate[0];
+    cf.TC = digitate[1];
+    cf.RiferimentoBolla = stato.schermi.RiferimentoBolla && !fmNonAzeo->isHidden();
+}
+
 void PannelloCondizioni::ApplicaCondizioni() {
     CondFunz& cf = stato.motore.condFunz;
+    riprendiDigitate();
     const bool dif = chkDifferenziali->isChecked();
     for (int i = 2; i < NumeroCampi; ++i) {
         const QString t = Text1[size_t(i)]->text();
@@ -293,6 +306,7 @@ void PannelloCondizioni::ApplicaCondizioni() {
 }
 
 void PannelloCondizioni::ApplicaCondizioniSelezione() {
+    riprendiDigitate();
     if (chkDifferenziali->isChecked()) {
         ApplicaCondizioni();
         return;
@@ -311,6 +325,15 @@ void PannelloCondizioni::seguiRigaGas() {
     // Null counts as not azeotropic.
     const QVariant az = gas.valore("flAZ");
     fmNonAzeo->setVisible(!(az.isValid() && !az.isNull() && az.toBool()));
+    nominaInfo();
+}
+
+void PannelloCondizioni::nominaInfo() {
+    // The information button speaks of the refrigerant it opens for.
+    const QString codice = gas.valore ? gas.valore("CodiceGas").toString() : QString();
+    QString t = testoInfo;
+    if (!codice.isEmpty()) t.replace(QStringLiteral("R407C"), codice);
+    cmdInfo407C->setText(t);
 }
 
 void PannelloCondizioni::cercaRefrigerante() {
@@ -353,7 +376,8 @@ void PannelloCondizioni::applicaEtichette(const std::function<QString(const QStr
     fmNonAzeo->setTitle(etichetta("DescMZEO"));
     Option1[0]->setText(etichetta("Mzeo1"));
     Option1[1]->setText(etichetta("Mzeo2"));
-    cmdInfo407C->setText(etichetta("descinfo407c"));
+    testoInfo = etichetta("descinfo407c");
+    nominaInfo();
     frmTensioni->setTitle(etichetta("DescTFF"));
     QStringList& e = stato.lingua.EtichetteCondizioni;
     const std::array<const char*, 6> chiavi = {"DescCalc12", "DescCalc13", "DescCalc14",

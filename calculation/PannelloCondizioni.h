@@ -59,7 +59,9 @@ public:
     QGroupBox* frmTensioni;
     std::array<QRadioButton*, NumeroTensioni> optTensioni{};
 
-    // Reads the optional fields into the operating point before a computation.
+    // Reads the optional fields into the operating point before a computation; TE and TC are
+    // the typed ones again and RiferimentoBolla holds the dew/bubble choice of a zeotropic
+    // refrigerant (the host then calls RiferisciARugiada).
     void ApplicaCondizioni();
     // The selection screen's reading: differential mode as ApplicaCondizioni; absolute mode
     // by the leading number of each field, a point as decimal separator ("5,5" gives 5).
@@ -106,6 +108,8 @@ private:
     void testoRefrigeranteCambiato();
     void impostaSfondo(int i, const QColor& colore);
     double& destinazione(int i);
+    void riprendiDigitate();
+    void nominaInfo();
     bool tastoOspite(QObject* oggetto, int tasto);
 
     StatoApplicazione& stato;
@@ -113,6 +117,8 @@ private:
     OspitePannello tipo;
     QWidget* ospite;
     std::array<QColor, NumeroCampi> sfondi{};
+    std::array<double, 2> digitate; // TE and TC as last typed
+    QString testoInfo;              // caption of the information button, naming R407C
 };
 
 // Picture patterns the panel writes: "00.0" and "##.0", with the user's decimal separator.

@@ -4,10 +4,14 @@
 #include "calculation/PannelloCondizioni.h"
 #include "catalogue/RigheCatalogo.h"
 #include "engine/Calcolo.h"
+#include "engine/Rugiada.h"
 #include "dati/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
 #include "dati/ComboDati.h"
 #include "dati/EtichettaDati.h"
 #include "platform/ServizioMessaggi.h"
+#include "results/DiagrammaInviluppo.h"
+#include "platform/TestiSchermiExtra.h"
+#include "results/cfrmConfronto.h"
 #include "platform/TestoUtf8.h"
 
 #include <QGridLayout>
@@ -16,8 +20,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -44,6 +50,7 @@ cfrmCalcoli::cfrmCalcoli(StatoApplicazione& stato, AgganciCalcoli agganci, QWidg
     gas.valore = [this](const QString& c) { return Data1(2).valore(c); };
     pannello = new PannelloCondizioni(stato, gas, OspitePannello::Calcoli, this);
     creaControlli();
+    creaDiagramma();
     disponi();
     pannello->installaTasti();
     carica();
@@ -119,6 +126,8 @@ void cfrmCalcoli::creaControlli() {
         if (agganci.apriNoteGas) agganci.apriNoteGas(etichetta("dESCCAMPOAPP"));
     });
     connect(pannello->cmdInfo407C, &QPushButton::clicked, this, [this] {
+        // About the refrigerant this screen shows: another screen may have made another current.
+        stato.schermi.CodiceGasCorrente = pannello->CSCombo2->currentText();
         if (agganci.apriInfo407C) agganci.apriInfo407C();
     });
 
@@ -181,10 +190,13 @@ void cfrmCalcoli::disponi() {
     griglia->addLayout(destra, 2, 1);
     griglia->setColumnStretch(0, 3);
     griglia->setColumnStretch(1, 2);
+    griglia->addWidget(diagramma, 0, 2, 3, 1);
 
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addWidget(Command1[0]);
     pulsanti->addWidget(Command1[1]);
+    pulsanti->addWidget(cmdDiagramma);
+    pulsanti->addWidget(cmdConfronto);
     pulsanti->addStretch();
     pulsanti->addWidget(cm3Naviga[5]);
     pulsanti->addWidget(cm3Naviga[6]);
@@ -257,6 +269,7 @@ void cfrmCalcoli::applicaEtichette() {
 void cfrmCalcoli::calcolaLimitiTc() {
     const RigaCompressore riga = rigaCompressore(Data1(0).righe(), Data1(0).posizione());
     LimitiTcDaInviluppo(stato.motore.condFunz, riga.inviluppo);
+    aggiornaDiagramma();
 }
 
 void cfrmCalcoli::aggiornaCompressore() {
@@ -325,7 +338,8 @@ void cfrmCalcoli::Elabora() {
 
     const RigaCompressore riga = rigaCompressore(c.righe(), c.posizione());
     MessaggiSchermo messaggi;
-    const Esito esito = CalcolaCompressore(stato.motore, riga, agganci.libreria, messaggi);
+    Esito esito = RiferisciARugiada(cf, agganci.libreria);
+    if (esito.ok()) esito = CalcolaCompressore(stato.motore, riga, agganci.libreria, messaggi);
     const TestoDebug& dbg = stato.motore.correzioni.debug;
     if (dbg.daMostrare && agganci.mostraDebug)
         agganci.mostraDebug(QString::fromStdString(dbg.riga1), QString::fromStdString(dbg.riga2));
@@ -344,4 +358,75 @@ void cfrmCalcoli::Elabora() {
         return;
     }
     if (agganci.apriRisultati) agganci.apriRisultati();
+}
+
+void cfrmCalcoli::creaDiagramma() {
+    const int l = stato.lingua.IndiceLingua;
+    diagramma = new DiagrammaInviluppo(this);
+    diagramma->hide();
+    cmdDiagramma = new QPushButton(testoExtra(TestoExtra::Diagramma, l), this);
+    cmdDiagramma->setObjectName("cmdDiagramma");
+    cmdDiagramma->setCheckable(true);
+    connect(cmdDiagramma, &QPushButton::toggled, this, [this](bool si) {
+        diagramma->setVisible(si);
+        aggiornaDiagramma();
+        // The frame grows or shrinks with the diagram.
+        if (auto* w = qobject_cast<QMdiSubWindow*>(parentWidget())) w->adjustSize();
+        else adjustSize();
+    });
+    cmdConfronto = new QPushButton(testoExtra(TestoExtra::Confronto, l), this);
+    cmdConfronto->setObjectName("cmdConfronto");
+    connect(cmdConfronto, &QPushButton::clicked, this, [this] { Confronta(); });
+    // The point follows what is typed.
+    for (int i : {0, 1})
+        connect(pannello->Text1[size_t(i)], &QLineEdit::textChanged, this, [this] { aggiornaDiagramma(); });
+}
+
+void cfrmCalcoli::aggiornaDiagramma() {
+    if (!diagramma || !diagramma->isVisibleTo(this)) return;
+    SorgenteDati& c = Data1(0);
+    DatiDiagramma d;
+    const bool tedesco = stato.lingua.IndiceLingua == 3;
+    d.nomeTE = tedesco ? "TV" : "TE";
+    if (c.numeroRecord() > 0 && !c.bof() && !c.eof()) {
+        d.inviluppo = rigaCompressore(c.righe(), c.posizione()).inviluppo;
+        d.titolo = c.testo("CodiceProdotto") + "  -  " + pannello->CSCombo2->currentText();
+    }
+    double te = 0, tc = 0;
+    if (PannelloCondizioni::numerico(pannello->Text1[0]->text(), &te) &&
+        PannelloCondizioni::numerico(pannello->Text1[1]->text(), &tc)) {
+        d.punto = QPointF(te, tc);
+        d.esito = VerificaPuntoInviluppo(d.inviluppo, te, tc);
+        const int l = stato.lingua.IndiceLingua;
+        d.didascalia = d.esito.dentro
+                           ? testoExtra(TestoExtra::DentroInviluppo, l)
+                           : testoExtra(TestoExtra::FuoriInviluppo, l) + "\n" +
+                                 MotivoFuoriInviluppo(d.esito, te, tc,
+                                                      etichetta(QString("Err%1").arg(d.esito.codice)),
+                                                      d.nomeTE, d.nomeTC);
+    }
+    diagramma->imposta(d);
+}
+
+cfrmConfronto* cfrmCalcoli::Confronta() {
+    SorgenteDati& c = Data1(0);
+    if (c.numeroRecord() == 0) return nullptr;
+    // The conditions as the compute button stores them, without rating anything here.
+    pannello->ApplicaCondizioni();
+    stato.schermi.CodiceGasCorrente = pannello->CSCombo2->currentText();
+    stato.motore.condFunz.NomeGas = stato.schermi.CodiceGasCorrente.toStdString();
+    StatoMotore base = stato.motore;
+    base.debug = 0;
+    std::vector<RigaCompressore> righe;
+    for (int i = 0; i < c.righe().numeroRighe(); ++i) righe.push_back(rigaCompressore(c.righe(), i));
+    DatiConfronto dati;
+    dati.refrigerante = stato.schermi.CodiceGasCorrente;
+    dati.condizioni = base.condFunz;
+    const int t = base.condFunz.IndiceTensione;
+    if (t >= 0 && t < int(pannello->optTensioni.size())) dati.tensione = pannello->optTensioni[size_t(t)]->text();
+    dati.scelta = true;
+    dati.preferito = CSCombo1->currentText();
+    dati.indiceLingua = stato.lingua.IndiceLingua;
+    auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
+    return mostraConfronto(base, righe, std::move(dati), agganci.libreria, sotto ? sotto->mdiArea() : nullptr);
 }

@@ -18,6 +18,8 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class cfrmCalcoli;
+class cfrmConfronto;
+class DiagrammaInviluppo;
 
 // The windows the screen opens, handed in by whoever registers the screen; an empty one
 // leaves its button without effect.
@@ -55,6 +57,9 @@ public:
     std::array<QPushButton*, NumeroNaviga> cm3Naviga{};
     QPushButton* cmdNoteGas;
     std::array<QPushButton*, 2> Command1{};     // chart, tables
+    QPushButton* cmdDiagramma = nullptr;         // shows the envelope diagram beside the panel
+    QPushButton* cmdConfronto = nullptr;         // compressors side by side
+    DiagrammaInviluppo* diagramma = nullptr;     // hidden until asked for
 
     SorgenteDati& Data1(int i) { return *sorgenti[size_t(i)]; }
 
@@ -62,6 +67,9 @@ public:
     void naviga(int i);
     // The compute button's action.
     void Elabora();
+    // The comparison of the refrigerant's compressors that run at the conditions typed,
+    // the current one and the next ones ticked; null when a rating faults.
+    cfrmConfronto* Confronta();
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -76,6 +84,8 @@ private:
     void refrigeranteScelto();
     void applicaEtichette();
     QString etichetta(const QString& chiave) const;
+    void creaDiagramma();
+    void aggiornaDiagramma();
 
     StatoApplicazione& stato;
     AgganciCalcoli agganci;

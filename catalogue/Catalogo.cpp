@@ -363,6 +363,11 @@ int Catalogo::righeLingue() const {
     return r.numeroRighe() ? r.valore(0, 0).toInt() : 0;
 }
 
+bool Catalogo::gasZeotropico(const QString& codiceGas) const {
+    const Istantanea r = interroga(QStringLiteral("select flAZ from Gas where CodiceGas = ?"), {codiceGas});
+    return r.numeroRighe() > 0 && !r.vero(0, QStringLiteral("flAZ"));
+}
+
 Istantanea Catalogo::interroga(const QString& sql, const QVariantList& parametri, QString* errore) const {
     Istantanea esito;
     interroga(sql, parametri, esito, errore);

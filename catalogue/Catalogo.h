@@ -67,6 +67,10 @@ public:
     // Rows of the Lingue table: one per language, so the labels of language n need n + 1.
     int righeLingue() const;
 
+    // True when the refrigerant's Gas row says it is a zeotropic blend (flAZ false or Null):
+    // its temperatures are dew points. False without such a row.
+    bool gasZeotropico(const QString& codiceGas) const;
+
     // True when a table or query of that name exists (any case).
     bool esisteOggetto(const QString& nome) const;
     // Column names of a table or query, in order; empty when it does not exist.

@@ -12,7 +12,9 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTextDocument>
+#include <QUrl>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -29,9 +31,12 @@ QString testoData(const ParametriRapporto& p) {
     return QLocale(lingue[l]).toString(p.data, forma);
 }
 
+// Address of a handed-over picture inside the laid-out document.
+const QString SchemaImmagine = QStringLiteral("selcomp-immagine:");
+
 // One directive of the layout, with the line it came from.
 struct Nodo {
-    enum class Tipo { Titolo, Sottotitolo, Testo, Campi, Tabella, Griglia, Se, Senza, Richiede, Spazio, Salto };
+    enum class Tipo { Titolo, Sottotitolo, Testo, Campi, Tabella, Griglia, Se, Senza, Richiede, Spazio, Salto, Immagine };
     Tipo tipo;
     int riga = 0;
     QString argomento;             // text, query name or value name
@@ -165,6 +170,8 @@ private:
                 dove.push_back({Nodo::Tipo::Spazio, n, {}, {}, {}, {}});
             } else if (parola == QLatin1String("salto")) {
                 dove.push_back({Nodo::Tipo::Salto, n, {}, {}, {}, {}});
+            } else if (parola == QLatin1String("immagine")) {
+                dove.push_back({Nodo::Tipo::Immagine, n, resto, {}, {}, {}});
             } else {
                 return fallisci(errore, n, QStringLiteral("direttiva sconosciuta \"%1\"").arg(parola));
             }
@@ -355,6 +362,11 @@ private:
             return true;
         case Nodo::Tipo::Salto:
             html += QStringLiteral("<p style=\"page-break-after: always;\"></p>");
+            return true;
+        case Nodo::Tipo::Immagine:
+            if (p.immagini.contains(n.argomento))
+                html += QStringLiteral("<p align=\"center\"><img src=\"%1%2\"></p>")
+                            .arg(SchemaImmagine, n.argomento.toHtmlEscaped());
             return true;
         case Nodo::Tipo::Richiede:
             return richiede(n, errore);
@@ -594,7 +606,20 @@ int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
     doc.documentLayout()->setPaintDevice(&riferimento);
     QFont carattere(QStringLiteral("DejaVu Sans"), 9);
     doc.setDefaultFont(carattere);
-    doc.setHtml(d.html);
+    // Pictures half the body wide: the layout scales image pixels by the device's
+    // resolution over the screen's 96 dpi, so the width is given in those units.
+    QString html = d.html;
+    const double larghezza = corpoImpaginato.width() * 0.5 * 96.0 / std::max(1, riferimento.logicalDpiX());
+    for (auto it = p.immagini.cbegin(); it != p.immagini.cend(); ++it) {
+        const QString src = SchemaImmagine + it.key();
+        doc.addResource(QTextDocument::ImageResource, QUrl(src), it.value());
+        html.replace(QStringLiteral("<img src=\"%1\">").arg(src.toHtmlEscaped()),
+                     QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\">")
+                         .arg(src.toHtmlEscaped())
+                         .arg(int(larghezza))
+                         .arg(int(larghezza * it.value().height() / std::max(1, it.value().width()))));
+    }
+    doc.setHtml(html);
     doc.setPageSize(corpoImpaginato);
     const int pagine = std::max(1, doc.pageCount());
 

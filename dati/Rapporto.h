@@ -27,6 +27,7 @@
 //     se selezione ... fine                lines kept only when the value is not empty
 //     senza modello ... fine               lines kept only when it is empty
 //     spazio / salto                       a blank line / a page break
+//     immagine diagramma                   a picture handed over by the screen (none: nothing)
 //     testi Serie | Serie | Series | Série | Baureihe | Serie
 //                                          a text of the template in the five languages
 //
@@ -41,6 +42,7 @@
 // the bilingual sheets; in English, or where both read the same, the label once.
 
 #include <QDate>
+#include <QImage>
 #include <QLocale>
 #include <QMap>
 #include <QString>
@@ -53,6 +55,7 @@ struct ParametriRapporto {
     QString fileModello;          // the template, e.g. <catalogue folder>/Dav01.rpt
     QString fileDati;             // the data file, e.g. <catalogue folder>/ZODIRARA.MDB
     QMap<QString, QString> valori; // what the screen shows: "modello" the model in view, ...
+    QMap<QString, QImage> immagini; // pictures for "immagine": the envelope diagram, ...
     QString produttore = QStringLiteral("Didaz");
     QString programma = QStringLiteral("selcomp");
     QDate data = QDate::currentDate();

@@ -23,6 +23,11 @@ struct CondFunz {
     double TeMin = 0, TeMax = 0, TcMin = 0, TcMax = 0;
     int16_t CodiceErrore = 0;
     bool TuttiNonDati = false;
+    // Zeotropic blends: TE and TC typed as bubble points. RiferisciARugiada turns them into
+    // the dew points of the same pressures (the catalogue's basis) and keeps the typed
+    // ones in TEBolla/TCBolla, which stay NonDato when nothing was converted.
+    bool RiferimentoBolla = false;
+    double TEBolla = NonDato, TCBolla = NonDato;
 };
 
 // The results of one rating, in kW, A and kg/h. The thirteenth slot is never written

@@ -63,6 +63,12 @@ int16_t ILK_p_D(const char* gas, double T_K, double* p_Pa) {
     });
 }
 
+int16_t ILK_p_B(const char* gas, double T_K, double* p_Pa) {
+    return conFluido(gas, T_K, p_Pa, [&](reflib::Refrigerante& f, std::string& e) {
+        return f.pressioneBolla(T_K, *p_Pa, e);
+    });
+}
+
 int16_t ILK_h_L(const char* gas, double T_K, double* h) {
     return conFluido(gas, T_K, h, [&](reflib::Refrigerante& f, std::string& e) {
         return f.entalpiaLiquido(T_K, *h, e);

@@ -39,6 +39,10 @@ int16_t ILK_Set_Fluids(const char* cartella);
 // Pressure at which T is the dew temperature, Pa.
 int16_t ILK_p_D(const char* gas, double T_K, double* p_Pa);
 
+// Pressure at which T is the bubble temperature, Pa (the dew pressure for a pure fluid).
+// With ILK_p_D it gives a blend's glide.
+int16_t ILK_p_B(const char* gas, double T_K, double* p_Pa);
+
 // Enthalpy of the saturated liquid at T (for a blend the liquid at its bubble point at T), J/kg.
 int16_t ILK_h_L(const char* gas, double T_K, double* h);
 

@@ -1,14 +1,20 @@
 #include "results/cfrmResults.h"
 
+#include "catalogue/Catalogo.h"
 #include "catalogue/Interrogazioni.h"
 #include "browse/AperturaSchede.h"
 #include "dati/AnteprimaRapporto.h"
+#include "platform/EsportazioneGriglia.h"
 #include "platform/AvvisoCapacita.h"
 #include "platform/Icone.h"
 #include "platform/FormatoNumero.h"
 #include "platform/Percorsi.h"
 #include "dati/SorgenteDati.h"
 #include "platform/Twips.h"
+#include "results/DiagrammaInviluppo.h"
+#include "platform/TestiSchermiExtra.h"
+#include "catalogue/Catalogo.h"
+#include "catalogue/RigheCatalogo.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -118,6 +124,9 @@ void cfrmResults::costruisci() {
     auto* destra = new QVBoxLayout;
     sopra->addLayout(sinistra, 1);
     sopra->addLayout(destra, 0);
+    diagramma = new DiagrammaInviluppo(this);
+    diagramma->hide();
+    sopra->addWidget(diagramma, 1);
     radice->addLayout(sopra);
 
     // Refrigerant and model.
@@ -151,6 +160,15 @@ void cfrmResults::costruisci() {
     cm3Naviga[1]->setToolTip(QStringLiteral("Stampa"));
     pulsanti->addWidget(cm3Naviga[0]);
     pulsanti->addStretch();
+    cmdDiagramma = new QPushButton(Panel3D5[0]);
+    cmdDiagramma->setObjectName(QStringLiteral("cmdDiagramma"));
+    cmdDiagramma->setCheckable(true);
+    connect(cmdDiagramma, &QPushButton::toggled, this, [this](bool si) {
+        diagramma->setVisible(si);
+        aggiornaDiagramma();
+        applicaAltezza(m_stato.schermi.bCalcoloSingolo ? AltezzaSingolo : AltezzaSelezione);
+    });
+    pulsanti->addWidget(cmdDiagramma);
     pulsanti->addWidget(cm3Naviga[1]);
     static_cast<QGridLayout*>(Panel3D5[0]->layout())->addLayout(pulsanti, 7, 0, 1, 5);
     // A selection whose largest candidate falls short keeps its choice but says so.
@@ -191,6 +209,17 @@ void cfrmResults::costruisci() {
         gc->addWidget(Panel3D2[5 + i], 3 + i, 1);
         gc->addWidget(Label3[i], 3 + i, 2);
     }
+    etichettaBolla = new QLabel(fmCondizioni);
+    etichettaBolla->setObjectName(QStringLiteral("etichettaBolla"));
+    cellaBolla = new QLabel(fmCondizioni);
+    cellaBolla->setObjectName(QStringLiteral("cellaBolla"));
+    cellaBolla->setFrameShape(QFrame::Panel);
+    cellaBolla->setFrameShadow(QFrame::Sunken);
+    cellaBolla->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    unitaBolla = new QLabel(QStringLiteral("°C"), fmCondizioni);
+    gc->addWidget(etichettaBolla, 8, 0);
+    gc->addWidget(cellaBolla, 8, 1);
+    gc->addWidget(unitaBolla, 8, 2);
     Label2[2]->setText(QStringLiteral("T. evaporazione"));
     Label2[3]->setText(QStringLiteral("T. condensazione"));
     m_etichetteGriglia.push_back({Label2[2], QStringLiteral("DescCalc10")});
@@ -249,6 +278,7 @@ void cfrmResults::costruisci() {
         cm3Naviga[i]->setObjectName(QStringLiteral("cm3Naviga_%1").arg(i));
         connect(cm3Naviga[i], &QPushButton::clicked, this, [this, i] { premiNaviga(i); });
     }
+    agganciaEsportazione(this, [this] { return tabelleEsportazione(); }, m_stato.lingua.IndiceLingua);
     connect(chkDifferenziali, &QCheckBox::clicked, this, &cfrmResults::differenzialiCliccato);
     connect(cmdNoteGas, &QPushButton::clicked, this, [this] {
         if (m_aperture.noteGas)
@@ -417,6 +447,7 @@ void cfrmResults::attiva() {
     lblRichiestaNonRaggiunta->setVisible(mancante > 0);
     Panel3D2[5]->setText(testoNumero(cf.TE, locale));
     Panel3D2[6]->setText(testoNumero(cf.TC, locale));
+    mostraRiferimento();
     const QString modello = QString::fromStdString(cf.CodiceProdotto);
     Panel3D2[11]->setText(QString::fromStdString(cf.NomeGas));
     Panel3D2[12]->setText(modello);
@@ -425,8 +456,31 @@ void cfrmResults::attiva() {
     m_stato.motore.codiceProdottoCorrente = cf.CodiceProdotto;
     chkStandard->setChecked(cf.CondizioniStandard);
     mostraRigheOpzionali();
+    aggiornaDiagramma();
     // Sized last, when every caption is in place.
     applicaAltezza(singolo ? AltezzaSingolo : AltezzaSelezione);
+}
+
+void cfrmResults::mostraRiferimento() {
+    // A zeotropic blend is rated at dew points; typed at bubble points, both are shown.
+    const CondFunz& cf = m_stato.motore.condFunz;
+    const bool zeotropico =
+        m_stato.catalogo && m_stato.catalogo->gasZeotropico(QString::fromStdString(cf.NomeGas));
+    const QString unita = zeotropico ? QStringLiteral("°C (dew temp.)") : QStringLiteral("°C");
+    Label3[0]->setText(unita);
+    Label3[1]->setText(unita);
+    const bool bolla = cf.TEBolla != NonDato && cf.TCBolla != NonDato;
+    etichettaBolla->setVisible(bolla);
+    cellaBolla->setVisible(bolla);
+    unitaBolla->setVisible(bolla);
+    if (!bolla) {
+        cellaBolla->clear();
+        return;
+    }
+    const QString titolo = etichetta(QStringLiteral("Mzeo2"));
+    etichettaBolla->setText(titolo.isEmpty() ? QStringLiteral("Bolla (bubble temp.)") : titolo);
+    const QLocale locale;
+    cellaBolla->setText(testoNumero(cf.TEBolla, locale) + QStringLiteral(" / ") + testoNumero(cf.TCBolla, locale));
 }
 
 void cfrmResults::applicaAltezza(int twips) {
@@ -560,6 +614,10 @@ QMap<QString, QString> cfrmResults::valoriSchermo() const {
         v[QStringLiteral("et.") + opzionali[i]] = Label2[4 + i]->text();
         v[QStringLiteral("um.") + opzionali[i]] = Label3[2 + i]->text();
     }
+    v[QStringLiteral("nota.rugiada")] = Label3[0]->text().endsWith(QStringLiteral("(dew temp.)"))
+                                            ? QStringLiteral("(dew temp.)") : QString();
+    v[QStringLiteral("bolla")] = cellaBolla->text();
+    v[QStringLiteral("et.bolla")] = etichettaBolla->text();
     v[QStringLiteral("et.TE")] = Label2[2]->text();
     v[QStringLiteral("et.TC")] = Label2[3]->text();
     v[QStringLiteral("et.PotenzaRichiesta")] = Label2[16]->text();
@@ -585,12 +643,87 @@ ParametriRapporto cfrmResults::parametriStampa() const {
     p.fileModello = trovaPercorso(cartella, QStringLiteral("\\Dav02.rpt"));
     p.fileDati = trovaPercorso(cartella, QStringLiteral("\\ZODIRARA.MDB"));
     p.valori = valoriSchermo();
+    p.immagini.insert(QStringLiteral("diagramma"), immagineDiagramma(datiDiagramma(), QSize(900, 600)));
     p.indiceLingua = m_stato.lingua.IndiceLingua;
     // The brochure's displacement and heading follow the supply frequency shown.
     p.valori[QStringLiteral("hz60")] =
         m_stato.motore.condFunz.IndiceTensione >= 2 ? QStringLiteral("1") : QString();
     p.programma = (QStringLiteral("selcomp ") + m_stato.impostazioni.VersioneProgramma).trimmed();
     return p;
+}
+
+QVector<TabellaEsportazione> cfrmResults::tabelleEsportazione() const {
+    const QMap<QString, QString> v = valoriSchermo();
+    QStringList intestazione = {v["et.modello"] + QStringLiteral(": ") + v["modello"],
+                                v["et.gas"] + QStringLiteral(": ") + v["gas"],
+                                v["et.TE"] + QStringLiteral(": ") + v["TE"] + QStringLiteral(" °C"),
+                                v["et.TC"] + QStringLiteral(": ") + v["TC"] + QStringLiteral(" °C")};
+    for (const char* o : {"TU", "TL", "TA"}) {
+        const QString n = QString::fromLatin1(o);
+        if (!v[n].isEmpty())
+            intestazione << v["et." + n] + QStringLiteral(": ") + v[n] + QStringLiteral(" ") + v["um." + n];
+    }
+    intestazione << v["et.tensione"].trimmed() + QStringLiteral(": ") + v["tensione"];
+    if (!v["standard"].isEmpty()) intestazione << v["standard"];
+    if (!v["selezione"].isEmpty())
+        intestazione << v["et.PotenzaRichiesta"] + QStringLiteral(": ") + v["PotenzaRichiesta"] + QStringLiteral(" kW");
+    // Rows as on screen: capacity (compressor, evaporator, rating), then the rest with the
+    // actual value and the one at rating conditions.
+    auto tabella = [&](const QString& titolo, const QString& modello, const Risultati& r) {
+        TabellaEsportazione t;
+        t.titolo = titolo.trimmed() + QStringLiteral(" ") + modello;
+        t.intestazione = intestazione;
+        t.colonne = {QString(), QString(), v["et.DescResult9"], v["et.DescResult8"], v["et.DescResult7"]};
+        t.schemi = {QString(), QString(), Generale, Generale, Generale};
+        const QVariant niente;
+        auto riga = [&](const char* chiave, const char* unita, double a, QVariant b, double c) {
+            t.righe << QVector<QVariant>{v[QStringLiteral("et.") + QLatin1String(chiave)].trimmed(),
+                                         QString::fromLatin1(unita), a, b, c};
+        };
+        riga("DescResult1", "kW", r.ResaCompressore, r.ResaEvaporatore, r.ResaStd);
+        riga("DescResult4", "kg/h", r.PortataMassa, niente, r.PortataMassaStd);
+        riga("DescResult2", "kW", r.PotenzaAssorbita, niente, r.PotenzaAssorbita);
+        riga("DescResult3", "A", r.CorrenteAssorbita, niente, r.CorrenteStd);
+        riga("DescResult5", "", r.COP, niente, r.COPStd);
+        riga("DescResult6", "kW", r.CaloreCondensatore, niente, r.CaloreCondensatoreStd);
+        return t;
+    };
+    const StatoMotore& m = m_stato.motore;
+    QVector<TabellaEsportazione> esito{tabella(v["et.risultati"], v["modello"], m.risultati)};
+    if (!v["inf.modello"].isEmpty())
+        esito << tabella(v["et.inferiore"], v["inf.modello"], m.risultatiInferiore);
+    return esito;
+}
+
+DatiDiagramma cfrmResults::datiDiagramma() const {
+    const CondFunz& cf = m_stato.motore.condFunz;
+    DatiDiagramma d;
+    const int l = m_stato.lingua.IndiceLingua;
+    d.nomeTE = l == 3 ? QStringLiteral("TV") : QStringLiteral("TE");
+    const QString modello = QString::fromStdString(cf.CodiceProdotto);
+    const QString gas = QString::fromStdString(cf.NomeGas);
+    d.titolo = modello + QStringLiteral("  -  ") + gas;
+    Istantanea righe;
+    if (m_stato.catalogo &&
+        m_stato.catalogo->interroga(
+            QStringLiteral("select * from CollCompGas where CodiceGas = ? and CodiceProdotto = ?"),
+            {gas, modello}, righe, nullptr) &&
+        righe.numeroRighe() > 0)
+        d.inviluppo = rigaCompressore(righe, 0).inviluppo;
+    d.punto = QPointF(cf.TE, cf.TC);
+    d.esito = VerificaPuntoInviluppo(d.inviluppo, cf.TE, cf.TC);
+    d.didascalia = d.esito.dentro
+                       ? testoExtra(TestoExtra::DentroInviluppo, l)
+                       : testoExtra(TestoExtra::FuoriInviluppo, l) + QStringLiteral("\n") +
+                             MotivoFuoriInviluppo(d.esito, cf.TE, cf.TC,
+                                                  etichetta(QStringLiteral("Err%1").arg(d.esito.codice)),
+                                                  d.nomeTE, d.nomeTC);
+    return d;
+}
+
+void cfrmResults::aggiornaDiagramma() {
+    cmdDiagramma->setText(testoExtra(TestoExtra::Diagramma, m_stato.lingua.IndiceLingua));
+    if (diagramma->isVisibleTo(this)) diagramma->imposta(datiDiagramma());
 }
 
 void chiudiRisultati(QMdiArea* area) {

@@ -5,6 +5,7 @@
 
 #include "dati/StatoApplicazione.h"
 #include "dati/Rapporto.h"
+#include "platform/Esportazione.h"
 
 #include <QMap>
 #include <QString>
@@ -21,6 +22,8 @@ class QPushButton;
 class QRadioButton;
 class SorgenteDati;
 class EtichetteLingua;
+class DiagrammaInviluppo;
+struct DatiDiagramma;
 
 class cfrmResults : public QWidget {
     Q_OBJECT
@@ -54,6 +57,9 @@ public:
     // The report of the print button: template Dav02.rpt and data file ZODIRARA.MDB beside
     // the catalogue, with the figures on screen.
     ParametriRapporto parametriStampa() const;
+    // The result grids for the clipboard and the files (after a selection the next
+    // smaller candidate too), with model, refrigerant, conditions and supply option.
+    QVector<TabellaEsportazione> tabelleEsportazione() const;
 
     // Controls, indexed like the control arrays they stand for.
     std::array<QLabel*, NumeroCelle> Panel3D2{};
@@ -63,12 +69,21 @@ public:
     std::array<QLabel*, 17> Label2{};  // row captions; 16 is the required capacity
     std::array<QLabel*, 5> Label3{};   // units of the five temperature rows
     QLabel* unitaPotenza = nullptr;    // Panel3D3(5), "kW" of the required capacity
+    // Zeotropic blend typed at bubble points: those temperatures, beside the dew points rated.
+    QLabel* etichettaBolla = nullptr;
+    QLabel* cellaBolla = nullptr;
+    QLabel* unitaBolla = nullptr;
     QCheckBox* chkStandard = nullptr;
     QCheckBox* chkDifferenziali = nullptr;
     QGroupBox* fmCondizioni = nullptr;
     QGroupBox* frmTensioni = nullptr;
     QPushButton* cmdNoteGas = nullptr;
     QLabel* Label1 = nullptr;          // "Tentative Data"
+    QPushButton* cmdDiagramma = nullptr; // shows the envelope diagram beside the figures
+    DiagrammaInviluppo* diagramma = nullptr;
+
+    // The envelope of the rated compressor with the point rated, as shown and printed.
+    DatiDiagramma datiDiagramma() const;
     QLabel* lblRichiestaNonRaggiunta = nullptr; // a selection that falls short says by how much
 
     // Row captions and headings of the two result grids (both grids share the texts).
@@ -86,9 +101,11 @@ private:
     void caricaSorgenti();
     void applicaDidascalie();
     void riempiGriglia(const std::array<int, 13>& celle, const Risultati& r);
+    void mostraRiferimento();
     void svuotaGriglia(const std::array<int, 13>& celle);
     void mostraRigheOpzionali();
     void applicaAltezza(int twips);
+    void aggiornaDiagramma();
     void premiNaviga(int indice);
     void apriCaratteristiche();
     void differenzialiCliccato(bool spuntato);

@@ -2,6 +2,7 @@
 
 #include "catalogue/Interrogazioni.h"
 #include "calculation/PannelloCondizioni.h"
+#include "engine/Rugiada.h"
 #include "dati/SorgenteDati.h" // before ComboDati.h
 #include "dati/ComboDati.h"
 #include "dati/EtichettaDati.h"
@@ -11,6 +12,11 @@
 #include "platform/TestoUtf8.h"
 #include "selection/Ricerca.h"
 #include "selection/SorgenteCatalogo.h"
+#include "platform/TestiSchermiExtra.h"
+#include "results/cfrmConfronto.h"
+
+#include <QMdiArea>
+#include <algorithm>
 
 #include <QCheckBox>
 #include <QEvent>
@@ -22,6 +28,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -111,6 +118,8 @@ void cfrmSeleComp::creaControlli() {
         if (agganci.apriNoteGas) agganci.apriNoteGas(etichetta("dESCCAMPOAPP"));
     });
     connect(pannello->cmdInfo407C, &QPushButton::clicked, this, [this] {
+        // About the refrigerant this screen shows: another screen may have made another current.
+        stato.schermi.CodiceGasCorrente = pannello->CSCombo2->currentText();
         if (agganci.apriInfo407C) agganci.apriInfo407C();
     });
     connect(pannello, &PannelloCondizioni::campoAttivato, this,
@@ -169,6 +178,11 @@ void cfrmSeleComp::disponi() {
     centro->addLayout(destra, 2);
 
     auto* pulsanti = new QHBoxLayout;
+    cmdConfronto = new QPushButton(testoExtra(TestoExtra::Confronto, stato.lingua.IndiceLingua), this);
+    cmdConfronto->setObjectName("cmdConfronto");
+    cmdConfronto->setEnabled(false);
+    connect(cmdConfronto, &QPushButton::clicked, this, [this] { Confronta(); });
+    pulsanti->addWidget(cmdConfronto);
     pulsanti->addStretch();
     pulsanti->addWidget(cm3Naviga[5]);
     pulsanti->addWidget(cm3Naviga[6]);
@@ -287,8 +301,10 @@ void cfrmSeleComp::AvviaRicerca() {
     SorgenteCatalogo candidati(*stato.catalogo);
     MessaggiSchermo messaggi;
     RisultatoSelezione uscita;
-    const Esito esito = EseguiSelezione(stato.motore, cf.NomeGas, candidati, agganci.libreria,
-                                        messaggi, uscita);
+    Esito esito = RiferisciARugiada(cf, agganci.libreria);
+    const StatoMotore base = stato.motore; // the search completes the conditions
+    if (esito.ok())
+        esito = EseguiSelezione(stato.motore, cf.NomeGas, candidati, agganci.libreria, messaggi, uscita);
     stato.schermi.bCalcoloSingolo = false;
     const TestoDebug& dbg = stato.motore.correzioni.debug;
     if (dbg.daMostrare && agganci.mostraDebug)
@@ -299,6 +315,9 @@ void cfrmSeleComp::AvviaRicerca() {
     if (!esito.ok() && agganci.chiudiRisultati) agganci.chiudiRisultati();
     switch (esito.tipo) {
     case TipoEsito::Ok:
+        baseConfronto = base;
+        candidatiConfronto = uscita.codiciCandidati;
+        cmdConfronto->setEnabled(true);
         if (agganci.apriRisultati) agganci.apriRisultati();
         break;
     case TipoEsito::NessunCandidato:
@@ -319,4 +338,31 @@ void cfrmSeleComp::AvviaRicerca() {
         P3DInformazioni->setText(QString::fromStdString(esito.messaggio));
         break;
     }
+}
+
+cfrmConfronto* cfrmSeleComp::Confronta() {
+    if (!baseConfronto || !stato.catalogo) return nullptr;
+    const CondFunz& cf = baseConfronto->condFunz;
+    std::vector<RigaCompressore> righe;
+    SorgenteCatalogo candidati(*stato.catalogo);
+    if (const Esito e = candidati.candidati(cf.NomeGas, cf.TC, righe); !e.ok()) {
+        ServizioMessaggi::corrente().errore(QGuiApplication::applicationDisplayName(),
+                                            QString::fromStdString(e.messaggio));
+        return nullptr;
+    }
+    std::erase_if(righe, [this](const RigaCompressore& r) {
+        return std::find(candidatiConfronto.begin(), candidatiConfronto.end(), r.CodiceProdotto) ==
+               candidatiConfronto.end();
+    });
+    DatiConfronto dati;
+    dati.refrigerante = QString::fromStdString(cf.NomeGas);
+    dati.condizioni = cf;
+    const int t = cf.IndiceTensione;
+    if (t >= 0 && t < int(pannello->optTensioni.size())) dati.tensione = pannello->optTensioni[size_t(t)]->text();
+    dati.potenzaRichiestaW = cf.PotenzaRichiesta;
+    dati.indiceLingua = stato.lingua.IndiceLingua;
+    StatoMotore base = *baseConfronto;
+    base.debug = 0;
+    auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
+    return mostraConfronto(base, righe, std::move(dati), agganci.libreria, sotto ? sotto->mdiArea() : nullptr);
 }

@@ -9,6 +9,9 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 class PannelloCondizioni;
 class SorgenteDati;
@@ -18,6 +21,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class cfrmConfronto;
 
 // The windows the screen opens; an empty hook leaves its button without effect.
 struct AgganciSelezione {
@@ -46,11 +50,15 @@ public:
     std::array<QPushButton*, 7> cm3Naviga{}; // 5 run, 6 close
     QPushButton* cmdNoteGas;
     QCheckBox* Check3D1;
+    QPushButton* cmdConfronto = nullptr; // the last search's candidates side by side
 
     SorgenteDati& Data1(int i) { return *sorgenti[size_t(i)]; }
 
     // The run button's action.
     void AvviaRicerca();
+    // The comparison of every candidate of the last successful search at its conditions;
+    // null before one, or when a rating faults.
+    cfrmConfronto* Confronta();
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -70,4 +78,7 @@ private:
     AgganciSelezione agganci;
     std::array<SorgenteDati*, 3> sorgenti{};
     bool inAltoASinistra = true;
+    // The conditions as typed before the last successful search, and its candidates.
+    std::optional<StatoMotore> baseConfronto;
+    std::vector<std::string> candidatiConfronto;
 };

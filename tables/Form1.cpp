@@ -127,3 +127,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     l->addWidget(scorri);
     resize(760, AltezzaDisegno + 24);
 }
+
+void Form1::mostra(const InfoRefrigerante& info, int indiceLingua) {
+    setWindowTitle(titoloInfo(info.codice, indiceLingua));
+    Text1->setPlainText(testoInfo(info, indiceLingua));
+}

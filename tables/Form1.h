@@ -1,6 +1,9 @@
 #pragma once
-// Information on the refrigerant R407C and its temperature glide: a fixed text and two
-// pressure-enthalpy sketches, without and with the glide.
+// Information on a zeotropic refrigerant and its temperature glide: a text and two
+// pressure-enthalpy sketches, without and with the glide. It opens on its design text about
+// R407C; mostra() puts in the current refrigerant's.
+
+#include "tables/InfoRefrigerante.h"
 
 #include <QImage>
 #include <QWidget>
@@ -15,6 +18,9 @@ public:
     static constexpr int LarghezzaDisegno = 444, AltezzaDisegno = 538;
 
     explicit Form1(QWidget* parent = nullptr);
+
+    // Title and text for `info` in language 0..4.
+    void mostra(const InfoRefrigerante& info, int indiceLingua);
 
     // The drawing of the window (also used by the tests).
     static QImage disegno();

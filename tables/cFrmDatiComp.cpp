@@ -7,6 +7,7 @@
 #include "engine/Numeri.h"
 #include "engine/Prestazioni.h"
 #include "engine/RigaCompressore.h"
+#include "platform/EsportazioneGriglia.h"
 #include "platform/FormatoNumero.h"
 #include "platform/ServizioMessaggi.h"
 #include "platform/Twips.h"
@@ -58,6 +59,28 @@ cFrmDatiComp::cFrmDatiComp(StatoApplicazione& stato, DatiSchermoCalcoli& calcoli
     }
     creaControlli();
     carica();
+    // Ctrl+C copies the grid in view; the files take all four tables, one sheet each.
+    for (int k = 0; k < 4; ++k)
+        agganciaEsportazione(TDBGrid1[size_t(k)], [this, k] { return tabelleEsportazione(k); },
+                             stato.lingua.IndiceLingua, [this] { return tabelleEsportazione(); });
+}
+
+QVector<TabellaEsportazione> cFrmDatiComp::tabelleEsportazione(int k) const {
+    QVector<TabellaEsportazione> esito;
+    QString tensione;
+    for (QRadioButton* o : optTensioni)
+        if (o->isChecked() && o->isVisible()) tensione = o->text();
+    for (int i = 0; i < 4; ++i) {
+        if (k >= 0 && i != k) continue;
+        const QStringList intestazione = {
+            Label1[0]->text() + u(" ") + Label2->text(), Label3->text() + u(" ") + Label4->text(),
+            Label1[1]->text(), Label1[2]->text(), Label1[3]->text(),
+            fmTensioni->title().trimmed() + u(": ") + tensione};
+        QStringList schemi{QString()};
+        for (int c = 1; c < m_modelli[size_t(i)]->columnCount(); ++c) schemi << m_modelli[size_t(i)]->schema();
+        esito << tabellaDaModello(*m_modelli[size_t(i)], SSTab1->tabText(i), intestazione, false, schemi);
+    }
+    return esito;
 }
 
 cFrmDatiComp::~cFrmDatiComp() = default;
@@ -184,7 +207,8 @@ void cFrmDatiComp::carica() {
     QString aspirazione = etichetta("TABCFTAS") +
                           formatoNumero(stato.motore.condFunz.T0, QStringLiteral("##"), locale()) +
                           u(" °C ");
-    if (calcoli.testoRefrigerante() == u("R407C")) aspirazione += u("(dew temp.)");
+    if (stato.catalogo && stato.catalogo->gasZeotropico(calcoli.testoRefrigerante()))
+        aspirazione += u("(dew temp.)");
     Label1[1]->setText(aspirazione);
     Label1[2]->setText(etichetta("TABCFTSO"));
     Label1[3]->setText(etichetta("TABCFSUT"));

@@ -8,6 +8,7 @@
 #include "dati/StatoApplicazione.h"
 #include "engine/Tabelle.h"
 #include "dati/SorgenteDati.h"
+#include "platform/Esportazione.h"
 
 #include <QWidget>
 #include <array>
@@ -49,6 +50,9 @@ public:
     // Data sources: 0 the CollCompGas row, 1..4 the working tables, 5 the labels.
     SorgenteDati& Data1(int i) { return *m_sorgenti[size_t(i)]; }
     ModelloTabella* modello(int i) const { return m_modelli[size_t(i)]; }
+    // The tables for the clipboard and the files: table k, or all four (k = -1), each
+    // with model, refrigerant, conditions, supply option and unit above it.
+    QVector<TabellaEsportazione> tabelleEsportazione(int k = -1) const;
 
     QGroupBox* Frame2;
     QGroupBox* fmCondizioni;

@@ -277,6 +277,21 @@ private slots:
         QVERIFY(messaggi->messaggi.isEmpty());
     }
 
+    // The information button speaks of the screen's refrigerant, even after another screen
+    // (the results screen takes the catalogue's first) made another one current.
+    void informazioniDelRefrigeranteDelloSchermo() {
+        stato->lingua.IndiceLingua = 0;
+        AgganciCalcoli a;
+        QString aperta;
+        a.apriInfo407C = [&] { aperta = stato->schermi.CodiceGasCorrente; };
+        cfrmCalcoli w(*stato, a);
+        w.show();
+        scegli(w.pannello->CSCombo2, "R407C");
+        stato->schermi.CodiceGasCorrente = "R404A";
+        QTest::mouseClick(w.pannello->cmdInfo407C, Qt::LeftButton);
+        QCOMPARE(aperta, QString("R407C"));
+    }
+
     void sceltaDelCompressore() {
         auto w = apri();
         scegli(w->CSCombo1, "K11");

@@ -389,6 +389,43 @@ private slots:
         QVERIFY2(t.contains("1.1 °C") && !t.contains("0999") && !t.contains("nan"), qPrintable(t));
     }
 
+    // A zeotropic blend is rated at dew points and says so; typed at bubble points it also
+    // shows those, on screen and on paper. A refrigerant without glide shows neither.
+    void dewNoteAndBubbleTemperatures() {
+        StatoApplicazione s = statoCalcolo();
+        CondFunz& c = s.motore.condFunz;
+        c.NomeGas = "R407C";
+        c.TEBolla = -14.6;
+        c.TCBolla = 35.4;
+        cfrmResults w(s);
+        w.show();
+        const QString rugiada = QString::fromUtf8("°C (dew temp.)");
+        QCOMPARE(w.Label3[0]->text(), rugiada);
+        QCOMPARE(w.Label3[1]->text(), rugiada);
+        QVERIFY(w.cellaBolla->isVisible());
+        QCOMPARE(w.cellaBolla->text(), QString("-14.6 / 35.4"));
+        const bool pdf = !QStandardPaths::findExecutable("pdftotext").isEmpty();
+        if (pdf) {
+            const QString t = testoPdf(w.parametriStampa());
+            QVERIFY2(t.contains("(dew temp.)") && t.contains(QString::fromUtf8("-14.6 / 35.4 °C")), qPrintable(t));
+        }
+
+        // Typed at dew points: the note stays, the bubble row goes.
+        c.TEBolla = c.TCBolla = NonDato;
+        w.attiva();
+        QCOMPARE(w.Label3[0]->text(), rugiada);
+        QVERIFY(!w.cellaBolla->isVisible());
+
+        c.NomeGas = "R134a";
+        w.attiva();
+        QCOMPARE(w.Label3[0]->text(), QString::fromUtf8("°C"));
+        QVERIFY(!w.cellaBolla->isVisible());
+        if (pdf) {
+            const QString t = testoPdf(w.parametriStampa());
+            QVERIFY2(!t.contains("dew temp.") && !t.contains("bubble"), qPrintable(t));
+        }
+    }
+
     // After a run that failed, the state holds its conditions beside an older run's
     // figures: the open results screen goes, and nothing can print that mixture.
     void failedRunClosesTheOpenScreen() {

@@ -14,6 +14,7 @@
 #include "app/FinestreTabelle.h"
 #include "tables/Form1.h"
 #include "tables/GrigliaResa.h"
+#include "tables/InfoRefrigerante.h"
 #include "tables/cFrmCaricam.h"
 #include "tables/cFrmDatiComp.h"
 #include "tables/frmNoteGas.h"
@@ -32,7 +33,9 @@
 #include <QValueAxis>
 #include <QTest>
 
+#include <cmath>
 #include <functional>
+#include <vector>
 
 namespace {
 // A calculation screen that is also an object, as the real one is.
@@ -40,6 +43,18 @@ class SchermoFinto : public QObject, public CalcoliFinti {
 public:
     explicit SchermoFinto(Catalogo* cat) : CalcoliFinti(cat, "R404A", "TAB-1") {}
 };
+
+// A blend whose glide grows with temperature: the bubble point lies 4 K + 5 % of the
+// distance from 263.15 K below the dew point of the same pressure, so the glide is 3.8 K at
+// a -10 degC dew point and 6.2 K at 40 degC. "RX" is a refrigerant the library lacks.
+int16_t pRugiada(const char*, double T, double* p) {
+    *p = std::exp(20 - 2500 / T);
+    return 0;
+}
+int16_t pBolla(const char* gas, double T, double* p) {
+    if (QByteArray(gas) == "RX") return 1;
+    return pRugiada(gas, T + 4 + 0.05 * (T - 263.15), p);
+}
 
 bool haColore(const QImage& img, int y0, int y1) {
     for (int y = y0; y < y1; ++y)
@@ -124,6 +139,37 @@ private slots:
         QVERIFY(haColore(d, 0, 269));
         QVERIFY(haColore(d, 269, 538));
         QCOMPARE(f.windowTitle(), QString("Form1"));
+    }
+
+    // The information window of the current blend: its components and its glide from the
+    // library at -10 and 40 degC, in the user's language; what the library cannot give is "–".
+    void informazioniDellaMiscela() {
+        LibreriaProprieta lib;
+        lib.p_D = pRugiada;
+        lib.p_B = pBolla;
+        const struct {
+            int lingua;
+            const char* gas;
+            const char* titolo;
+            std::vector<const char*> attesi;
+        } casi[] = {
+            {0, "R448A", "Informazioni su R448A",
+             {"Il refrigerante R448A è una miscela zeotropica, composta da R32, R125, R1234yf, R134a e "
+              "R1234ze(E) (26/26/20/21/7 %)",
+              "di -10 °C: 3.8 K; di 40 °C: 6.2 K", "temperature di rugiada"}},
+            {1, "R-407C", "About R-407C",
+             {"The refrigerant R-407C is a zeotropic blend of R32, R125 and R134a (23/25/52 %)",
+              "-10 °C: 3.8 K; of 40 °C: 6.2 K", "dew-point temperatures"}},
+            {3, "RX", "Informationen zu RX", {"Das Kältemittel RX ist ein zeotropes Gemisch. ", "-10 °C: – K"}},
+        };
+        const QLocale prima;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        for (const auto& c : casi) {
+            const QString t = testoInfo(infoRefrigerante(lib, c.gas, c.lingua), c.lingua);
+            QCOMPARE(titoloInfo(c.gas, c.lingua), QString::fromUtf8(c.titolo));
+            for (const char* a : c.attesi) QVERIFY2(t.contains(QString::fromUtf8(a)), qPrintable(t));
+        }
+        QLocale::setDefault(prima);
     }
 
     // One curve per condensing temperature of the envelope, over the whole envelope (here

@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(cella(*s, 3, 3, 45), cella(*s1, 3, 3, 45));
     }
 
-    // "(dew temp.)" only for R407C; T0 rounded with "##".
+    // "(dew temp.)" for the zeotropic refrigerants of table Gas (flAZ false); T0 rounded with "##".
     void notaDewTemp() {
         for (const QString gas : {"R407C", "R404A"}) {
             CalcoliFinti c(cat.get(), gas, "TAB-1");

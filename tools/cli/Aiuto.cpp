@@ -12,7 +12,9 @@ const std::map<std::string, const char*> aiuti = {
      "power input, current, mass flow, COP, heat rejection, at rating conditions and\n"
      "corrected for the suction (--ta), evaporator outlet (--tu) and liquid (--tl)\n"
      "temperatures; --standard takes the refrigerant's rating values, --differential reads\n"
-     "the three as superheat and subcooling (K). --voltage 0..4 chooses the supply option.\n"
+     "the three as superheat and subcooling (K). --bubble reads TE and TC of a zeotropic\n"
+     "blend as bubble points: they are rated at the dew points of the same pressures.\n"
+     "--voltage 0..4 chooses the supply option.\n"
      "Example:\n"
      "  selcomp-cli --json rate --gas R404A --model 4DZ-039 --te -10 --tc 40 --ta 20 --tl 35\n"},
     {"select",

@@ -5,6 +5,7 @@
 #include "engine/Calcolo.h"
 #include "engine/Numeri.h"
 #include "engine/Prestazioni.h"
+#include "engine/Rugiada.h"
 #include "engine/Tabelle.h"
 #include "selection/Ricerca.h"
 #include "selection/SorgenteCatalogo.h"
@@ -60,7 +61,7 @@ public:
     }
 
     int esegui() {
-        if (auto l = a.valore("--lang")) {
+        if (const std::string* l = a.trova("--lang")) {
             auto n = numeroDaTesto(*l);
             if (!n || *n != std::floor(*n) || *n < 0 || *n > 4) return uso("--lang takes 0..4");
             lingua = static_cast<int>(*n);
@@ -96,11 +97,10 @@ private:
     }
 
     // A required or optional number; false (after the message) when the text is no number.
-    bool numero(const std::string& opzione, std::optional<double>& valore, bool richiesto,
-                int& uscita) {
-        auto t = a.valore(opzione);
+    bool numero(const char* opzione, std::optional<double>& valore, bool richiesto, int& uscita) {
+        const std::string* t = a.trova(opzione);
         if (!t) {
-            if (richiesto) uscita = uso("missing " + opzione);
+            if (richiesto) uscita = uso(std::string("missing ") + opzione);
             return !richiesto;
         }
         valore = numeroDaTesto(*t);
@@ -112,10 +112,10 @@ private:
         return true;
     }
 
-    bool testoRichiesto(const std::string& opzione, std::string& valore, int& uscita) {
-        auto t = a.valore(opzione);
+    bool testoRichiesto(const char* opzione, std::string& valore, int& uscita) {
+        const std::string* t = a.trova(opzione);
         if (!t || t->empty()) {
-            uscita = uso("missing " + opzione);
+            uscita = uso(std::string("missing ") + opzione);
             return false;
         }
         valore = *t;
@@ -137,7 +137,7 @@ private:
 
     // --- catalogue --------------------------------------------------------------
 
-    QString percorsoCatalogo() const { return d.percorsoCatalogo(a.valore("--catalogue")); }
+    QString percorsoCatalogo() const { return d.percorsoCatalogo(a.trova("--catalogue")); }
 
     int apriCatalogo() {
         QString errore;
@@ -169,21 +169,15 @@ private:
 
     // The refrigerant's row of table Gas (first column = code), any case; -1 if absent.
     int rigaGas(const Istantanea& gas, const std::string& codice) const {
-        for (int i = 0; i < gas.numeroRighe(); ++i)
-            if (gas.valore(i, 0).toString().compare(q(codice), Qt::CaseInsensitive) == 0) return i;
-        return -1;
+        return d.rigaPerCodice(gas, 0, codice);
     }
 
     const Istantanea& compressoriDelGas(const std::string& codice) const {
-        return d.interroga(
-            "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", {q(codice)});
+        return d.interroga("select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", &codice);
     }
 
     int rigaModello(const Istantanea& righe, const std::string& modello) const {
-        for (int i = 0; i < righe.numeroRighe(); ++i)
-            if (righe.testo(i, "CodiceProdotto").compare(q(modello), Qt::CaseInsensitive) == 0)
-                return i;
-        return -1;
+        return d.rigaPerCodice(righe, d.colonna(righe, "CodiceProdotto"), modello);
     }
 
     // The refrigerant of --gas (its row of Gas) and the model of --model among its
@@ -211,7 +205,7 @@ private:
     // A supply option the model does not offer (the screens hide it) is refused, not rated.
     int tensioneOfferta(const Istantanea& righe, int riga) {
         const int16_t i = stato.condFunz.IndiceTensione;
-        if (TensioneOfferta(i, righe.vero(riga, "bk8"))) return UscitaOk;
+        if (TensioneOfferta(i, d.vero(righe, riga, "bk8"))) return UscitaOk;
         const std::string messaggio = testoCli(TestoCli::TensioneNonOfferta, lingua) + " " +
                                       s(righe.testo(riga, "CodiceProdotto")) + ", " +
                                       CaptionTensioni[i];
@@ -225,7 +219,8 @@ private:
 
     // --reflibs, or the Reflibs folder found from the program's folder.
     std::string cartellaReflibs() const {
-        return a.valore("--reflibs").value_or(s(trovaPercorso(q(cartella), "Reflibs")));
+        if (const std::string* v = a.trova("--reflibs")) return *v;
+        return d.cartellaReflibs();
     }
 
     bool preparaLibreria() {
@@ -245,12 +240,13 @@ private:
             if (!numero(nomi[i], campi[i], false, uscita)) return uscita;
         cf.ValoriDifferenziali = a.ha("--differential");
         cf.CondizioniStandard = a.ha("--standard");
-        cf.T0 = gas.numero(riga, "TUEStd");
+        cf.RiferimentoBolla = a.ha("--bubble");
+        cf.T0 = d.numero(gas, riga, "TUEStd");
         if (cf.CondizioniStandard) {
             if (campi[0] || campi[1] || campi[2]) return uso("--standard excludes --tu, --tl, --ta");
             if (cf.ValoriDifferenziali) {
-                campi[0] = campi[2] = unDecimale(gas.numero(riga, "DTsurEvapSTD") - cf.TE);
-                campi[1] = unDecimale(gas.numero(riga, "DTSotSTD"));
+                campi[0] = campi[2] = unDecimale(d.numero(gas, riga, "DTsurEvapSTD") - cf.TE);
+                campi[1] = unDecimale(d.numero(gas, riga, "DTSotSTD"));
             } else {
                 campi[0] = campi[2] = unDecimale(cf.T0);
                 campi[1] = cf.TC;
@@ -278,7 +274,14 @@ private:
         return true;
     }
 
-    bool serveLibreria() const { return !a.ha("--standard"); }
+    // --bubble needs the library even at standard conditions: the glide comes from it.
+    bool serveLibreria() const { return !a.ha("--standard") || a.ha("--bubble"); }
+
+    // Bubble-point TE/TC typed with --bubble become the dew points the catalogue is rated at.
+    int riferimento(std::string& messaggio) {
+        const Esito e = RiferisciARugiada(stato.condFunz, libreria);
+        return e.ok() ? UscitaOk : uscitaDa(e, messaggio);
+    }
 
     // Turns an engine outcome into the exit status and the message on stderr.
     int uscitaDa(const Esito& e, std::string& messaggio) {
@@ -351,6 +354,8 @@ private:
             .intero("IndiceTensione", cf.IndiceTensione)
             .booleano("CondizioniStandard", cf.CondizioniStandard)
             .booleano("ValoriDifferenziali", cf.ValoriDifferenziali)
+            .numero("TEBolla", cf.TEBolla != NonDato ? std::optional<double>(cf.TEBolla) : std::nullopt)
+            .numero("TCBolla", cf.TCBolla != NonDato ? std::optional<double>(cf.TCBolla) : std::nullopt)
             .chiudiOggetto();
         j.apriOggetto("Correzioni")
             .numero("CoeffResa", c.CoeffResa)
@@ -377,8 +382,17 @@ private:
         out << etichetta("DescModello") << " " << cf.CodiceProdotto << "   " << etichetta("DescGas")
             << " " << cf.NomeGas << "\n";
         out << etichetta("DescCondFunz") << "\n";
-        riga(etichetta("DescCalc10"), testoPredefinito(cf.TE), "°C");
-        riga(etichetta("DescCalc11"), testoPredefinito(cf.TC), "°C");
+        // A zeotropic blend is rated at dew points, as the results screen says.
+        const Istantanea& gas = d.interroga("select * from Gas");
+        const int rg = rigaGas(gas, cf.NomeGas);
+        const char* unitaT = rg >= 0 && !gas.vero(rg, "flAZ") ? "°C (dew temp.)" : "°C";
+        riga(etichetta("DescCalc10"), testoPredefinito(cf.TE), unitaT);
+        riga(etichetta("DescCalc11"), testoPredefinito(cf.TC), unitaT);
+        if (cf.TEBolla != NonDato && cf.TCBolla != NonDato) {
+            const std::string bolla = etichetta("Mzeo2");
+            riga(bolla.empty() ? "Bolla (bubble temp.)" : bolla,
+                 testoPredefinito(cf.TEBolla) + " / " + testoPredefinito(cf.TCBolla), "°C");
+        }
         riga(etichetta(diff ? "SUE" : "DescCalc12"),
              testoPredefinito(diff ? cf.DeltaTU : cf.TU), diff ? "K" : "°C");
         riga(etichetta(diff ? "sdl" : "DescCalc13"),
@@ -432,10 +446,11 @@ private:
         if (int c = condizioni(*t.tabellaGas, t.rg)) return c;
         if (serveLibreria()) preparaLibreria();
         stato.condFunz.NomeGas = gas;
+        std::string messaggio;
+        if (int c = riferimento(messaggio)) return c;
 
         const Esito e = CalcolaCompressore(stato, d.riga(*t.righe, t.rm), libreria, messaggi);
         stampaDebug();
-        std::string messaggio;
         const int codice = uscitaDa(e, messaggio);
         if (json) {
             ScrittoreJson j;
@@ -470,15 +485,16 @@ private:
         CondFunz& cf = stato.condFunz;
         cf.PotenzaRichiesta = *potenza;
         cf.NomeGas = gas;
-        cf.TcMax = tabellaGas.numero(rg, "CAPTCMAX");
-        cf.TcMin = tabellaGas.numero(rg, "CAPTCMIN");
-        cf.TeMax = tabellaGas.numero(rg, "CAPTEMAX");
-        cf.TeMin = tabellaGas.numero(rg, "CAPTEMIN");
+        cf.TcMax = d.numero(tabellaGas, rg, "CAPTCMAX");
+        cf.TcMin = d.numero(tabellaGas, rg, "CAPTCMIN");
+        cf.TeMax = d.numero(tabellaGas, rg, "CAPTEMAX");
+        cf.TeMin = d.numero(tabellaGas, rg, "CAPTEMIN");
+        std::string messaggio;
+        if (int c = riferimento(messaggio)) return c;
 
         RisultatoSelezione ris;
         const Esito e = EseguiSelezione(stato, gas, d.candidati(), libreria, messaggi, ris);
         stampaDebug();
-        std::string messaggio;
         const int codice = uscitaDa(e, messaggio);
         if (!ris.erroreInferiore.ok())
             err << testoCli(TestoCli::ErroreCalcolo, lingua) << ": " << ris.erroreInferiore.messaggio

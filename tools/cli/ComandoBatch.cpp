@@ -5,16 +5,19 @@
 #include "tools/cli/Json.h"
 
 #include <rapidjson/document.h>
+#include <rapidjson/reader.h>
 #include <rapidjson/error/en.h>
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstring>
 #include <fstream>
 #include <memory>
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -41,70 +44,126 @@ bool vuota(const std::string& riga) {
     return std::all_of(riga.begin(), riga.end(), [](unsigned char c) { return std::isspace(c); });
 }
 
-// A request as the command line it stands for, or the reason it is none.
+// A request as read: its command(s) and options in the order given, texts pointing into
+// the line (or the CSV fields) it came from, or the reason it is none.
 struct Richiesta {
-    std::vector<std::string> argomenti; // command, then options
+    struct Opzione {
+        std::string_view nome, valore;
+        bool interruttore, acceso;
+    };
+    std::vector<std::string_view> comandi;
+    std::vector<Opzione> opzioni;
     std::string errore;
+
+    void svuota() {
+        comandi.clear();
+        opzioni.clear();
+        errore.clear();
+    }
 };
 
-bool aggiungiOpzione(Richiesta& r, const std::string& nome, const std::string& valore,
-                     bool interruttore, bool acceso) {
+bool aggiungiOpzione(Richiesta& r, std::string_view nome, std::string_view valore, bool interruttore,
+                     bool acceso) {
     if (nome == "command") {
-        r.argomenti.insert(r.argomenti.begin(), valore);
+        r.comandi.push_back(valore);
         return true;
     }
-    if (vietate.count(nome)) {
-        r.errore = "option not allowed in a batch request: " + nome;
+    if (vietate.count(std::string(nome))) {
+        r.errore = "option not allowed in a batch request: " + std::string(nome);
         return false;
     }
-    const std::string opzione = "--" + nome;
-    if (interruttore != eInterruttore(opzione)) {
-        r.errore = "option " + nome + (interruttore ? " takes a number or a text" : " takes true or false");
+    if (interruttore != eInterruttore("--" + std::string(nome))) {
+        r.errore = "option " + std::string(nome) +
+                   (interruttore ? " takes a number or a text" : " takes true or false");
         return false;
     }
-    if (!interruttore) r.argomenti.insert(r.argomenti.end(), {opzione, valore});
-    else if (acceso) r.argomenti.push_back(opzione);
+    r.opzioni.push_back({nome, valore, interruttore, acceso});
     return true;
 }
 
-Richiesta daJson(std::string& riga) {
-    Richiesta r;
-    rapidjson::Document d;
-    // Numbers as their own text: the command reads them exactly as from a command line.
-    d.ParseInsitu<rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseStopWhenDoneFlag>(riga.data());
-    if (d.HasParseError()) {
-        r.errore = std::string("malformed JSON request: ") + rapidjson::GetParseError_En(d.GetParseError()) +
-                   " (offset " + std::to_string(d.GetErrorOffset()) + ")";
-        return r;
+// The members of the line's object as the reader meets them, nested values only noted:
+// the request needs no document tree, and the line's own buffer holds the texts.
+struct LettoreRichiesta : rapidjson::BaseReaderHandler<rapidjson::UTF8<>, LettoreRichiesta> {
+    enum Tipo { Nullo, Vero, Falso, Testo, Composto };
+    struct Membro {
+        std::string_view nome;
+        Tipo tipo;
+        std::string_view testo;
+    };
+    std::vector<Membro> membri;
+    bool oggetto = false;
+    int profondita = 0;
+    std::string_view chiave;
+
+    void svuota() {
+        membri.clear();
+        oggetto = false;
+        profondita = 0;
     }
-    if (!d.IsObject()) {
+    bool valore(Tipo t, std::string_view testo = {}) {
+        if (profondita == 1) membri.push_back({chiave, t, testo});
+        return true;
+    }
+    bool Null() { return valore(Nullo); }
+    bool Bool(bool b) { return valore(b ? Vero : Falso); }
+    bool Default() { return valore(Composto); }
+    bool RawNumber(const char* t, rapidjson::SizeType n, bool) { return valore(Testo, {t, n}); }
+    bool String(const char* t, rapidjson::SizeType n, bool) { return valore(Testo, {t, n}); }
+    bool Key(const char* t, rapidjson::SizeType n, bool) {
+        if (profondita == 1) chiave = {t, n};
+        return true;
+    }
+    bool StartObject() {
+        if (profondita == 0) oggetto = true;
+        else valore(Composto);
+        ++profondita;
+        return true;
+    }
+    bool EndObject(rapidjson::SizeType) { return --profondita, true; }
+    bool StartArray() {
+        valore(Composto);
+        ++profondita;
+        return true;
+    }
+    bool EndArray(rapidjson::SizeType) { return --profondita, true; }
+};
+
+void daJson(std::string& riga, rapidjson::Reader& lettore, LettoreRichiesta& membri, Richiesta& r) {
+    r.svuota();
+    membri.svuota();
+    // Numbers as their own text: the command reads them exactly as from a command line.
+    rapidjson::InsituStringStream flusso(riga.data());
+    lettore.Parse<rapidjson::kParseInsituFlag | rapidjson::kParseNumbersAsStringsFlag |
+                  rapidjson::kParseStopWhenDoneFlag>(flusso, membri);
+    if (lettore.HasParseError()) {
+        r.errore = std::string("malformed JSON request: ") + rapidjson::GetParseError_En(lettore.GetParseErrorCode()) +
+                   " (offset " + std::to_string(lettore.GetErrorOffset()) + ")";
+        return;
+    }
+    if (!membri.oggetto) {
         r.errore = "a request is a JSON object";
-        return r;
+        return;
     }
     bool comando = false;
-    for (auto& m : d.GetObject()) {
-        const std::string nome(m.name.GetString(), m.name.GetStringLength());
-        const auto& v = m.value;
-        if (nome == "command") {
-            if (!v.IsString()) {
+    for (const auto& m : membri.membri) {
+        if (m.nome == "command") {
+            if (m.tipo != LettoreRichiesta::Testo) {
                 r.errore = "command must be a text";
-                return r;
+                return;
             }
             comando = true;
         }
-        if (v.IsNull()) continue; // absent, as an empty field
-        if (v.IsBool()) {
-            if (!aggiungiOpzione(r, nome, "", true, v.GetBool())) return r;
-        } else if (v.IsString()) {
-            if (!aggiungiOpzione(r, nome, std::string(v.GetString(), v.GetStringLength()), false, false))
-                return r;
+        if (m.tipo == LettoreRichiesta::Nullo) continue; // absent, as an empty field
+        if (m.tipo == LettoreRichiesta::Vero || m.tipo == LettoreRichiesta::Falso) {
+            if (!aggiungiOpzione(r, m.nome, "", true, m.tipo == LettoreRichiesta::Vero)) return;
+        } else if (m.tipo == LettoreRichiesta::Testo) {
+            if (!aggiungiOpzione(r, m.nome, m.testo, false, false)) return;
         } else {
-            r.errore = "option " + nome + " takes a number or a text";
-            return r;
+            r.errore = "option " + std::string(m.nome) + " takes a number or a text";
+            return;
         }
     }
     if (!comando) r.errore = "no command given";
-    return r;
 }
 
 // One CSV record of a line (fields may be quoted; no line breaks inside a field).
@@ -132,11 +191,11 @@ std::vector<std::string> campiCsv(const std::string& riga, char separatore) {
     return campi;
 }
 
-Richiesta daCsv(const std::vector<std::string>& intestazione, const std::vector<std::string>& campi) {
-    Richiesta r;
+void daCsv(const std::vector<std::string>& intestazione, const std::vector<std::string>& campi, Richiesta& r) {
+    r.svuota();
     if (campi.size() > intestazione.size()) {
         r.errore = "more fields than columns";
-        return r;
+        return;
     }
     bool comando = false;
     for (size_t i = 0; i < campi.size(); ++i) {
@@ -150,15 +209,14 @@ Richiesta daCsv(const std::vector<std::string>& intestazione, const std::vector<
             const bool acceso = t == "1" || t == "true" || t == "yes" || t == "x";
             if (!acceso && t != "0" && t != "false" && t != "no") {
                 r.errore = "option " + nome + " takes true or false";
-                return r;
+                return;
             }
-            if (!aggiungiOpzione(r, nome, "", true, acceso)) return r;
+            if (!aggiungiOpzione(r, nome, "", true, acceso)) return;
         } else if (!aggiungiOpzione(r, nome, v, false, false)) {
-            return r;
+            return;
         }
     }
     if (!comando) r.errore = "no command given";
-    return r;
 }
 
 // The first line of what the command wrote on stderr, without the tool's prefix.
@@ -169,20 +227,37 @@ std::string primaRiga(const std::string& testo) {
     return r;
 }
 
+// What a command writes, kept in one string that keeps its room from request to request.
+class Accumulo : public std::streambuf {
+public:
+    std::string testo;
+
+protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        testo.append(s, size_t(n));
+        return n;
+    }
+    int_type overflow(int_type c) override {
+        if (!traits_type::eq_int_type(c, traits_type::eof())) testo.push_back(traits_type::to_char_type(c));
+        return traits_type::not_eof(c);
+    }
+};
+
 class Batch {
 public:
     Batch(const Argomenti& a, ContestoCli& contesto, std::ostream& out)
-        : contesto(contesto), out(out) {
+        : contesto(contesto), out(out), flussoOut(&bufOut), flussoErr(&bufErr) {
         for (const char* g : {"--catalogue", "--lang", "--reflibs"})
             if (auto v = a.valore(g)) globali.insert(globali.end(), {g, *v});
         globali.push_back("--json");
         csv = a.valore("--format").value_or("jsonl") == "csv";
+        globaliSemplici = std::find(globali.begin(), globali.end(), "coefficients") == globali.end();
     }
 
     void esegui(std::istream& in) {
         std::string riga;
         long long numero = 0;
-        std::vector<std::string> intestazione;
+        std::vector<std::string> intestazione, campi;
         if (csv) scriviIntestazioneCsv();
         while (std::getline(in, riga)) {
             ++numero;
@@ -191,8 +266,13 @@ public:
                 intestazione = campiCsv(riga, separatoreDi(riga));
                 continue;
             }
-            const Richiesta r = csv ? daCsv(intestazione, campiCsv(riga, separatore)) : daJson(riga);
-            rispondi(numero, r);
+            if (csv) {
+                campi = campiCsv(riga, separatore);
+                daCsv(intestazione, campi, richiesta);
+            } else {
+                daJson(riga, lettore, membri, richiesta);
+            }
+            rispondi(numero, richiesta);
             // Streaming: whatever is answered goes out before the next wait for input.
             if (in.rdbuf()->in_avail() <= 0) out.flush();
         }
@@ -203,9 +283,17 @@ private:
     ContestoCli& contesto;
     std::ostream& out;
     std::vector<std::string> globali;
+    bool globaliSemplici = true;
     bool csv = false;
     char separatore = ',';
-    std::ostringstream bufOut, bufErr;
+    // Kept from request to request, so that a request allocates next to nothing.
+    rapidjson::Reader lettore;
+    LettoreRichiesta membri;
+    Richiesta richiesta;
+    Argomenti argomenti;
+    std::vector<std::string> riga;
+    Accumulo bufOut, bufErr;
+    std::ostream flussoOut, flussoErr;
     std::string risposta;
 
     char separatoreDi(const std::string& intestazione) {
@@ -216,30 +304,63 @@ private:
         return separatore;
     }
 
+    // The request as the command line it stands for would read: filled in directly when
+    // that reading is plain (one batch command, known options, no value that changes how
+    // the line reads), otherwise through the command line itself.
+    void componi(const Richiesta& r, Argomenti& a) {
+        bool semplice = globaliSemplici && r.comandi.size() == 1 && comandiBatch.count(std::string(r.comandi[0]));
+        for (const auto& o : r.opzioni) {
+            if (!semplice) break;
+            semplice = o.valore != "coefficients" && (o.interruttore || conValore("--" + std::string(o.nome)));
+        }
+        if (!semplice) {
+            riga = globali;
+            for (auto c = r.comandi.rbegin(); c != r.comandi.rend(); ++c) riga.emplace_back(*c);
+            for (const auto& o : r.opzioni) {
+                if (!o.interruttore) riga.insert(riga.end(), {"--" + std::string(o.nome), std::string(o.valore)});
+                else if (o.acceso) riga.push_back("--" + std::string(o.nome));
+            }
+            a = leggiArgomenti(riga);
+            return;
+        }
+        a.svuota();
+        for (size_t i = 0; i + 1 < globali.size(); i += 2) a.imposta(globali[i], globali[i + 1]);
+        a.accendi("--json");
+        a.comando.assign(r.comandi[0]);
+        std::string opzione = "--";
+        for (const auto& o : r.opzioni) {
+            opzione.resize(2);
+            opzione.append(o.nome);
+            if (!o.interruttore) a.imposta(opzione, o.valore);
+            else if (o.acceso) a.accendi(opzione);
+        }
+    }
+
     void rispondi(long long numero, const Richiesta& r) {
         int uscita = UscitaUso;
-        std::string oggetto, messaggio = r.errore;
+        std::string messaggio = r.errore;
+        std::string_view oggetto;
         if (r.errore.empty()) {
-            std::vector<std::string> argomenti = globali;
-            argomenti.insert(argomenti.end(), r.argomenti.begin(), r.argomenti.end());
-            const Argomenti a = leggiArgomenti(argomenti);
+            componi(r, argomenti);
+            const Argomenti& a = argomenti;
             if (!a.errore.empty()) {
                 messaggio = a.errore;
             } else if (!comandiBatch.count(a.comando)) {
                 messaggio = "command not available in a batch: " + a.comando;
             } else {
-                bufOut.str("");
-                bufErr.str("");
-                uscita = eseguiComando(a, contesto, bufOut, bufErr);
-                oggetto = bufOut.str();
-                messaggio = primaRiga(bufErr.str());
+                bufOut.testo.clear();
+                bufErr.testo.clear();
+                uscita = eseguiComando(a, contesto, flussoOut, flussoErr);
+                oggetto = bufOut.testo;
+                if (!bufErr.testo.empty()) messaggio = primaRiga(bufErr.testo);
             }
         }
-        while (!oggetto.empty() && (oggetto.back() == '\n' || oggetto.back() == '\r')) oggetto.pop_back();
-        risposta.assign("{\"Riga\":").append(std::to_string(numero));
-        risposta.append(",\"Uscita\":").append(std::to_string(uscita));
+        while (!oggetto.empty() && (oggetto.back() == '\n' || oggetto.back() == '\r')) oggetto.remove_suffix(1);
+        char cifre[24];
+        risposta.assign("{\"Riga\":").append(cifre, std::to_chars(cifre, cifre + sizeof cifre, numero).ptr);
+        risposta.append(",\"Uscita\":").append(cifre, std::to_chars(cifre, cifre + sizeof cifre, uscita).ptr);
         if (oggetto.size() > 2 && oggetto.front() == '{') {
-            risposta.append(",").append(oggetto, 1, std::string::npos);
+            risposta.append(",").append(oggetto.substr(1));
         } else {
             // No object from the command (a usage error): the message stands alone.
             risposta.append(",\"ok\":false,\"Messaggio\":")

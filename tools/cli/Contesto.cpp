@@ -46,8 +46,14 @@ ContestoCli::ContestoCli(std::string cartellaProgramma, std::ostream& avvisi)
     : dati(std::make_unique<Dati>(std::move(cartellaProgramma), avvisi)) {}
 ContestoCli::~ContestoCli() = default;
 
-QString ContestoCli::Dati::percorsoCatalogo(const std::optional<std::string>& scelto) {
-    if (scelto) return QString::fromStdString(*scelto);
+QString ContestoCli::Dati::percorsoCatalogo(const std::string* scelto) {
+    if (scelto) {
+        if (!sceltoUltimo || *scelto != *sceltoUltimo) {
+            sceltoUltimo = *scelto;
+            percorsoScelto = QString::fromStdString(*scelto);
+        }
+        return percorsoScelto;
+    }
     if (!predefinito) {
         ArchivioImpostazioni impostazioni("selcomp");
         const QString cartellaDb =
@@ -63,6 +69,9 @@ QString ContestoCli::Dati::percorsoCatalogo(const std::optional<std::string>& sc
 
 const Catalogo* ContestoCli::Dati::catalogo(const QString& percorso, QString& errore) {
     if (!aperto || percorso != percorsoAperto) {
+        rapide.clear();
+        indici.clear();
+        colonne.clear();
         interrogazioni.clear();
         righe.clear();
         sorgente.reset();
@@ -83,6 +92,79 @@ const Istantanea& ContestoCli::Dati::interroga(const QString& sql, const QVarian
     return it->second;
 }
 
+const Istantanea& ContestoCli::Dati::interroga(const char* sql, const std::string* parametro) {
+    chiaveRapida.assign(sql);
+    if (parametro) chiaveRapida.append(1, '\x1f').append(*parametro);
+    auto it = rapide.find(chiaveRapida);
+    if (it != rapide.end()) return *it->second;
+    const Istantanea& r = parametro ? interroga(QString(sql), {QString::fromStdString(*parametro)})
+                                    : interroga(QString(sql));
+    rapide.emplace(chiaveRapida, &r);
+    return r;
+}
+
+namespace {
+bool soloAscii(const std::string& t) {
+    for (unsigned char c : t)
+        if (c >= 0x80) return false;
+    return true;
+}
+void minuscolo(std::string& t) {
+    for (char& c : t)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+}
+} // namespace
+
+int ContestoCli::Dati::rigaPerCodice(const Istantanea& ist, int col, const std::string& codice) {
+    auto testo = [&](int i) {
+        const QVariant v = ist.valore(i, col);
+        return v.isNull() ? QString() : v.toString();
+    };
+    auto [it, nuovo] = indici.try_emplace(std::make_pair(&ist, col));
+    Indice& indice = it->second;
+    if (nuovo) {
+        for (int i = 0; i < ist.numeroRighe() && indice.ascii; ++i) {
+            std::string t = testo(i).toStdString();
+            indice.ascii = soloAscii(t);
+            minuscolo(t);
+            indice.righe.try_emplace(std::move(t), i); // the first row wins, as in a scan
+        }
+    }
+    // ASCII against ASCII: Qt's case folding is the plain one. Anything else is compared
+    // as Qt compares it.
+    if (!indice.ascii || !soloAscii(codice)) {
+        const QString cercato = QString::fromStdString(codice);
+        for (int i = 0; i < ist.numeroRighe(); ++i)
+            if (testo(i).compare(cercato, Qt::CaseInsensitive) == 0) return i;
+        return -1;
+    }
+    codiceMinuscolo = codice;
+    minuscolo(codiceMinuscolo);
+    auto r = indice.righe.find(codiceMinuscolo);
+    return r == indice.righe.end() ? -1 : r->second;
+}
+
+int ContestoCli::Dati::colonna(const Istantanea& ist, const char* nome) {
+    auto [it, nuovo] = colonne.try_emplace(std::make_pair(&ist, std::string_view(nome)), 0);
+    if (nuovo) it->second = ist.indiceColonna(QString(nome));
+    return it->second;
+}
+
+double ContestoCli::Dati::numero(const Istantanea& ist, int riga, const char* nome) {
+    const QVariant v = ist.valore(riga, colonna(ist, nome));
+    return v.isNull() ? 0.0 : v.toDouble();
+}
+
+bool ContestoCli::Dati::vero(const Istantanea& ist, int riga, const char* nome) {
+    const QVariant v = ist.valore(riga, colonna(ist, nome));
+    return !v.isNull() && v.toDouble() != 0.0;
+}
+
+const std::string& ContestoCli::Dati::cartellaReflibs() {
+    if (!reflibs) reflibs = trovaPercorso(QString::fromStdString(cartella), "Reflibs").toStdString();
+    return *reflibs;
+}
+
 const RigaCompressore& ContestoCli::Dati::riga(const Istantanea& ist, int indice) {
     const auto chiave = std::make_pair(&ist, indice);
     auto it = righe.find(chiave);
@@ -94,7 +176,7 @@ bool ContestoCli::Dati::libreria(const std::string& dir, int lingua, LibreriaPro
     if (statoLibreria == 0 || dir != cartellaLibreria) {
         cartellaLibreria = dir;
         statoLibreria = ILK_Set_Fluids(dir.c_str()) == 0 ? 1 : -1;
-        if (statoLibreria > 0) lib = libreriaRicordata({ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V});
+        if (statoLibreria > 0) lib = libreriaRicordata({ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V, ILK_p_B});
         else avvisi << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
     }
     if (statoLibreria > 0) uscita = lib;

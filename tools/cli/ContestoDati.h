@@ -15,6 +15,8 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -25,11 +27,25 @@ struct ContestoCli::Dati {
     std::ostream& avvisi;
 
     // The catalogue file for a --catalogue value (none: the settings, then the demo).
-    QString percorsoCatalogo(const std::optional<std::string>& scelto);
+    QString percorsoCatalogo(const std::string* scelto);
     // Opens the file once; null with `errore` when it cannot be opened.
     const Catalogo* catalogo(const QString& percorso, QString& errore);
     // A query's rows, read once per catalogue.
     const Istantanea& interroga(const QString& sql, const QVariantList& parametri = {});
+    // The same for the commands' fixed queries with at most one text parameter, found
+    // again without building Qt strings.
+    const Istantanea& interroga(const char* sql, const std::string* parametro = nullptr);
+    // The first row whose cell in `colonna` equals `codice` ignoring case (a Null cell
+    // counts as empty text), -1 if none; as a scan comparing the QStrings would find it.
+    int rigaPerCodice(const Istantanea& righe, int colonna, const std::string& codice);
+    // The position of a column by name, ignoring case, found once per snapshot; `nome`
+    // is a literal.
+    int colonna(const Istantanea& righe, const char* nome);
+    // The cell read as Istantanea::numero and Istantanea::vero read it.
+    double numero(const Istantanea& righe, int riga, const char* nome);
+    bool vero(const Istantanea& righe, int riga, const char* nome);
+    // The Reflibs folder found from the program's folder, looked for once.
+    const std::string& cartellaReflibs();
     // One row of a snapshot held here as the engine wants it, read once.
     const RigaCompressore& riga(const Istantanea& righe, int indice);
     // The property library with its data folder set, once; false after the warning on
@@ -50,4 +66,16 @@ private:
     std::string cartellaLibreria;
     LibreriaProprieta lib;
     std::unique_ptr<SorgenteCandidati> sorgente;
+    std::optional<std::string> sceltoUltimo;
+    QString percorsoScelto;
+    std::unordered_map<std::string, const Istantanea*> rapide;
+    std::string chiaveRapida;
+    struct Indice {
+        bool ascii = true; // every code plain ASCII: a lower-case key finds it
+        std::unordered_map<std::string, int> righe;
+    };
+    std::map<std::pair<const Istantanea*, int>, Indice> indici;
+    std::string codiceMinuscolo;
+    std::map<std::pair<const Istantanea*, std::string_view>, int> colonne;
+    std::optional<std::string> reflibs;
 };

@@ -11,6 +11,12 @@ void aggiungiNumero(std::string& s, double v) {
         s += "null";
     } else if (v == 0) {
         s += '0';
+    } else if (v == std::trunc(v) && std::fabs(v) < 1e5) {
+        // Whole numbers below 100000 are their digits in the shortest form too (the
+        // exponent form is never shorter), and printed as integers they cost far less.
+        char buf[16];
+        auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long>(v));
+        s.append(buf, r.ptr);
     } else {
         char buf[64];
         auto r = std::to_chars(buf, buf + sizeof buf, v);
@@ -57,8 +63,8 @@ std::string ScrittoreJson::virgolette(const std::string& t) {
 }
 
 void ScrittoreJson::chiave(const char* nome) {
-    if (!primo.back()) out += ',';
-    primo.back() = false;
+    if (primo.back() == '0') out += ',';
+    primo.back() = '0';
     if (nome) {
         aggiungiVirgolette(out, nome, std::strlen(nome));
         out += ':';
@@ -68,7 +74,7 @@ void ScrittoreJson::chiave(const char* nome) {
 ScrittoreJson& ScrittoreJson::apriOggetto(const char* k) {
     chiave(k);
     out += '{';
-    primo.push_back(true);
+    primo.push_back('1');
     return *this;
 }
 ScrittoreJson& ScrittoreJson::chiudiOggetto() {
@@ -79,7 +85,7 @@ ScrittoreJson& ScrittoreJson::chiudiOggetto() {
 ScrittoreJson& ScrittoreJson::apriLista(const char* k) {
     chiave(k);
     out += '[';
-    primo.push_back(true);
+    primo.push_back('1');
     return *this;
 }
 ScrittoreJson& ScrittoreJson::chiudiLista() {

@@ -4,10 +4,11 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 class ScrittoreJson {
 public:
+    // Room for a rating's answer at once: a batch writes millions of them.
+    ScrittoreJson() { out.reserve(2048); }
     ScrittoreJson& apriOggetto(const char* chiave = nullptr);
     ScrittoreJson& chiudiOggetto();
     ScrittoreJson& apriLista(const char* chiave = nullptr);
@@ -28,5 +29,7 @@ private:
     static void aggiungiVirgolette(std::string& s, const char* testo, size_t n);
     // Appended to directly: a batch writes millions of objects.
     std::string out;
-    std::vector<bool> primo{true};
+    // One flag per open object or list: nothing written in it yet (no allocation for the
+    // few levels a command writes).
+    std::string primo = std::string(1, '1');
 };

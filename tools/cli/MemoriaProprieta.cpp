@@ -33,7 +33,7 @@ constexpr size_t MassimoRisposte = 200000;
 
 struct Memoria {
     LibreriaProprieta vera;
-    Tabella p_D, h_L, h_V, V_V;
+    Tabella p_D, h_L, h_V, V_V, p_B;
     ContaMemoria conta;
 };
 
@@ -80,6 +80,10 @@ int16_t ricordaVV(const char* gas, double T, double p, double* v) {
                    [&](double* r) { return memoria().vera.V_V(gas, T, p, r); });
 }
 
+int16_t ricordaPB(const char* gas, double T, double* p) {
+    return ricorda(memoria().p_B, gas, T, 0, p, [&](double* r) { return memoria().vera.p_B(gas, T, r); });
+}
+
 } // namespace
 
 LibreriaProprieta libreriaRicordata(const LibreriaProprieta& vera) {
@@ -91,7 +95,8 @@ LibreriaProprieta libreriaRicordata(const LibreriaProprieta& vera) {
     m.h_L.clear();
     m.h_V.clear();
     m.V_V.clear();
-    return {ricordaPD, ricordaHL, ricordaHV, ricordaVV};
+    m.p_B.clear();
+    return {ricordaPD, ricordaHL, ricordaHV, ricordaVV, vera.p_B ? ricordaPB : nullptr};
 }
 
 ContaMemoria contaMemoriaProprieta() { return memoria().conta; }

@@ -1,5 +1,5 @@
 #pragma once
-// The property library's four calls with a memory of their answers, for runs that
+// The property library's calls with a memory of their answers, for runs that
 // repeat the same refrigerant and temperatures (a batch rating many models at one
 // operating point). The library is a pure function of its arguments, so an answer
 // remembered is the answer it would give again: the memory never changes a result.

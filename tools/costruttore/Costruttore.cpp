@@ -89,6 +89,17 @@ bool costruisciRiga(const Gamma& gamma, const CompressoreCostruito& k, const Gas
     if (QString e = controllaAndamenti(chi, r->curve, valori(r->punti, &PuntoModello::resa)); !e.isEmpty())
         return *errore = e, false;
     if (QString e = controllaBilancio(chi, r->curve, r->punti); !e.isEmpty()) return *errore = e, false;
+    if (gas.resaVolumetrica || gas.cop) {
+        const auto chiave = std::make_tuple(gas.codice, -10.0, 40.0);
+        auto s = stati.find(chiave);
+        if (s == stati.end()) {
+            StatoPunto nuovo;
+            if (!statoPunto(gas.codice, -10, 40, gas.tuestd, &nuovo, errore)) return *errore = chi + ": " + *errore, false;
+            s = stati.emplace(chiave, nuovo).first;
+        }
+        const PuntoModello m = prestazione(s->second, -10, 40, pc, gamma.generali);
+        if (QString e = controllaCifre(chi, gas, m, k.vd50); !e.isEmpty()) return *errore = e, false;
+    }
     return true;
 }
 
@@ -153,9 +164,12 @@ bool costruisciCatalogo(const Gamma& gamma, CatalogoCostruito* catalogo, QString
         k.ordinamento = 10 * (int(c.compressori.size()) + 1);
         const double vd = k.serie.cilindri * std::numbers::pi / 4 * m.alesaggio * m.alesaggio * m.corsa * m.giri * 60 / 1e9;
         k.vd50 = arrotondaA(vd, 1), k.vd60 = arrotondaA(k.vd50 * 1.2, 1);
-        for (const auto& g : k.serie.gas) {
+        // The refrigerants of a model in the Gas table's order, the order of every list.
+        for (const auto& gas : gamma.gas) {
+            if (!k.serie.gas.contains(gas.codice)) continue;
+            const QString& g = gas.codice;
             RigaGasCostruita r;
-            if (!costruisciRiga(gamma, k, *gamma.trovaGas(g), stati, &r, errore)) return false;
+            if (!costruisciRiga(gamma, k, gas, stati, &r, errore)) return false;
             r.id = ++id;
             for (const auto& p : r.punti) k.potenzaMassima = std::max(k.potenzaMassima, p.potenza);
             k.righe.append(r);

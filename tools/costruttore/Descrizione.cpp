@@ -25,6 +25,16 @@ struct Lettore {
         *v = int(x);
         return true;
     }
+    // "0.40 .. 0.55"
+    bool banda(const QString& testo, std::optional<Banda>* b) {
+        const QStringList v = testo.split("..");
+        Banda x;
+        if (v.size() != 2 || !numero(v[0].trimmed(), &x.minimo) || !numero(v[1].trimmed(), &x.massimo))
+            return errore->isEmpty() ? sbaglia(QString("'%1' is not a band 'lowest .. highest'").arg(testo)) : false;
+        if (!(x.minimo < x.massimo)) return sbaglia(QString("band '%1': lowest not below highest").arg(testo));
+        *b = x;
+        return true;
+    }
     // "-40 12.5 | -40 12.5 | ... | Null": one TEMin TEMax pair per condensing band.
     bool inviluppo(const QString& testo, std::array<std::optional<FasciaTE>, kBande>* bande) {
         const QStringList parti = testo.split('|');
@@ -51,7 +61,9 @@ bool leggiGenerale(Lettore& l, DatiGenerali& g, const QString& chiave, const QSt
                                         {"rapporto_ottimo", &g.rapportoOttimo}, {"calo_eta", &g.caloEta},
                                         {"tensione", &g.tensione},     {"cosfi_pieno", &g.cosFiPieno},
                                         {"calo_cosfi", &g.caloCosFi},  {"margine_motore", &g.margineMotore},
-                                        {"fattore_fla", &g.fattoreFLA}, {"passo_te", &g.passoTE}};
+                                        {"fattore_fla", &g.fattoreFLA}, {"passo_te", &g.passoTE},
+                                        {"quota_scarico", &g.quotaScarico},
+                                        {"surriscaldamento_scarico", &g.surriscaldamentoScarico}};
     if (numeri.contains(chiave)) return l.numero(valore, numeri[chiave]);
     if (chiave == "limite_rms") {
         if (!l.numero(valore.trimmed().remove('%'), &g.limiteRms)) return false;
@@ -80,6 +92,14 @@ bool leggiGas(Lettore& l, GasDescritto& g, const QString& chiave, const QString&
     if (chiave == "flaz") return l.intero(valore, &g.flAZ);
     if (chiave == "flseleyes") return l.intero(valore, &g.flSeleYes);
     if (chiave == "inviluppo") return l.inviluppo(valore, &g.inviluppo);
+    if (chiave == "resa_volumetrica") return l.banda(valore, &g.resaVolumetrica);
+    if (chiave == "cop") return l.banda(valore, &g.cop);
+    if (chiave == "limite_scarico") {
+        double t = 0;
+        if (!l.numero(valore, &t)) return false;
+        g.limiteScarico = t;
+        return true;
+    }
     return l.sbaglia(QString("unknown key '%1' in [gas %2]").arg(chiave, g.codice));
 }
 

@@ -32,6 +32,13 @@ struct DatiGenerali {
     double passoTE = 2.5;         // K, grid step of evaporating temperature
     double limiteRms = 0.01;      // largest rms deviation of a fit accepted
     QList<QPair<double, double>> puntiUsuali; // TE/TC where capacity must rise along Ordinamento
+    double quotaScarico = 0.6;                // share of the work beyond the isentropic that heats the gas
+    double surriscaldamentoScarico = 10;      // K: suction superheat at which the discharge limit is checked
+};
+
+// A plausible band of a figure, lowest..highest.
+struct Banda {
+    double minimo = 0, massimo = 0;
 };
 
 struct GasDescritto {
@@ -39,6 +46,11 @@ struct GasDescritto {
     double tuestd = 20, dtSurEvap = 20, dtSot = 0;
     int flAZ = -1, flSeleYes = -1;
     std::array<std::optional<FasciaTE>, kBande> inviluppo;
+    // At -10/40 degC: capacity per displacement (kW per m3/h at 50 Hz) and COP.
+    std::optional<Banda> resaVolumetrica, cop;
+    // degC at the discharge line: hotter points leave the envelope. Only where the section
+    // names it: the envelopes the catalogue already publishes stay as published.
+    std::optional<double> limiteScarico;
     int riga = 0;
 };
 

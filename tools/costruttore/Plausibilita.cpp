@@ -49,6 +49,18 @@ QString controllaBilancio(const QString& chi, const CurveCatalogo& c, const std:
     return {};
 }
 
+QString controllaCifre(const QString& chi, const GasDescritto& gas, const PuntoModello& p, double cilindrataM3h) {
+    const double resa = p.resa / 1000 / cilindrataM3h, cop = p.resa / p.potenza;
+    auto fuori = [](const std::optional<Banda>& b, double x) { return b && !(x >= b->minimo && x <= b->massimo); };
+    if (fuori(gas.resaVolumetrica, resa))
+        return QString("%1: %2 kW per m3/h at %3, outside the plausible %4 .. %5")
+            .arg(chi).arg(resa, 0, 'f', 3).arg(punto(p.te, p.tc)).arg(gas.resaVolumetrica->minimo).arg(gas.resaVolumetrica->massimo);
+    if (fuori(gas.cop, cop))
+        return QString("%1: COP %2 at %3, outside the plausible %4 .. %5")
+            .arg(chi).arg(cop, 0, 'f', 2).arg(punto(p.te, p.tc)).arg(gas.cop->minimo).arg(gas.cop->massimo);
+    return {};
+}
+
 QString controllaDeviazione(const QString& chi, const char* curva, const Deviazione& d, double limiteRms) {
     if (d.rms <= limiteRms) return {};
     return QString("%1: the %2 fit deviates %3 % rms, more than %4 %").arg(chi, curva).arg(100 * d.rms, 0, 'f', 2).arg(100 * limiteRms);

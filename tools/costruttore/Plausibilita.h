@@ -24,6 +24,10 @@ QString controllaAndamenti(const QString& chi, const CurveCatalogo& c, const std
 // isentropic work).
 QString controllaBilancio(const QString& chi, const CurveCatalogo& c, const std::vector<PuntoModello>& punti);
 
+// Capacity per displacement (kW per m3/h) and COP of the model at -10/40 degC (`p`) within
+// the refrigerant's plausible bands, when the description gives them.
+QString controllaCifre(const QString& chi, const GasDescritto& gas, const PuntoModello& p, double cilindrataM3h);
+
 // Largest rms deviation of a fit.
 QString controllaDeviazione(const QString& chi, const char* curva, const Deviazione& d, double limiteRms);
 

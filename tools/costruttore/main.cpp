@@ -14,6 +14,7 @@
 
 #include "tools/costruttore/Costruttore.h"
 #include "tools/costruttore/PuntiMisurati.h"
+#include "tools/costruttore/Scarico.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -83,7 +84,7 @@ int catalogo(const QString& descrizione, QString cartellaUscita) {
         return 2;
     }
     CatalogoCostruito c;
-    if (!costruisciCatalogo(gamma, &c, &errore)) {
+    if (!limitaScarico(&gamma, &errore) || !costruisciCatalogo(gamma, &c, &errore)) {
         err() << errore << '\n';
         return 3;
     }

@@ -2,11 +2,20 @@
 
 #include "tools/cli/Coefficienti.h"
 #include "tools/cli/Comandi.h"
+#include "tools/cli/Json.h"
 
 #include <gtest/gtest.h>
 
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include <charconv>
 #include <cmath>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -264,4 +273,117 @@ TEST(Aiuto, EveryCommandHasAnExample) {
         EXPECT_NE(r.out.find("Example:\n  "), std::string::npos) << c;
         EXPECT_NE(r.out.find(c), std::string::npos) << c;
     }
+}
+
+namespace {
+
+// selcomp-cli batch as a child process on two pipes, as a script drives it.
+class ProcessoBatch {
+public:
+    ProcessoBatch() {
+        std::signal(SIGPIPE, SIG_IGN);
+        int a[2], b[2];
+        if (pipe(a) != 0 || pipe(b) != 0) return;
+        pid = fork();
+        if (pid == 0) {
+            dup2(a[0], 0);
+            dup2(b[1], 1);
+            close(a[0]), close(a[1]), close(b[0]), close(b[1]);
+            execl(SELCOMP_CLI, SELCOMP_CLI, "--catalogue", CATALOGO_CLI, "batch", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(a[0]);
+        close(b[1]);
+        scrittura = a[1];
+        lettura = b[0];
+    }
+    ~ProcessoBatch() {
+        chiudiIngresso();
+        if (lettura >= 0) close(lettura);
+        if (pid > 0) attendi();
+    }
+    bool avviato() const { return pid > 0 && scrittura >= 0; }
+    void scrivi(const std::string& testo) {
+        for (size_t fatto = 0; fatto < testo.size();) {
+            const ssize_t w = write(scrittura, testo.data() + fatto, testo.size() - fatto);
+            ASSERT_GT(w, 0);
+            fatto += size_t(w);
+        }
+    }
+    void chiudiIngresso() {
+        if (scrittura >= 0) close(scrittura);
+        scrittura = -1;
+    }
+    // The next whole line, or nothing when none comes within the time (or at the end).
+    std::optional<std::string> riga(int millisecondi = 30000) {
+        for (;;) {
+            const size_t a_capo = letto.find('\n');
+            if (a_capo != std::string::npos) {
+                std::string r = letto.substr(0, a_capo);
+                letto.erase(0, a_capo + 1);
+                return r;
+            }
+            pollfd p{lettura, POLLIN, 0};
+            if (poll(&p, 1, millisecondi) <= 0) return std::nullopt;
+            char buf[4096];
+            const ssize_t n = read(lettura, buf, sizeof buf);
+            if (n <= 0) return std::nullopt;
+            letto.append(buf, size_t(n));
+        }
+    }
+    int attendi() {
+        int stato = 0;
+        if (pid > 0 && waitpid(pid, &stato, 0) == pid) pid = -1;
+        return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+    }
+
+private:
+    pid_t pid = -1;
+    int scrittura = -1, lettura = -1;
+    std::string letto;
+};
+
+} // namespace
+
+// Through the real executable: the first answer arrives while the input is still open,
+// answers keep the order and the line numbers of the requests (blank lines counted), and
+// a malformed line in the middle is answered and passed over.
+TEST(Batch, StreamsThroughAPipe) {
+    ProcessoBatch p;
+    ASSERT_TRUE(p.avviato());
+    const std::string rate =
+        R"({"command":"rate","gas":"R404A","model":"T05","te":-10,"tc":40,"standard":true})";
+    p.scrivi(rate + "\n");
+    const auto prima = p.riga();
+    ASSERT_TRUE(prima) << "no answer before the end of the input";
+    EXPECT_EQ(prima->rfind(R"({"Riga":1,"Uscita":0,"ok":true,)", 0), 0u) << *prima;
+
+    p.scrivi("{\"command\":\"rate\",\"gas\":\n"
+             "\n" +
+             rate.substr(0, rate.size() - 1) + ",\"tc\":52}\n" +
+             R"({"command":"select","gas":"R404A","capacity":4500,"te":-10,"tc":40,"standard":true})" + "\n");
+    const auto seconda = p.riga();
+    ASSERT_TRUE(seconda);
+    EXPECT_EQ(seconda->rfind(R"({"Riga":2,"Uscita":1,"ok":false,"Messaggio":"malformed JSON request)", 0), 0u)
+        << *seconda;
+    p.chiudiIngresso();
+    const auto terza = p.riga(), quarta = p.riga();
+    ASSERT_TRUE(terza && quarta);
+    EXPECT_EQ(terza->rfind(R"({"Riga":4,"Uscita":3,"ok":false,"CodiceErrore":2,)", 0), 0u) << *terza;
+    EXPECT_EQ(quarta->rfind(R"({"Riga":5,"Uscita":0,"ok":true,)", 0), 0u) << *quarta;
+    EXPECT_NE(quarta->find(R"("CodiceProdottoInferiore":"T04")"), std::string::npos) << *quarta;
+    EXPECT_FALSE(p.riga(5000));
+    EXPECT_EQ(p.attendi(), 0);
+}
+
+// Whole numbers take a quicker way to text; the text must stay the shortest round trip,
+// which switches to the exponent form from 100000 on.
+TEST(Json, NumbersAreTheShortestRoundTrip) {
+    for (double v : {1.0, -1.0, 42.0, 9999.0, 10000.0, -10000.0, 99999.0, -99999.0, 100000.0, -100000.0,
+                     120000.0, 1e15, 0.5, -10.25, 1e-7, 2.4635330197330005}) {
+        char buf[64];
+        const auto r = std::to_chars(buf, buf + sizeof buf, v);
+        EXPECT_EQ(ScrittoreJson::testoNumero(v), std::string(buf, r.ptr)) << v;
+    }
+    EXPECT_EQ(ScrittoreJson::testoNumero(-0.0), "0");
 }

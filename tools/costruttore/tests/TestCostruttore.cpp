@@ -3,6 +3,7 @@
 
 #include "tools/costruttore/Costruttore.h"
 #include "tools/costruttore/PuntiMisurati.h"
+#include "tools/costruttore/Scarico.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,6 +36,10 @@ Esecuzione esegui(const QStringList& argomenti) {
 
 class Costruttore : public ::testing::Test {
 protected:
+    // The fixture with a discharge limit on its refrigerant.
+    static QString conLimite(double gradi) {
+        return base().replace("nomedis = R134a.png\n", QString("nomedis = R134a.png\nlimite_scarico = %1\n").arg(gradi));
+    }
     static void SetUpTestSuite() {
         QString errore;
         ASSERT_TRUE(caricaRefrigeranti(kReflibs, &errore)) << errore.toStdString();
@@ -45,7 +50,7 @@ protected:
         QString errore;
         if (!leggiDescrizione(descrizione, &g, &errore)) return "description: " + errore;
         CatalogoCostruito tmp;
-        return costruisciCatalogo(g, c ? c : &tmp, &errore) ? QString() : errore;
+        return limitaScarico(&g, &errore) && costruisciCatalogo(g, c ? c : &tmp, &errore) ? QString() : errore;
     }
 };
 
@@ -225,3 +230,80 @@ TEST(CatalogoDemo, CommittedSourcesAreUpToDate) {
 }
 
 } // namespace
+
+// Envelope points hotter than the discharge limit (at the envelope's suction superheat)
+// leave the envelope, band by band and in steps of passo_te from the described TEMin: the
+// first point kept is within the limit and the one below it is not.
+TEST_F(Costruttore, DischargeLimitRaisesTheLowestEvaporatingTemperature) {
+    Gamma g;
+    QString errore;
+    ASSERT_TRUE(leggiDescrizione(conLimite(72), &g, &errore));
+    const auto descritto = g.gas[0].inviluppo;
+    ASSERT_TRUE(limitaScarico(&g, &errore)) << errore.toStdString();
+    bool alzata = false;
+    auto scarico = [&](double te, double tc) {
+        StatoPunto s;
+        double t = 0;
+        EXPECT_TRUE(statoPunto("R134a", te, tc, te + g.generali.surriscaldamentoScarico, &s, &errore) &&
+                    temperaturaScarico("R134a", s, tc, g.generali, &t, &errore));
+        return t;
+    };
+    for (int i = 0; i < kBande; ++i) {
+        if (!descritto[i]) continue;
+        const double tc = bandaTC(i) + 5;
+        if (!g.gas[0].inviluppo[i]) {
+            EXPECT_GT(scarico(descritto[i]->teMax - 2.5, tc), 72) << "band " << bandaTC(i);
+            continue;
+        }
+        EXPECT_LE(scarico(g.gas[0].inviluppo[i]->teMin, tc), 72) << "band " << bandaTC(i);
+        if (g.gas[0].inviluppo[i]->teMin > descritto[i]->teMin) {
+            alzata = true;
+            EXPECT_GT(scarico(g.gas[0].inviluppo[i]->teMin - 2.5, tc), 72) << "band " << bandaTC(i);
+        }
+    }
+    EXPECT_TRUE(alzata) << "the fixture's limit must cut some band";
+
+    // A limit no point meets leaves no envelope: the builder says so.
+    EXPECT_TRUE(costruisci(conLimite(30)).contains("the envelope holds no band"));
+}
+
+// The limit belongs to the refrigerants whose section names it: in the demo range the
+// envelopes published before it keep their points, today's refrigerants lose theirs.
+TEST_F(Costruttore, DischargeLimitOnlyWhereTheRefrigerantNamesIt) {
+    Gamma g;
+    QString errore;
+    ASSERT_TRUE(leggiDescrizione(leggi(SELCOMP_SOURCE_DIR "/catalogue/demo/gamma.txt"), &g, &errore))
+        << errore.toStdString();
+    const Gamma descritta = g;
+    ASSERT_TRUE(limitaScarico(&g, &errore)) << errore.toStdString();
+    bool tagliata = false;
+    for (size_t k = 0; k < size_t(g.gas.size()); ++k) {
+        const GasDescritto& dopo = g.gas[k];
+        for (int i = 0; i < kBande; ++i) {
+            const auto& a = descritta.gas[k].inviluppo[i];
+            const auto& b = dopo.inviluppo[i];
+            const bool uguale = a.has_value() == b.has_value() && (!a || (a->teMin == b->teMin && a->teMax == b->teMax));
+            if (!dopo.limiteScarico) EXPECT_TRUE(uguale) << dopo.codice.toStdString() << " band " << bandaTC(i);
+            tagliata = tagliata || !uguale;
+        }
+    }
+    for (const char* pubblicato : {"R-22", "R134a", "R404A", "R407C", "R507A", "R410A"})
+        EXPECT_FALSE(g.trovaGas(pubblicato)->limiteScarico) << pubblicato;
+    EXPECT_TRUE(tagliata) << "no refrigerant of the range meets its discharge limit at its envelope's edge";
+}
+
+// Capacity per m3/h and COP at -10/40 outside the refrigerant's plausible band stop the build.
+TEST_F(Costruttore, ImplausibleFiguresOfARefrigerantStopTheBuild) {
+    const struct {
+        const char* riga;
+        const char* messaggio;
+    } casi[] = {{"resa_volumetrica = 0.45 .. 0.50\n", "kW per m3/h"},
+                {"cop = 3.5 .. 4.5\n", "COP"},
+                {"resa_volumetrica = 0.24 .. 0.32\ncop = 2.0 .. 2.8\n", ""}};
+    for (const auto& c : casi) {
+        const QString gamma = base().replace("nomedis = R134a.png\n", QString("nomedis = R134a.png\n") + c.riga);
+        const QString e = costruisci(gamma);
+        if (*c.messaggio == 0) EXPECT_EQ(e, QString()) << c.riga;
+        else EXPECT_TRUE(e.contains(c.messaggio) && e.contains("P-010")) << e.toStdString();
+    }
+}
