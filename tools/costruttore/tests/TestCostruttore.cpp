@@ -283,7 +283,9 @@ TEST_F(Costruttore, DischargeLimitOnlyWhereTheRefrigerantNamesIt) {
             const auto& a = descritta.gas[k].inviluppo[i];
             const auto& b = dopo.inviluppo[i];
             const bool uguale = a.has_value() == b.has_value() && (!a || (a->teMin == b->teMin && a->teMax == b->teMax));
-            if (!dopo.limiteScarico) EXPECT_TRUE(uguale) << dopo.codice.toStdString() << " band " << bandaTC(i);
+            if (!dopo.limiteScarico) {
+                EXPECT_TRUE(uguale) << dopo.codice.toStdString() << " band " << bandaTC(i);
+            }
             tagliata = tagliata || !uguale;
         }
     }
