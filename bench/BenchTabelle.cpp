@@ -9,7 +9,8 @@
 #include "catalogue/Catalogo.h"
 #include "catalogue/RigheCatalogo.h"
 #include "engine/Prestazioni.h"
-#include "platform/ServizioMessaggi.h"
+#include "tests/supporto/CalcoliFinti.h"
+#include "tests/supporto/MessaggiDiProva.h"
 #include "dati/SorgenteDati.h"
 #include "tables/ModelloTabella.h"
 #include "tables/RiempimentoTabelle.h"
@@ -57,13 +58,6 @@ struct Ambiente {
 
 Ambiente* ambiente = nullptr;
 
-class CalcoliDemo : public DatiSchermoCalcoli {
-public:
-    const SorgenteDati& compressoreCorrente() const override { return ambiente->compressori; }
-    QString testoCompressore() const override { return Modello; }
-    QString testoRefrigerante() const override { return Gas; }
-};
-
 void BM_RiempimentoInBlocco(benchmark::State& st) {
     auto& a = *ambiente;
     for (auto _ : st) {
@@ -89,7 +83,7 @@ void BM_AperturaSchermo(benchmark::State& st) {
     StatoApplicazione stato;
     stato.catalogo = ambiente->cat.get();
     stato.motore.fattoriTensione = ambiente->F;
-    CalcoliDemo calcoli;
+    CalcoliFinti calcoli(ambiente->cat.get(), Gas, Modello);
     for (auto _ : st) {
         cFrmDatiComp s(stato, calcoli);
         benchmark::DoNotOptimize(s.Data1(1).numeroRecord());

@@ -26,7 +26,3 @@ void MessaggiQt::mostra(Tipo tipo, const QString& titolo, const QString& testo) 
 }
 
 void MessaggiQt::beep() { QApplication::beep(); }
-
-MessaggiDiProva::MessaggiDiProva() : precedente(installato) { installa(this); }
-
-MessaggiDiProva::~MessaggiDiProva() { installa(precedente); }

@@ -1,21 +1,15 @@
 #pragma once
 // The one way anything reaches the user as a message box or a beep.
-// Screens and start-up code talk to this interface; tests install a recorder,
-// so no modal box can ever block a test.
+// Screens and start-up code talk to this interface; tests install a recorder of their
+// own, so no modal box can ever block a test.
 
 #include <QString>
-#include <QStringList>
 
 class QWidget;
 
 class ServizioMessaggi {
 public:
     enum class Tipo { Informazione, Errore, Avviso };
-    struct Messaggio {
-        Tipo tipo;
-        QString titolo;
-        QString testo;
-    };
 
     virtual ~ServizioMessaggi() = default;
     virtual void mostra(Tipo tipo, const QString& titolo, const QString& testo) = 0;
@@ -37,35 +31,4 @@ class MessaggiQt : public ServizioMessaggi {
 public:
     void mostra(Tipo tipo, const QString& titolo, const QString& testo) override;
     void beep() override;
-};
-
-// Test double: records every message and beep, shows nothing.
-class MessaggiRegistrati : public ServizioMessaggi {
-public:
-    void mostra(Tipo tipo, const QString& titolo, const QString& testo) override {
-        messaggi.append({tipo, titolo, testo});
-    }
-    void beep() override { ++beeps; }
-    QStringList testi() const {
-        QStringList t;
-        for (const auto& m : messaggi) t << m.testo;
-        return t;
-    }
-    void svuota() {
-        messaggi.clear();
-        beeps = 0;
-    }
-
-    QList<Messaggio> messaggi;
-    int beeps = 0;
-};
-
-// Installs a recorder for the lifetime of a test scope and restores the previous service.
-class MessaggiDiProva : public MessaggiRegistrati {
-public:
-    MessaggiDiProva();
-    ~MessaggiDiProva() override;
-
-private:
-    ServizioMessaggi* precedente;
 };

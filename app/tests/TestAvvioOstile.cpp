@@ -9,7 +9,7 @@
 #include "catalogue/Catalogo.h"
 #include "catalogue/tests/CataloghiOstili.h"
 #include "platform/ArchivioImpostazioni.h"
-#include "platform/ServizioMessaggi.h"
+#include "tests/supporto/MessaggiDiProva.h"
 #include "reflib/ILK.h"
 #include "app/AperturaSelezione.h"
 #include "selection/cfrmSeleComp.h"

@@ -5,7 +5,7 @@
 #include "app/frmStart.h"
 #include "catalogue/Catalogo.h"
 #include "platform/ArchivioImpostazioni.h"
-#include "platform/ServizioMessaggi.h"
+#include "tests/supporto/MessaggiDiProva.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "app/Parametri.h"
 #include "platform/ArchivioImpostazioni.h"
-#include "platform/ServizioMessaggi.h"
+#include "tests/supporto/MessaggiDiProva.h"
 
 #include <QDir>
 #include <QSettings>

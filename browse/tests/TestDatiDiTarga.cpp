@@ -4,10 +4,10 @@
 #include "browse/frmAccessori.h"
 #include "browse/frmIngombri.h"
 
-#include "../../results/tests/CatalogoDiProva.h"
+#include "tests/supporto/CatalogoDiProva.h"
 #include "catalogue/Catalogo.h"
 #include "dati/ComboDati.h"
-#include "platform/ServizioMessaggi.h"
+#include "tests/supporto/MessaggiDiProva.h"
 #include "dati/SorgenteDati.h"
 
 #include <QImage>

@@ -1,13 +1,13 @@
 // The operating-conditions panel and the calculation screen, driven through their widgets
 // on a small catalogue (tests/data/catalogo_calcoli.sql).
 
-#include "calculation/tests/Digitazione.h"
-#include "CatalogoDiProva.h"
+#include "tests/supporto/Digitazione.h"
+#include "tests/supporto/CatalogoDiProva.h"
 #include "calculation/PannelloCondizioni.h"
 #include "calculation/cfrmCalcoli.h"
 #include "dati/ComboDati.h"
 #include "dati/EtichettaDati.h"
-#include "platform/ServizioMessaggi.h"
+#include "tests/supporto/MessaggiDiProva.h"
 #include "dati/SorgenteDati.h"
 
 #include <QApplication>
@@ -60,8 +60,9 @@ class TestCalcoli : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(cartella.isValid());
-        catalogo = catalogoDaScript(cartella, QString(SELCOMP_TEST_DATA) + "/catalogo_calcoli.sql");
-        QVERIFY(catalogo);
+        QString errore;
+        catalogo = catalogoDaScript(cartella, QString(SELCOMP_TEST_DATA) + "/catalogo_calcoli.sql", &errore);
+        QVERIFY2(catalogo, qPrintable(errore));
     }
     void init() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

@@ -1,14 +1,14 @@
 // The calculation screen and `selcomp-cli rate --json` give the same figures on the bundled
 // demo catalogue: both go through the one calculation path.
 
-#include "calculation/tests/Digitazione.h"
+#include "tests/supporto/Digitazione.h"
 #include "calculation/PannelloCondizioni.h"
 #include "calculation/cfrmCalcoli.h"
 #include "catalogue/Catalogo.h"
 #include "engine/Prestazioni.h"
 #include "dati/SorgenteDati.h"
 #include "dati/ComboDati.h"
-#include "platform/ServizioMessaggi.h"
+#include "tests/supporto/MessaggiDiProva.h"
 #include "reflib/ILK.h"
 #include "tools/cli/Comandi.h"
 

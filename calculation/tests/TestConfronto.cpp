@@ -2,14 +2,14 @@
 // column's figures equal `selcomp-cli rate --json` for that model, and its grid leaves the
 // program as clipboard text, CSV and an .xlsx workbook with numbers and header.
 
-#include "calculation/tests/Digitazione.h"
+#include "tests/supporto/Digitazione.h"
 #include "calculation/PannelloCondizioni.h"
 #include "calculation/cfrmCalcoli.h"
 #include "catalogue/Catalogo.h"
 #include "engine/Prestazioni.h"
 #include "dati/ComboDati.h"
 #include "platform/EsportazioneGriglia.h"
-#include "platform/ServizioMessaggi.h"
+#include "tests/supporto/MessaggiDiProva.h"
 #include "reflib/ILK.h"
 #include "results/DiagrammaInviluppo.h"
 #include "results/cfrmConfronto.h"

@@ -3,7 +3,7 @@
 #include "app/MDIUser.h"
 #include "platform/ArchivioImpostazioni.h"
 
-#include "CatalogoDiProva.h"
+#include "tests/supporto/CatalogoDiProva.h"
 #include "catalogue/Catalogo.h"
 #include "platform/Twips.h"
 

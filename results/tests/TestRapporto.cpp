@@ -1,6 +1,6 @@
 #include "dati/Rapporto.h"
 
-#include "CatalogoDiProva.h"
+#include "tests/supporto/CatalogoDiProva.h"
 
 #include <QBuffer>
 #include <QPdfWriter>

@@ -1,13 +1,13 @@
 // The selection screen driven through its widgets on the calculation tests' small
 // catalogue (calculation/tests/data/catalogo_calcoli.sql).
 
-#include "calculation/tests/Digitazione.h"
+#include "tests/supporto/Digitazione.h"
 #include "calculation/PannelloCondizioni.h"
-#include "calculation/tests/CatalogoDiProva.h"
+#include "tests/supporto/CatalogoDiProva.h"
 #include "dati/SorgenteDati.h"
 #include "dati/ComboDati.h"
 #include "dati/EtichettaDati.h"
-#include "platform/ServizioMessaggi.h"
+#include "tests/supporto/MessaggiDiProva.h"
 #include "selection/cfrmSeleComp.h"
 
 #include <QApplication>
@@ -52,9 +52,10 @@ class TestSeleComp : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(cartella.isValid());
-        catalogo = catalogoDaScript(cartella, QString(SELCOMP_SOURCE_DIR) +
-                                                  "/calculation/tests/data/catalogo_calcoli.sql");
-        QVERIFY(catalogo);
+        QString errore;
+        catalogo = catalogoDaScript(
+            cartella, QString(SELCOMP_SOURCE_DIR) + "/calculation/tests/data/catalogo_calcoli.sql", &errore);
+        QVERIFY2(catalogo, qPrintable(errore));
     }
     void init() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

@@ -1,13 +1,13 @@
 // The selection screen and `selcomp-cli select --json` choose the same compressors with the
 // same figures on the bundled demo catalogue: both go through the one selection path.
 
-#include "calculation/tests/Digitazione.h"
+#include "tests/supporto/Digitazione.h"
 #include "calculation/PannelloCondizioni.h"
 #include "catalogue/Catalogo.h"
 #include "engine/Prestazioni.h"
 #include "dati/SorgenteDati.h"
 #include "dati/ComboDati.h"
-#include "platform/ServizioMessaggi.h"
+#include "tests/supporto/MessaggiDiProva.h"
 #include "reflib/ILK.h"
 #include "selection/cfrmSeleComp.h"
 #include "tools/cli/Comandi.h"

@@ -7,7 +7,8 @@
 #include "catalogue/Catalogo.h"
 #include "catalogue/RigheCatalogo.h"
 #include "platform/ArchivioImpostazioni.h"
-#include "platform/ServizioMessaggi.h"
+#include "tests/supporto/CalcoliFinti.h"
+#include "tests/supporto/MessaggiDiProva.h"
 #include "dati/SorgenteDati.h"
 #include "engine/Prestazioni.h"
 #include "app/FinestreTabelle.h"
@@ -37,22 +38,6 @@
 #include <vector>
 
 namespace {
-class CalcoliFinti : public DatiSchermoCalcoli {
-public:
-    CalcoliFinti(Catalogo* cat, const QString& gas, const QString& modello) : gas(gas), modello(modello) {
-        compressori.impostaCatalogo(cat);
-        compressori.impostaOrigineRecord(
-            "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", {gas});
-        compressori.aggiorna();
-        compressori.trovaPrimo("CodiceProdotto", modello);
-    }
-    const SorgenteDati& compressoreCorrente() const override { return compressori; }
-    QString testoCompressore() const override { return modello; }
-    QString testoRefrigerante() const override { return gas; }
-    SorgenteDati compressori;
-    QString gas, modello;
-};
-
 // A calculation screen that is also an object, as the real one is.
 class SchermoFinto : public QObject, public CalcoliFinti {
 public:

@@ -2,11 +2,11 @@
 // envelope, units, supply options, the dew-point note, reopening, the faults it must
 // survive, and equality with selcomp-cli.
 
-#include "calculation/DatiSchermoCalcoli.h"
 #include "catalogue/Catalogo.h"
 #include "engine/Prestazioni.h"
 #include "platform/FormatoNumero.h"
-#include "platform/ServizioMessaggi.h"
+#include "tests/supporto/CalcoliFinti.h"
+#include "tests/supporto/MessaggiDiProva.h"
 #include "dati/SorgenteDati.h"
 #include "tables/ModelloTabella.h"
 #include "tables/RiempimentoTabelle.h"
@@ -28,25 +28,6 @@
 #include <memory>
 
 namespace {
-
-// The part of the calculation screen the tables read: its compressor list standing on
-// one model, and its two combo texts.
-class CalcoliFinti : public DatiSchermoCalcoli {
-public:
-    CalcoliFinti(Catalogo* cat, const QString& gas, const QString& modello) : gas(gas), modello(modello) {
-        compressori.impostaCatalogo(cat);
-        compressori.impostaOrigineRecord(
-            "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", {gas});
-        compressori.aggiorna();
-        compressori.trovaPrimo("CodiceProdotto", modello);
-    }
-    const SorgenteDati& compressoreCorrente() const override { return compressori; }
-    QString testoCompressore() const override { return modello; }
-    QString testoRefrigerante() const override { return gas; }
-
-    SorgenteDati compressori;
-    QString gas, modello;
-};
 
 const char* const Colonne[9] = {"Tc30", "Tc35", "Tc40", "Tc45", "Tc50", "Tc55", "Tc60", "Tc65", "Tc70"};
 
