@@ -1,12 +1,12 @@
 #include "app/AperturaCalcoli.h"
 
+#include "app/FinestreTabelle.h"
 #include "app/MDIUser.h"
 #include "calculation/cfrmCalcoli.h"
 #include "dati/SorgenteDati.h"
 #include "platform/frmDEB.h"
 #include "reflib/ILK.h"
 #include "results/cfrmResults.h"
-#include "app/FinestreTabelle.h"
 
 AgganciCalcoli agganciProgramma(MDIUser& principale) {
     AgganciCalcoli a;

@@ -8,7 +8,6 @@ void registraCatalogo(MDIUser& principale) {
     principale.registraSchermo(VoceMenu::Caratteristiche, [](MDIUser& m) -> QWidget* {
         return new cfrmDatiDiTarga(m.stato());
     });
-    principale.registraSchermo(VoceMenu::ElencoCompressori, [](MDIUser& m) -> QWidget* {
-        return new cfrmTabella(m.stato());
-    });
+    principale.registraSchermo(VoceMenu::ElencoCompressori,
+                               [](MDIUser& m) -> QWidget* { return new cfrmTabella(m.stato()); });
 }

@@ -1,7 +1,7 @@
 #include "app/AperturaSelezione.h"
 
-#include "app/MDIUser.h"
 #include "app/AperturaCalcoli.h"
+#include "app/MDIUser.h"
 #include "calculation/cfrmCalcoli.h"
 #include "selection/cfrmSeleComp.h"
 

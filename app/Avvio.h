@@ -12,7 +12,7 @@ class frmStart;
 
 // The pieces the sequence calls; main() wires the real ones, tests their own.
 struct PassiAvvio {
-    MDIUser::ImpostaFluidi impostaFluidi;               // at the main window's load
+    MDIUser::ImpostaFluidi impostaFluidi; // at the main window's load
     std::function<void(StatoApplicazione&)> inizializzaFattori;
     std::function<void(StatoApplicazione&)> apriDatabase;
     // Called when the start window is shown (tests press its button from here).

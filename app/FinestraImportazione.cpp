@@ -21,12 +21,14 @@ void FinestraImportazione::inizia(const QString& mdb, std::function<void()> annu
     m_finestra->setWindowModality(Qt::ApplicationModal);
     m_finestra->setAutoClose(false);
     m_finestra->setAutoReset(false);
-    QObject::connect(m_finestra.get(), &QProgressDialog::canceled, m_finestra.get(), std::move(annulla));
+    QObject::connect(m_finestra.get(), &QProgressDialog::canceled, m_finestra.get(),
+                     std::move(annulla));
     m_finestra->show();
 }
 
 void FinestraImportazione::finisci() {
-    if (!m_finestra) return;
+    if (!m_finestra)
+        return;
     m_finestra->disconnect();
     m_finestra->hide();
     m_finestra.reset();

@@ -15,16 +15,19 @@
 
 namespace {
 template <class T> T* aperta(MDIUser& principale) {
-    if (!principale.area()) return nullptr;
+    if (!principale.area())
+        return nullptr;
     for (QMdiSubWindow* w : principale.area()->subWindowList())
-        if (auto* f = qobject_cast<T*>(w->widget())) return f;
+        if (auto* f = qobject_cast<T*>(w->widget()))
+            return f;
     return nullptr;
 }
 
 void inPrimoPiano(QWidget* finestra) {
     if (auto* s = qobject_cast<QMdiSubWindow*>(finestra->parentWidget())) {
         s->showNormal();
-        if (s->mdiArea()) s->mdiArea()->setActiveSubWindow(s);
+        if (s->mdiArea())
+            s->mdiArea()->setActiveSubWindow(s);
     } else {
         finestra->show();
         finestra->raise();
@@ -32,18 +35,22 @@ void inPrimoPiano(QWidget* finestra) {
 }
 
 void chiudiFinestra(QWidget* finestra) {
-    if (auto* s = qobject_cast<QMdiSubWindow*>(finestra->parentWidget())) s->close();
-    else finestra->close();
+    if (auto* s = qobject_cast<QMdiSubWindow*>(finestra->parentWidget()))
+        s->close();
+    else
+        finestra->close();
 }
 
 // The window at its own size, but never larger than the client area that holds it.
 void adatta(QWidget* finestra) {
     auto* s = qobject_cast<QMdiSubWindow*>(finestra->parentWidget());
-    if (!s) return;
+    if (!s)
+        return;
     s->adjustSize();
     if (QMdiArea* area = s->mdiArea()) {
         const QSize spazio = area->viewport()->size();
-        if (spazio.isValid() && !spazio.isEmpty()) s->resize(s->size().boundedTo(spazio));
+        if (spazio.isValid() && !spazio.isEmpty())
+            s->resize(s->size().boundedTo(spazio));
     }
 }
 } // namespace
@@ -65,7 +72,8 @@ cFrmDatiComp* mostraTabelle(MDIUser& principale, DatiSchermoCalcoli& calcoli) {
 frmResa* mostraGrafico(MDIUser& principale, DatiSchermoCalcoli& calcoli) {
     const SorgenteDati& c = calcoli.compressoreCorrente();
     auto* f = new frmResa;
-    if (!c.bof() && !c.eof()) f->mostraCurve(grigliaResa(rigaCompressore(c.righe(), c.posizione())));
+    if (!c.bof() && !c.eof())
+        f->mostraCurve(grigliaResa(rigaCompressore(c.righe(), c.posizione())));
     principale.mostraFinestra(f);
     adatta(f);
     return f;
@@ -91,8 +99,9 @@ frmNoteGas* mostraNoteGas(MDIUser& principale, const QString& didascalia) {
 Form1* mostraInfo407C(MDIUser& principale, const LibreriaProprieta& libreria) {
     auto* f = new Form1;
     const StatoApplicazione& stato = principale.stato();
-    f->mostra(infoRefrigerante(libreria, stato.schermi.CodiceGasCorrente, stato.lingua.IndiceLingua),
-              stato.lingua.IndiceLingua);
+    f->mostra(
+        infoRefrigerante(libreria, stato.schermi.CodiceGasCorrente, stato.lingua.IndiceLingua),
+        stato.lingua.IndiceLingua);
     principale.mostraFinestra(f);
     adatta(f);
     return f;

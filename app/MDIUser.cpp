@@ -46,7 +46,8 @@ void MDIUser::creaMenu() {
 
     QMenu* file = barra->addMenu(QString());
     nuova(VoceMenu::File, file->menuAction());
-    nuova(VoceMenu::SelezioneStampante, file->addAction(QString(), this, [this] { selezionaStampante(); }));
+    nuova(VoceMenu::SelezioneStampante,
+          file->addAction(QString(), this, [this] { selezionaStampante(); }));
     nuova(VoceMenu::Uscita, file->addAction(QString(), this, [] { QCoreApplication::exit(0); }));
 
     QMenu* archivi = barra->addMenu(QString());
@@ -80,7 +81,8 @@ void MDIUser::creaMenu() {
 
     QMenu* aiuto = barra->addMenu(QString());
     nuova(VoceMenu::Aiuto, aiuto->menuAction());
-    nuova(VoceMenu::Informazioni, aiuto->addAction(QString(), this, [this] { mostraInformazioni(); }));
+    nuova(VoceMenu::Informazioni,
+          aiuto->addAction(QString(), this, [this] { mostraInformazioni(); }));
 
     // Design captions, replaced by the language step at start-up.
     const TestiLingua& it = testiLingua(0);
@@ -111,7 +113,9 @@ void MDIUser::ImpostaLingua(int16_t n) {
     }
 }
 
-void MDIUser::registraSchermo(VoceMenu voce, Apertura apertura) { aperture[voce] = std::move(apertura); }
+void MDIUser::registraSchermo(VoceMenu voce, Apertura apertura) {
+    aperture[voce] = std::move(apertura);
+}
 
 QWidget* MDIUser::mostraFinestra(QWidget* finestra) {
     QMdiSubWindow* sotto = m_area->addSubWindow(finestra);

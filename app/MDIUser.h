@@ -2,8 +2,8 @@
 // The main window: the frame that holds every screen, its menus and the
 // user-interface language.
 
-#include "dati/StatoApplicazione.h"
 #include "app/TestiLingue.h"
+#include "dati/StatoApplicazione.h"
 #include "platform/Twips.h"
 
 #include <QMainWindow>
@@ -21,8 +21,8 @@ inline const QString MessaggioRefrigeranti = QStringLiteral(
     "Attenzione non risulta configurata la directory dei refrigeranti  ! il programma potrebbe "
     "non eseguire i calcoli sui refrigeranti !");
 
-inline const QString MessaggioSenzaCatalogo = QStringLiteral(
-    "Il catalogo non è disponibile: questa finestra non può funzionare.");
+inline const QString MessaggioSenzaCatalogo =
+    QStringLiteral("Il catalogo non è disponibile: questa finestra non può funzionare.");
 
 class MDIUser : public QMainWindow {
     Q_OBJECT
@@ -70,4 +70,3 @@ private:
     // The screen each menu entry has open: chosen again, the entry brings it forward.
     std::map<VoceMenu, QPointer<QWidget>> aperti;
 };
-

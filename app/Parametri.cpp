@@ -4,7 +4,6 @@
 #include "platform/LetturaNumeri.h"
 #include "platform/ServizioMessaggi.h"
 
-
 namespace {
 // Keeps track of the failures of one call, so the message appears once.
 struct Lettura {
@@ -92,11 +91,13 @@ void LeggiParametri(StatoApplicazione& stato, ArchivioImpostazioni& archivio,
 
 bool SalvaParametri(const StatoApplicazione& stato, ArchivioImpostazioni& archivio) {
     const Impostazioni& imp = stato.impostazioni;
-    const std::pair<const char*, QString> valori[] = {
-        {"DatabasePath", imp.PercorsoDatabase}, {"LinguaSelezionata", imp.testoLingua},
-        {"AirCondition", imp.testoAirCondition}, {"MinTC", "30"},
-        {"MaxTC", "70"},                         {"MinTE", "-40"},
-        {"MaxTE", "20"}};
+    const std::pair<const char*, QString> valori[] = {{"DatabasePath", imp.PercorsoDatabase},
+                                                      {"LinguaSelezionata", imp.testoLingua},
+                                                      {"AirCondition", imp.testoAirCondition},
+                                                      {"MinTC", "30"},
+                                                      {"MaxTC", "70"},
+                                                      {"MinTE", "-40"},
+                                                      {"MaxTE", "20"}};
     bool ok = true;
     for (const auto& [chiave, valore] : valori)
         ok = archivio.scrivi(SezioneParametri, chiave, valore) && ok;

@@ -20,12 +20,15 @@ void ApriDatabase(StatoApplicazione& stato, std::unique_ptr<Catalogo>& catalogo)
 }
 
 void AvvisaRigaLingua(const StatoApplicazione& stato) {
-    if (!stato.catalogo) return;
+    if (!stato.catalogo)
+        return;
     const int righe = stato.catalogo->righeLingue();
-    if (stato.lingua.IndiceLingua < righe) return;
+    if (stato.lingua.IndiceLingua < righe)
+        return;
     ServizioMessaggi::corrente().avviso(
         DescrizioneProgramma,
-        QStringLiteral("Nella tabella Lingue del catalogo manca la riga della lingua scelta (le righe sono %1, "
+        QStringLiteral("Nella tabella Lingue del catalogo manca la riga della lingua scelta (le "
+                       "righe sono %1, "
                        "ne servono 5): le didascalie tratte dal catalogo restano vuote.")
             .arg(righe));
 }
@@ -35,7 +38,9 @@ PassiAvvio passiProgramma(std::unique_ptr<Catalogo>& catalogo) {
     p.impostaFluidi = [](const QString& cartella) {
         return ILK_Set_Fluids(cartella.toLocal8Bit().constData());
     };
-    p.inizializzaFattori = [](StatoApplicazione& s) { s.motore.fattoriTensione = InizializzaFattori(); };
+    p.inizializzaFattori = [](StatoApplicazione& s) {
+        s.motore.fattoriTensione = InizializzaFattori();
+    };
     p.apriDatabase = [&catalogo](StatoApplicazione& s) { ApriDatabase(s, catalogo); };
     return p;
 }

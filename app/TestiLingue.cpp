@@ -60,16 +60,24 @@ const std::array<TestiLingua, NumeroLingue> tabella = {{
 // clang-format on
 } // namespace
 
-const std::array<const char*, 11> DidascalieIniziali = {
-    "Caratteristiche tecniche", "Lista compressori", "Calcoli su compressore ",
-    "Selezione compressore ",   "Informazioni",      "Tensioni",
-    "Note",                     "Ingombri",          "Accessori",
-    "Risultati ",               "Esegui"};
+const std::array<const char*, 11> DidascalieIniziali = {"Caratteristiche tecniche",
+                                                        "Lista compressori",
+                                                        "Calcoli su compressore ",
+                                                        "Selezione compressore ",
+                                                        "Informazioni",
+                                                        "Tensioni",
+                                                        "Note",
+                                                        "Ingombri",
+                                                        "Accessori",
+                                                        "Risultati ",
+                                                        "Esegui"};
 
 const std::array<const char*, NumeroLingue> NomiLingue = {"&Italiano", "&English", "&Français",
                                                           "&Deutsch", "E&spañol"};
 
-const TestiLingua& testiLingua(int indice) { return tabella.at(indice); }
+const TestiLingua& testiLingua(int indice) {
+    return tabella.at(indice);
+}
 
 QString fileGaranzia(int indice) {
     // Spanish has no warranty text of its own and shows the English one.

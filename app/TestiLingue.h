@@ -9,20 +9,20 @@ inline constexpr int NumeroLingue = 5;
 
 // Menu entries, in the order of the menu arrays.
 enum class VoceMenu {
-    File,              // Men0(0)
+    File,               // Men0(0)
     SelezioneStampante, // Men01(0)
-    Uscita,            // Men01(1)
-    Archivi,           // Men0(1)
-    Caratteristiche,   // Men2(0)
-    ElencoCompressori, // Men2(1)
-    Calcoli,           // Men0(2)
-    SelezioneCompr,    // Men3(0)
-    CalcoliCompr,      // Men3(1)
-    Stampe,            // Men0(3)
-    Lingua,            // Men0(4)
-    Garanzie,          // Men0(5)
-    Aiuto,             // Men0(6)
-    Informazioni,      // Men5(0)
+    Uscita,             // Men01(1)
+    Archivi,            // Men0(1)
+    Caratteristiche,    // Men2(0)
+    ElencoCompressori,  // Men2(1)
+    Calcoli,            // Men0(2)
+    SelezioneCompr,     // Men3(0)
+    CalcoliCompr,       // Men3(1)
+    Stampe,             // Men0(3)
+    Lingua,             // Men0(4)
+    Garanzie,           // Men0(5)
+    Aiuto,              // Men0(6)
+    Informazioni,       // Men5(0)
 };
 inline constexpr int NumeroVociMenu = 14;
 
@@ -46,4 +46,6 @@ extern const std::array<const char*, NumeroLingue> NomiLingue;
 // Warranty text file of a language, beside the catalogue.
 QString fileGaranzia(int indice);
 
-inline QString testo(const char* t) { return QString::fromUtf8(t); }
+inline QString testo(const char* t) {
+    return QString::fromUtf8(t);
+}

@@ -1,7 +1,7 @@
 #include "app/frmStart.h"
 
-#include "dati/StatoApplicazione.h"
 #include "app/TestiLingue.h"
+#include "dati/StatoApplicazione.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,12 +1,12 @@
+#include "app/AperturaCalcoli.h"
+#include "app/AperturaCatalogo.h"
+#include "app/AperturaSelezione.h"
 #include "app/Avvio.h"
+#include "app/FinestraImportazione.h"
 #include "app/Parametri.h"
 #include "app/PassiProgramma.h"
-#include "app/AperturaCatalogo.h"
-#include "app/AperturaCalcoli.h"
-#include "app/AperturaSelezione.h"
 #include "catalogue/Catalogo.h"
 #include "platform/ArchivioImpostazioni.h"
-#include "app/FinestraImportazione.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
 
     StatoApplicazione stato;
     stato.cartellaProgramma = QCoreApplication::applicationDirPath();
-    stato.impostazioni.VersioneProgramma =
-        VersioneProgramma(SELCOMP_VERSIONE_MAGGIORE, SELCOMP_VERSIONE_MINORE, SELCOMP_VERSIONE_REVISIONE);
+    stato.impostazioni.VersioneProgramma = VersioneProgramma(
+        SELCOMP_VERSIONE_MAGGIORE, SELCOMP_VERSIONE_MINORE, SELCOMP_VERSIONE_REVISIONE);
 
     // A Jet catalogue is imported in a process of its own; the windows wait for it here.
     FinestraImportazione attesa;

@@ -11,9 +11,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <iostream>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 #include <random>
 #include <streambuf>
 #include <string>
@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
     std::ostream out(&scarico);
     const auto inizio = std::chrono::steady_clock::now();
     const int codice = eseguiCli({"batch"}, in, out, std::cerr, SELCOMP_RUNTIME_DIR);
-    const double secondi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
+    const double secondi =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     // CPU time too: on a shared machine the wall clock counts the neighbours' work.
@@ -56,7 +57,7 @@ int main(int argc, char** argv) {
                        double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
     std::printf("%s: %lld requests, %lld answers, %.2f s wall (%.0f/s), %.2f s CPU (%.0f/s), "
                 "peak RSS %ld MiB, exit %d\n",
-                tipo.c_str(), n, scarico.righe, secondi, n / secondi, cpu, n / cpu, u.ru_maxrss / 1024,
-                codice);
+                tipo.c_str(), n, scarico.righe, secondi, n / secondi, cpu, n / cpu,
+                u.ru_maxrss / 1024, codice);
     return codice;
 }

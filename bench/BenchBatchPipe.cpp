@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     const long long n = argc > 2 ? std::atoll(argv[2]) : 1000000;
     std::signal(SIGPIPE, SIG_IGN);
     int ingresso[2], uscita[2];
-    if (pipe(ingresso) != 0 || pipe(uscita) != 0) return 2;
+    if (pipe(ingresso) != 0 || pipe(uscita) != 0)
+        return 2;
     const auto inizio = std::chrono::steady_clock::now();
     const pid_t figlio = fork();
     if (figlio == 0) {
@@ -41,10 +42,12 @@ int main(int argc, char** argv) {
         std::string blocco;
         for (long long i = 0; i < n;) {
             blocco.clear();
-            for (int k = 0; k < 512 && i < n; ++k, ++i) blocco += g.prossima();
+            for (int k = 0; k < 512 && i < n; ++k, ++i)
+                blocco += g.prossima();
             for (size_t fatto = 0; fatto < blocco.size();) {
                 const ssize_t w = write(ingresso[1], blocco.data() + fatto, blocco.size() - fatto);
-                if (w <= 0) return;
+                if (w <= 0)
+                    return;
                 fatto += size_t(w);
             }
         }
@@ -56,7 +59,8 @@ int main(int argc, char** argv) {
     for (ssize_t r; (r = read(uscita[0], buf, sizeof buf)) > 0;) {
         if (primaRisposta < 0)
             primaRisposta = std::chrono::duration_cast<std::chrono::microseconds>(
-                                std::chrono::steady_clock::now() - inizio).count();
+                                std::chrono::steady_clock::now() - inizio)
+                                .count();
         byte += r;
         righe += std::count(buf, buf + r, '\n');
     }
@@ -64,15 +68,17 @@ int main(int argc, char** argv) {
     int stato = 0;
     rusage u{};
     wait4(figlio, &stato, 0, &u);
-    const double secondi = std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
+    const double secondi =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
     // CPU time of the child alone: on a shared machine the wall clock counts the
     // neighbours' work, and the generator's share is this process's.
     const double cpu = double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
                        double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-    std::printf("%s through the pipe: %lld requests, %lld answers (%.0f MiB), %.2f s wall (%.0f/s), "
-                "child %.2f s CPU (%.0f/s), child peak RSS %ld MiB, first answer after %.1f ms, exit %d\n",
-                tipo.c_str(), n, righe, double(byte) / (1 << 20), secondi, double(n) / secondi, cpu,
-                double(n) / cpu, u.ru_maxrss / 1024, double(primaRisposta) / 1000,
-                WIFEXITED(stato) ? WEXITSTATUS(stato) : -1);
+    std::printf(
+        "%s through the pipe: %lld requests, %lld answers (%.0f MiB), %.2f s wall (%.0f/s), "
+        "child %.2f s CPU (%.0f/s), child peak RSS %ld MiB, first answer after %.1f ms, exit %d\n",
+        tipo.c_str(), n, righe, double(byte) / (1 << 20), secondi, double(n) / secondi, cpu,
+        double(n) / cpu, u.ru_maxrss / 1024, double(primaRisposta) / 1000,
+        WIFEXITED(stato) ? WEXITSTATUS(stato) : -1);
     return righe == n && WIFEXITED(stato) && WEXITSTATUS(stato) == 0 ? 0 : 1;
 }

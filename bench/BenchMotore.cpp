@@ -68,7 +68,8 @@ struct Silenzio : MessaggiMotore {
 const LibreriaProprieta* libreria() {
     static const bool caricata = [] {
         const int16_t s = ILK_Set_Fluids(SELCOMP_RUNTIME_DIR "/Reflibs");
-        if (s != ILK_OK) std::fprintf(stderr, "ILK_Set_Fluids: %d %s\n", s, ILK_Ultimo_Errore());
+        if (s != ILK_OK)
+            std::fprintf(stderr, "ILK_Set_Fluids: %d %s\n", s, ILK_Ultimo_Errore());
         return s == ILK_OK;
     }();
     static const LibreriaProprieta lib{ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V};
@@ -101,7 +102,8 @@ void calcolaCompressore(benchmark::State& state, bool standard, bool fredda) {
             cf.TA = cf.TE + 15;
             cf.TL = cf.TC - 5;
         }
-        if (fredda) reflib::libreriaProcesso().dimentica();
+        if (fredda)
+            reflib::libreriaProcesso().dimentica();
         const Esito e = CalcolaCompressore(s, riga, *lib, m);
         if (!e.ok()) {
             state.SkipWithError("calculation refused");
@@ -125,7 +127,8 @@ struct Righe : SorgenteCandidati {
 
 void BM_SelezioneDuecento(benchmark::State& state) {
     Righe sorgente;
-    for (int i = 1; i <= 200; ++i) sorgente.righe.push_back(compressore(i, 0.05 * i));
+    for (int i = 1; i <= 200; ++i)
+        sorgente.righe.push_back(compressore(i, 0.05 * i));
     Silenzio m;
     for (auto _ : state) {
         StatoMotore s = statoStandard();

@@ -21,15 +21,16 @@ namespace {
 
 constexpr double K = 273.15;
 constexpr double TE = -10 + K, TC = 40 + K;
-constexpr double TL = TC - 8.3;   // default subcooling
-constexpr double T0 = 20 + K;     // rated suction gas temperature
-constexpr double TU = TE;         // default evaporator outlet
-constexpr double TA = TE + 11.1;  // default suction superheat
+constexpr double TL = TC - 8.3;  // default subcooling
+constexpr double T0 = 20 + K;    // rated suction gas temperature
+constexpr double TU = TE;        // default evaporator outlet
+constexpr double TA = TE + 11.1; // default suction superheat
 
 bool carica() {
     static const bool fatto = [] {
         const int16_t s = ILK_Set_Fluids(SELCOMP_RUNTIME_DIR "/Reflibs");
-        if (s != ILK_OK) std::fprintf(stderr, "ILK_Set_Fluids: %d %s\n", s, ILK_Ultimo_Errore());
+        if (s != ILK_OK)
+            std::fprintf(stderr, "ILK_Set_Fluids: %d %s\n", s, ILK_Ultimo_Errore());
         return s == ILK_OK;
     }();
     return fatto;
@@ -41,10 +42,12 @@ double sequenza(const char* gas) {
     ILK_h_L(gas, TC, &hl0);
     ILK_h_L(gas, TL, &hlx);
     for (int i = 0; i < 3; ++i) {
-        if (ILK_p_D(gas, TE, &p) == 0) ILK_h_V(gas, Tv[i], p, &h[i]);
+        if (ILK_p_D(gas, TE, &p) == 0)
+            ILK_h_V(gas, Tv[i], p, &h[i]);
     }
     for (int i = 0; i < 3; ++i) {
-        if (ILK_p_D(gas, TE, &p) == 0) ILK_V_V(gas, Tv[i], p, &v[i]);
+        if (ILK_p_D(gas, TE, &p) == 0)
+            ILK_V_V(gas, Tv[i], p, &v[i]);
     }
     return (v[0] / v[2]) * (h[2] - hlx) / (h[0] - hl0);
 }
@@ -78,10 +81,11 @@ void Ripetuta(benchmark::State& stato, const char* gas) {
         stato.SkipWithError("Reflibs not loaded");
         return;
     }
-    for (auto _ : stato) benchmark::DoNotOptimize(sequenza(gas));
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(sequenza(gas));
 }
 
-}  // namespace
+} // namespace
 
 BENCHMARK_CAPTURE(Fredda, R22, "R22")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Fredda, R134a, "R134a")->Unit(benchmark::kMicrosecond);
@@ -90,8 +94,8 @@ BENCHMARK_CAPTURE(Fredda, R407C, "R407C")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Fredda, R507A, "R507A")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Fredda, R32, "R32")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(Fredda, R1234yf, "R1234yf")->Unit(benchmark::kMicrosecond);
-#define MISCELA(codice)                                                                   \
-    BENCHMARK_CAPTURE(Fredda, codice, #codice)->Unit(benchmark::kMicrosecond);            \
+#define MISCELA(codice)                                                                            \
+    BENCHMARK_CAPTURE(Fredda, codice, #codice)->Unit(benchmark::kMicrosecond);                     \
     BENCHMARK_CAPTURE(Primo, codice, #codice)->Unit(benchmark::kMillisecond)->Iterations(5)
 MISCELA(R448A);
 MISCELA(R449A);

@@ -8,13 +8,13 @@
 #include "calculation/cfrmCalcoli.h"
 #include "catalogue/Catalogo.h"
 #include "catalogue/RigheCatalogo.h"
-#include "engine/Prestazioni.h"
-#include "tests/supporto/CalcoliFinti.h"
-#include "tests/supporto/MessaggiDiProva.h"
 #include "dati/SorgenteDati.h"
+#include "engine/Prestazioni.h"
 #include "tables/ModelloTabella.h"
 #include "tables/RiempimentoTabelle.h"
 #include "tables/cFrmDatiComp.h"
+#include "tests/supporto/CalcoliFinti.h"
+#include "tests/supporto/MessaggiDiProva.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,11 +39,13 @@ struct Ambiente {
 
     bool prepara() {
         cat = Catalogo::apri(QDir(SELCOMP_RUNTIME_DIR).filePath("zodirara.mdb"));
-        if (!cat) return false;
+        if (!cat)
+            return false;
         compressori.impostaCatalogo(cat.get());
         compressori.impostaOrigineRecord("select * from CollCompGasQry where CodiceGas = ?", {Gas});
         compressori.aggiorna();
-        if (!compressori.trovaPrimo("CodiceProdotto", Modello)) return false;
+        if (!compressori.trovaPrimo("CodiceProdotto", Modello))
+            return false;
         riga = rigaCompressore(compressori.righe(), compressori.posizione());
         CaricaDatiCompressore(dati, riga);
         for (int k = 0; k < 4; ++k) {
@@ -63,7 +65,8 @@ void BM_RiempimentoInBlocco(benchmark::State& st) {
     for (auto _ : st) {
         TabellePrestazioni t;
         CalcolaTabelle(a.dati, a.riga.inviluppo, a.F, 0, true, t);
-        if (!scriviTabelle(*a.cat, t, a.sorgenti)) st.SkipWithError("write failed");
+        if (!scriviTabelle(*a.cat, t, a.sorgenti))
+            st.SkipWithError("write failed");
     }
     st.counters["righe"] = a.sorgenti[0]->numeroRecord();
 }
@@ -94,19 +97,22 @@ BENCHMARK(BM_AperturaSchermo)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     MessaggiRegistrati messaggi;
     ServizioMessaggi::installa(&messaggi);
     Ambiente a;
     if (!a.prepara()) {
-        std::fprintf(stderr, "bench_tabelle: the bundled catalogue or %s/%s is missing\n", Gas, Modello);
+        std::fprintf(stderr, "bench_tabelle: the bundled catalogue or %s/%s is missing\n", Gas,
+                     Modello);
         return 1;
     }
     ambiente = &a;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    for (SorgenteDati* s : a.sorgenti) delete s;
+    for (SorgenteDati* s : a.sorgenti)
+        delete s;
     return 0;
 }

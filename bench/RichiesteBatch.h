@@ -18,22 +18,25 @@ public:
         const int te = -30 + int(g() % 31), tc = 30 + int(g() % 21);
         char buf[256];
         if (tipo == "select")
-            std::snprintf(buf, sizeof buf,
-                          "{\"command\":\"select\",\"gas\":\"R404A\",\"capacity\":%d,\"te\":%d,\"tc\":%d,"
-                          "\"standard\":true}\n",
-                          1000 + int(g() % 30000), te, tc);
+            std::snprintf(
+                buf, sizeof buf,
+                "{\"command\":\"select\",\"gas\":\"R404A\",\"capacity\":%d,\"te\":%d,\"tc\":%d,"
+                "\"standard\":true}\n",
+                1000 + int(g() % 30000), te, tc);
         else if (tipo == "corrected")
             // Pure R134a and pseudo-pure R507A; conditions repeat as in a plant study.
-            std::snprintf(buf, sizeof buf,
-                          "{\"command\":\"rate\",\"gas\":\"%s\",\"model\":\"%s\",\"te\":%d,\"tc\":%d,"
-                          "\"tu\":%d,\"ta\":%d,\"tl\":%d}\n",
-                          g() % 2 ? "R134a" : "R507A", modelli[g() % 4], te / 5 * 5, tc / 5 * 5,
-                          te / 5 * 5 + 5, 10 + 5 * int(g() % 3), tc / 5 * 5 - 5);
+            std::snprintf(
+                buf, sizeof buf,
+                "{\"command\":\"rate\",\"gas\":\"%s\",\"model\":\"%s\",\"te\":%d,\"tc\":%d,"
+                "\"tu\":%d,\"ta\":%d,\"tl\":%d}\n",
+                g() % 2 ? "R134a" : "R507A", modelli[g() % 4], te / 5 * 5, tc / 5 * 5,
+                te / 5 * 5 + 5, 10 + 5 * int(g() % 3), tc / 5 * 5 - 5);
         else
-            std::snprintf(buf, sizeof buf,
-                          "{\"command\":\"rate\",\"gas\":\"R404A\",\"model\":\"%s\",\"te\":%d,\"tc\":%d,"
-                          "\"standard\":true}\n",
-                          modelli[g() % 4], te, tc);
+            std::snprintf(
+                buf, sizeof buf,
+                "{\"command\":\"rate\",\"gas\":\"R404A\",\"model\":\"%s\",\"te\":%d,\"tc\":%d,"
+                "\"standard\":true}\n",
+                modelli[g() % 4], te, tc);
         return buf;
     }
 
@@ -49,9 +52,11 @@ public:
 
 protected:
     int_type underflow() override {
-        if (fatte >= n) return traits_type::eof();
+        if (fatte >= n)
+            return traits_type::eof();
         riga.clear();
-        for (int i = 0; i < 256 && fatte < n; ++i, ++fatte) riga += generatore.prossima();
+        for (int i = 0; i < 256 && fatte < n; ++i, ++fatte)
+            riga += generatore.prossima();
         setg(riga.data(), riga.data(), riga.data() + riga.size());
         return traits_type::to_int_type(riga[0]);
     }

@@ -2,13 +2,13 @@
 
 #include "browse/frmIngombri.h"
 #include "dati/EtichettaDati.h"
+#include "dati/SorgenteDati.h"
 #include "platform/Percorsi.h"
 #include "platform/ServizioMessaggi.h"
-#include "dati/SorgenteDati.h"
 
 #include <QGridLayout>
-#include <QMdiSubWindow>
 #include <QLabel>
+#include <QMdiSubWindow>
 
 #include <algorithm>
 
@@ -30,7 +30,8 @@ PannelloDatiTarga::PannelloDatiTarga(SorgenteDati* comp, SorgenteDati* lingue, Q
         {"DescCorsa", "Corsa", "Corsa", "mm", nullptr, nullptr},
         {"DescPesoN", "Peso Netto", "PesoNetto", "kg", nullptr, nullptr},
         {"DescCarOlio", "Carica Olio", "CaricaOlio", "kg", nullptr, nullptr},
-        {"DescVolSP", "Volume Spostato", "VolumeSpostato50hz", "mc/h 50Hz", "VolumeSpostato60hz", "mc/h 60Hz"},
+        {"DescVolSP", "Volume Spostato", "VolumeSpostato50hz", "mc/h 50Hz", "VolumeSpostato60hz",
+         "mc/h 60Hz"},
         {"DescRubAsp", "Rubinetto Aspirazione", "RubinettoAspiraz", "", nullptr, nullptr},
         {"DescRubSca", "Rubinetto Scarico", "RubinettoScarico", "", nullptr, nullptr},
         {"DescTensSTD", "Tensione Std", "desc1", "", nullptr, nullptr},
@@ -56,7 +57,8 @@ PannelloDatiTarga::PannelloDatiTarga(SorgenteDati* comp, SorgenteDati* lingue, Q
     };
     for (const Campo& f : campi) {
         auto* didascalia = new EtichettaDati(lingue, QString::fromLatin1(f.chiave), this);
-        didascalia->setObjectName(QStringLiteral("etichetta_%1").arg(QString::fromLatin1(f.chiave)));
+        didascalia->setObjectName(
+            QStringLiteral("etichetta_%1").arg(QString::fromLatin1(f.chiave)));
         if (didascalia->text().isEmpty() && !lingue)
             didascalia->setText(QString::fromUtf8(f.progetto));
         g->addWidget(didascalia, r, 0);
@@ -68,10 +70,12 @@ PannelloDatiTarga::PannelloDatiTarga(SorgenteDati* comp, SorgenteDati* lingue, Q
             const Istantanea& righe = comp->righe();
             int larghezza = 0;
             for (int k = 0; k < righe.numeroRighe(); ++k)
-                larghezza = std::max(larghezza, v->fontMetrics().horizontalAdvance(righe.testo(k, QStringLiteral("desc1"))));
+                larghezza = std::max(larghezza, v->fontMetrics().horizontalAdvance(
+                                                    righe.testo(k, QStringLiteral("desc1"))));
             v->setMinimumWidth(larghezza + 2 * v->frameWidth() + 2 * v->margin() + 8);
         }
-        if (r < 2 || QByteArray(f.colonna).startsWith("Rubinetto") || QByteArray(f.colonna) == "desc1")
+        if (r < 2 || QByteArray(f.colonna).startsWith("Rubinetto") ||
+            QByteArray(f.colonna) == "desc1")
             v->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         if (!descrizione)
             g->addWidget(new QLabel(QString::fromUtf8(f.unita), this), r, 2);
@@ -86,15 +90,17 @@ PannelloDatiTarga::PannelloDatiTarga(SorgenteDati* comp, SorgenteDati* lingue, Q
 
 void mostraIngombri(StatoApplicazione& stato, const SorgenteDati& comp, QWidget* da) {
     if (comp.isNull(QStringLiteral("Immagine"))) {
-        ServizioMessaggi::corrente().informazione(QString(), QStringLiteral("Immagine ingombri non disponibile"));
+        ServizioMessaggi::corrente().informazione(
+            QString(), QStringLiteral("Immagine ingombri non disponibile"));
         return;
     }
     stato.schermi.ImmagineIngombri = comp.testo(QStringLiteral("Immagine"));
     // Titled with the model, as the user knows it (the file name is the catalogue's business).
     const QString modello = comp.testo(QStringLiteral("CodiceProdotto"));
     const QString voce = stato.lingua.Didascalie.value(7).trimmed();
-    frmIngombri finestra(trovaPercorso(stato.impostazioni.PercorsoDatabase, stato.schermi.ImmagineIngombri),
-                         voce.isEmpty() ? modello : voce + QStringLiteral(" - ") + modello, da);
+    frmIngombri finestra(
+        trovaPercorso(stato.impostazioni.PercorsoDatabase, stato.schermi.ImmagineIngombri),
+        voce.isEmpty() ? modello : voce + QStringLiteral(" - ") + modello, da);
     if (finestra.caricata())
         finestra.exec();
 }
@@ -102,9 +108,12 @@ void mostraIngombri(StatoApplicazione& stato, const SorgenteDati& comp, QWidget*
 ParametriRapporto parametriScheda(const StatoApplicazione& stato, bool variante) {
     ParametriRapporto p;
     const QString cartella = stato.impostazioni.PercorsoDatabase;
-    p.fileModello = trovaPercorso(cartella, variante ? QStringLiteral("\\Divoz01.rpt") : QStringLiteral("\\Dav01.rpt"));
-    p.fileDati = trovaPercorso(cartella, variante ? QStringLiteral("\\DEVIRAVE.MDB") : QStringLiteral("\\ZODIRARA.MDB"));
-    p.valori[QStringLiteral("modello")] = QString::fromStdString(stato.motore.codiceProdottoCorrente);
+    p.fileModello = trovaPercorso(cartella, variante ? QStringLiteral("\\Divoz01.rpt")
+                                                     : QStringLiteral("\\Dav01.rpt"));
+    p.fileDati = trovaPercorso(cartella, variante ? QStringLiteral("\\DEVIRAVE.MDB")
+                                                  : QStringLiteral("\\ZODIRARA.MDB"));
+    p.valori[QStringLiteral("modello")] =
+        QString::fromStdString(stato.motore.codiceProdottoCorrente);
     p.indiceLingua = stato.lingua.IndiceLingua;
     p.programma = (QStringLiteral("selcomp ") + stato.impostazioni.VersioneProgramma).trimmed();
     return p;

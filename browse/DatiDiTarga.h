@@ -3,8 +3,8 @@
 // language, the nameplate panel bound to its current row, the dimension drawing and
 // the printout of the model in view.
 
-#include "dati/StatoApplicazione.h"
 #include "dati/Rapporto.h"
+#include "dati/StatoApplicazione.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,12 +1,12 @@
 #include "browse/cfrmDatiDiTarga.h"
 
-#include "catalogue/Interrogazioni.h"
 #include "browse/AperturaSchede.h"
 #include "browse/frmAccessori.h"
+#include "catalogue/Interrogazioni.h"
 #include "dati/AnteprimaRapporto.h"
 #include "dati/ComboDati.h"
-#include "platform/Icone.h"
 #include "dati/SorgenteDati.h"
+#include "platform/Icone.h"
 #include "platform/Twips.h"
 
 #include <QGridLayout>
@@ -49,8 +49,9 @@ cfrmDatiDiTarga::cfrmDatiDiTarga(StatoApplicazione& stato, QWidget* parent)
     radice->addWidget(new PannelloDatiTarga(m_comp.get(), m_lingue.get(), this));
 
     auto* barra = new QGridLayout;
-    const QStyle::StandardPixmap icone[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
-                                            QStyle::SP_MediaSeekForward,  QStyle::SP_MediaSkipForward};
+    const QStyle::StandardPixmap icone[] = {
+        QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward, QStyle::SP_MediaSeekForward,
+        QStyle::SP_MediaSkipForward};
     for (int i = 0; i < 10; ++i) {
         cm3Naviga[size_t(i)] = new QPushButton(this);
         cm3Naviga[size_t(i)]->setObjectName(QStringLiteral("cm3Naviga_%1").arg(i));
@@ -111,7 +112,9 @@ void cfrmDatiDiTarga::premi(int i) {
     if (i != 4 && m_comp->numeroRecord() < 1)
         return;
     switch (i) {
-    case 0: m_comp->muoviPrimo(); break;
+    case 0:
+        m_comp->muoviPrimo();
+        break;
     case 1:
         m_comp->muoviPrecedente();
         if (m_comp->bof())
@@ -122,7 +125,9 @@ void cfrmDatiDiTarga::premi(int i) {
         if (m_comp->eof())
             m_comp->muoviUltimo();
         break;
-    case 3: m_comp->muoviUltimo(); break;
+    case 3:
+        m_comp->muoviUltimo();
+        break;
     case 4:
     case 5:
     case 9:
@@ -159,6 +164,7 @@ void cfrmDatiDiTarga::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (!m_collocato) {
         m_collocato = true;
-        collocaInAlto(this, QSize(twipsInPixel(LarghezzaTwips, this), twipsInPixel(AltezzaTwips, this)));
+        collocaInAlto(this,
+                      QSize(twipsInPixel(LarghezzaTwips, this), twipsInPixel(AltezzaTwips, this)));
     }
 }

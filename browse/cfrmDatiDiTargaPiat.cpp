@@ -1,8 +1,8 @@
 #include "browse/cfrmDatiDiTargaPiat.h"
 
-#include "catalogue/Interrogazioni.h"
 #include "browse/AperturaSchede.h"
 #include "browse/cfrmDatiDiTarga.h"
+#include "catalogue/Interrogazioni.h"
 #include "dati/AnteprimaRapporto.h"
 #include "dati/SorgenteDati.h"
 #include "platform/Icone.h"
@@ -77,7 +77,8 @@ cfrmDatiDiTargaPiat::cfrmDatiDiTargaPiat(StatoApplicazione& stato, QWidget* pare
         destra->addWidget(Panel3D3[size_t(i)]);
         SorgenteDati s;
         s.impostaCatalogo(stato.catalogo);
-        s.impostaOrigineRecord(Interrogazioni::opzioniCompressore(lingua, iniziali[i], i == 2), {codice});
+        s.impostaOrigineRecord(Interrogazioni::opzioniCompressore(lingua, iniziali[i], i == 2),
+                               {codice});
         s.aggiorna();
         riempiElenco(i, s, i == 2);
     }
@@ -90,13 +91,15 @@ cfrmDatiDiTargaPiat::cfrmDatiDiTargaPiat(StatoApplicazione& stato, QWidget* pare
     connect(cm3Naviga[1], &QPushButton::clicked, this, [this] {
         if (m_comp->numeroRecord() < 1)
             return;
-        m_stato.motore.codiceProdottoCorrente = m_comp->testo(QStringLiteral("CodiceProdotto")).toStdString();
+        m_stato.motore.codiceProdottoCorrente =
+            m_comp->testo(QStringLiteral("CodiceProdotto")).toStdString();
         mostraIngombri(m_stato, *m_comp, this);
     });
     connect(cm3Naviga[7], &QPushButton::clicked, this, [this] {
         if (m_comp->numeroRecord() < 1)
             return;
-        m_stato.motore.codiceProdottoCorrente = m_comp->testo(QStringLiteral("CodiceProdotto")).toStdString();
+        m_stato.motore.codiceProdottoCorrente =
+            m_comp->testo(QStringLiteral("CodiceProdotto")).toStdString();
         stampaRapporto(parametriScheda(m_stato, false), this);
     });
     move(0, 0);
@@ -118,10 +121,12 @@ void cfrmDatiDiTargaPiat::riempiElenco(int i, const SorgenteDati& s, bool fornit
         t->setItem(k, 0, new QTableWidgetItem(r.testo(k, QStringLiteral("CodiceOpzione"))));
         t->setItem(k, 1, new QTableWidgetItem(r.testo(k, QStringLiteral("Desc"))));
         if (fornitura)
-            t->setItem(k, 2, new QTableWidgetItem(r.vero(k, QStringLiteral("flStandard"))
-                                                      ? QStringLiteral("Standard")
-                                                      : (m_aRichiesta.isEmpty() ? QStringLiteral("su Richiesta")
-                                                                                : m_aRichiesta)));
+            t->setItem(
+                k, 2,
+                new QTableWidgetItem(r.vero(k, QStringLiteral("flStandard"))
+                                         ? QStringLiteral("Standard")
+                                         : (m_aRichiesta.isEmpty() ? QStringLiteral("su Richiesta")
+                                                                   : m_aRichiesta)));
     }
     t->resizeColumnToContents(0);
 }

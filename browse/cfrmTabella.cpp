@@ -1,13 +1,13 @@
 #include "browse/cfrmTabella.h"
 
-#include "catalogue/Interrogazioni.h"
 #include "browse/cfrmDatiDiTarga.h"
 #include "browse/cfrmDatiDiTargaPiat.h"
+#include "catalogue/Interrogazioni.h"
 #include "dati/AnteprimaRapporto.h"
-#include "platform/EsportazioneGriglia.h"
-#include "platform/Icone.h"
-#include "platform/FormatoNumero.h"
 #include "dati/SorgenteDati.h"
+#include "platform/EsportazioneGriglia.h"
+#include "platform/FormatoNumero.h"
+#include "platform/Icone.h"
 #include "platform/Twips.h"
 
 #include <QHBoxLayout>
@@ -21,11 +21,25 @@
 #include <QVBoxLayout>
 
 namespace {
-const std::array<const char*, cfrmTabella::NumeroColonne> Colonne = {
-    "CodiceProdotto", "Serie",     "Cilindri",  "Alesaggio",        "Corsa",
-    "VolumeSpostato50hz", "VolumeSpostato60hz", "RubinettoAspiraz", "RubinettoScarico",
-    "CaricaOlio",     "PesoNetto", "FLA50Hz",   "LRA50Hz",          "FLA60Hz",
-    "LRA60Hz",        "Immagine",  "Ordinamento", "TensioneStd",    "CodMotore"};
+const std::array<const char*, cfrmTabella::NumeroColonne> Colonne = {"CodiceProdotto",
+                                                                     "Serie",
+                                                                     "Cilindri",
+                                                                     "Alesaggio",
+                                                                     "Corsa",
+                                                                     "VolumeSpostato50hz",
+                                                                     "VolumeSpostato60hz",
+                                                                     "RubinettoAspiraz",
+                                                                     "RubinettoScarico",
+                                                                     "CaricaOlio",
+                                                                     "PesoNetto",
+                                                                     "FLA50Hz",
+                                                                     "LRA50Hz",
+                                                                     "FLA60Hz",
+                                                                     "LRA60Hz",
+                                                                     "Immagine",
+                                                                     "Ordinamento",
+                                                                     "TensioneStd",
+                                                                     "CodMotore"};
 } // namespace
 
 cfrmTabella::cfrmTabella(StatoApplicazione& stato, QWidget* parent)
@@ -55,14 +69,16 @@ cfrmTabella::cfrmTabella(StatoApplicazione& stato, QWidget* parent)
     TDBGrid1->installEventFilter(this);
 
     auto* barra = new QHBoxLayout;
-    const QStyle::StandardPixmap icone[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
-                                            QStyle::SP_MediaSeekForward,  QStyle::SP_MediaSkipForward};
+    const QStyle::StandardPixmap icone[] = {
+        QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward, QStyle::SP_MediaSeekForward,
+        QStyle::SP_MediaSkipForward};
     for (int i : {0, 1, 2, 3, 7, 6}) {
         cm3Naviga[size_t(i)] = new QPushButton(this);
         cm3Naviga[size_t(i)]->setObjectName(QStringLiteral("cm3Naviga_%1").arg(i));
-        cm3Naviga[size_t(i)]->setIcon(i < 4    ? style()->standardIcon(icone[i])
-                                      : i == 7 ? iconaStampante()
-                                               : style()->standardIcon(QStyle::SP_DialogCloseButton));
+        cm3Naviga[size_t(i)]->setIcon(i < 4 ? style()->standardIcon(icone[i])
+                                      : i == 7
+                                          ? iconaStampante()
+                                          : style()->standardIcon(QStyle::SP_DialogCloseButton));
         connect(cm3Naviga[size_t(i)], &QPushButton::clicked, this, [this, i] { premi(i); });
         barra->addWidget(cm3Naviga[size_t(i)]);
         if (i == 3) {
@@ -86,9 +102,13 @@ cfrmTabella::cfrmTabella(StatoApplicazione& stato, QWidget* parent)
             TDBGrid1->selectRow(r);
     });
     riempi();
-    agganciaEsportazione(TDBGrid1, [this] {
-        return QVector<TabellaEsportazione>{tabellaDaModello(*TDBGrid1->model(), windowTitle(), {}, false)};
-    }, stato.lingua.IndiceLingua);
+    agganciaEsportazione(
+        TDBGrid1,
+        [this] {
+            return QVector<TabellaEsportazione>{
+                tabellaDaModello(*TDBGrid1->model(), windowTitle(), {}, false)};
+        },
+        stato.lingua.IndiceLingua);
     resize(twipsInPixel(LarghezzaTwips, this), twipsInPixel(AltezzaTwips, this));
     move(0, 0);
 }
@@ -103,7 +123,8 @@ void cfrmTabella::riempi() {
         if (c <= 4)
             intestazioni << m_lingue->testo(c + 1);
         else if (c == 5 || c == 6)
-            intestazioni << m_lingue->testo(6) + (c == 5 ? QStringLiteral(" 50Hz") : QStringLiteral(" 60Hz"));
+            intestazioni << m_lingue->testo(6) +
+                                (c == 5 ? QStringLiteral(" 50Hz") : QStringLiteral(" 60Hz"));
         else if (c <= 10)
             intestazioni << m_lingue->testo(c);
         else
@@ -115,8 +136,8 @@ void cfrmTabella::riempi() {
     for (int k = 0; k < r.numeroRighe(); ++k)
         for (int c = 0; c < NumeroColonne; ++c) {
             const QVariant v = r.valore(k, QString::fromLatin1(Colonne[size_t(c)]));
-            const bool numero = v.typeId() == QMetaType::Double || v.typeId() == QMetaType::LongLong ||
-                                v.typeId() == QMetaType::Int;
+            const bool numero = v.typeId() == QMetaType::Double ||
+                                v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int;
             auto* cella = new QTableWidgetItem(v.isNull() ? QString()
                                                : numero   ? testoNumero(v.toDouble(), locale)
                                                           : v.toString());
@@ -136,7 +157,8 @@ ParametriRapporto cfrmTabella::parametriStampa() const {
 void cfrmTabella::apriScheda() {
     if (m_comp->numeroRecord() < 1 || m_comp->bof() || m_comp->eof())
         return;
-    m_stato.motore.codiceProdottoCorrente = m_comp->testo(QStringLiteral("CodiceProdotto")).toStdString();
+    m_stato.motore.codiceProdottoCorrente =
+        m_comp->testo(QStringLiteral("CodiceProdotto")).toStdString();
     if (m_scheda) {
         m_scheda(this);
         return;
@@ -161,7 +183,9 @@ void cfrmTabella::premi(int i) {
     if (m_comp->numeroRecord() < 1)
         return;
     switch (i) {
-    case 0: m_comp->muoviPrimo(); break;
+    case 0:
+        m_comp->muoviPrimo();
+        break;
     case 1:
         if (!m_comp->bof()) {
             m_comp->muoviPrecedente();
@@ -176,9 +200,12 @@ void cfrmTabella::premi(int i) {
                 m_comp->muoviUltimo();
         }
         break;
-    case 3: m_comp->muoviUltimo(); break;
+    case 3:
+        m_comp->muoviUltimo();
+        break;
     case 7:
-        m_stato.motore.codiceProdottoCorrente = m_comp->testo(QStringLiteral("CodiceProdotto")).toStdString();
+        m_stato.motore.codiceProdottoCorrente =
+            m_comp->testo(QStringLiteral("CodiceProdotto")).toStdString();
         stampaRapporto(parametriStampa(), this);
         break;
     }
@@ -186,12 +213,21 @@ void cfrmTabella::premi(int i) {
 
 bool cfrmTabella::tasto(int key) {
     switch (key) {
-    case Qt::Key_PageUp: premi(1); return true;
-    case Qt::Key_PageDown: premi(2); return true;
-    case Qt::Key_Escape: chiudiSchermo(this); return true;
+    case Qt::Key_PageUp:
+        premi(1);
+        return true;
+    case Qt::Key_PageDown:
+        premi(2);
+        return true;
+    case Qt::Key_Escape:
+        chiudiSchermo(this);
+        return true;
     case Qt::Key_Return:
-    case Qt::Key_Enter: apriScheda(); return true;
-    default: return false;
+    case Qt::Key_Enter:
+        apriScheda();
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -213,6 +249,7 @@ void cfrmTabella::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (!m_collocato) {
         m_collocato = true;
-        collocaInAlto(this, QSize(twipsInPixel(LarghezzaTwips, this), twipsInPixel(AltezzaTwips, this)));
+        collocaInAlto(this,
+                      QSize(twipsInPixel(LarghezzaTwips, this), twipsInPixel(AltezzaTwips, this)));
     }
 }

@@ -1,8 +1,8 @@
 #include "browse/frmAccessori.h"
 
-#include "catalogue/Interrogazioni.h"
 #include "browse/AperturaSchede.h"
 #include "browse/DatiDiTarga.h"
+#include "catalogue/Interrogazioni.h"
 #include "dati/SorgenteDati.h"
 
 #include <QGuiApplication>
@@ -38,23 +38,26 @@ frmAccessori::frmAccessori(StatoApplicazione& stato, bool conFornitura, QWidget*
     TDBGrid1->verticalHeader()->hide();
     TDBGrid1->horizontalHeader()->setStretchLastSection(!conFornitura);
     TDBGrid1->setColumnCount(conFornitura ? 2 : 1);
-    TDBGrid1->setHorizontalHeaderLabels(conFornitura ? QStringList{QStringLiteral("Descrizione "), QStringLiteral("tipo")}
-                                                     : QStringList{QStringLiteral("Desc")});
+    TDBGrid1->setHorizontalHeaderLabels(
+        conFornitura ? QStringList{QStringLiteral("Descrizione "), QStringLiteral("tipo")}
+                     : QStringList{QStringLiteral("Desc")});
     // Another kind has no pattern: it matches no option.
     if (!iniziale.isNull()) {
         SorgenteDati s;
         s.impostaCatalogo(stato.catalogo);
-        s.impostaOrigineRecord(Interrogazioni::opzioniCompressore(stato.lingua.IndiceLingua, iniziale, conFornitura),
-                               {QString::fromStdString(stato.motore.codiceProdottoCorrente)});
+        s.impostaOrigineRecord(
+            Interrogazioni::opzioniCompressore(stato.lingua.IndiceLingua, iniziale, conFornitura),
+            {QString::fromStdString(stato.motore.codiceProdottoCorrente)});
         s.aggiorna();
         const Istantanea& r = s.righe();
         TDBGrid1->setRowCount(r.numeroRighe());
         for (int k = 0; k < r.numeroRighe(); ++k) {
             TDBGrid1->setItem(k, 0, new QTableWidgetItem(r.testo(k, QStringLiteral("Desc"))));
             if (conFornitura)
-                TDBGrid1->setItem(k, 1, new QTableWidgetItem(r.vero(k, QStringLiteral("flStandard"))
-                                                                 ? QStringLiteral("Standard")
-                                                                 : QStringLiteral("su Richiesta")));
+                TDBGrid1->setItem(k, 1,
+                                  new QTableWidgetItem(r.vero(k, QStringLiteral("flStandard"))
+                                                           ? QStringLiteral("Standard")
+                                                           : QStringLiteral("su Richiesta")));
         }
     }
     TDBGrid1->resizeColumnsToContents();

@@ -21,12 +21,13 @@ frmIngombri::frmIngombri(const QString& file, const QString& titolo, QWidget* pa
     resize(720, 540);
     if (m_immagine.isNull())
         ServizioMessaggi::corrente().errore(
-            QString(), QStringLiteral("Disegno degli ingombri non trovato o illeggibile: %1").arg(file));
+            QString(),
+            QStringLiteral("Disegno degli ingombri non trovato o illeggibile: %1").arg(file));
 }
 
 void frmIngombri::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
     if (!m_immagine.isNull())
-        m_etichetta->setPixmap(m_immagine.scaled(m_etichetta->size() - QSize(8, 8), Qt::KeepAspectRatio,
-                                                 Qt::SmoothTransformation));
+        m_etichetta->setPixmap(m_immagine.scaled(m_etichetta->size() - QSize(8, 8),
+                                                 Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }

@@ -2,9 +2,9 @@
 
 #include "engine/Prestazioni.h"
 
-#include "platform/FormatoNumero.h"
-#include "dati/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
 #include "dati/ComboDati.h"
+#include "dati/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
+#include "platform/FormatoNumero.h"
 #include "platform/LetturaNumeri.h"
 #include "platform/TestoUtf8.h"
 
@@ -24,17 +24,16 @@
 namespace {
 
 const std::array<const char*, 5> DidascalieTensioni = {
-    "380-420 V / 3 / 50Hz", "220-240 V / 3 / 50Hz", "440-480 V / 3 / 60Hz ",
-    "380-420 V / 3 / 60Hz", "220-240 V / 3 / 60Hz "};
+    "380-420 V / 3 / 50Hz", "220-240 V / 3 / 50Hz", "440-480 V / 3 / 60Hz ", "380-420 V / 3 / 60Hz",
+    "220-240 V / 3 / 60Hz "};
 // The selection screen's copy carries two captions of its own.
 const std::array<const char*, 5> DidascalieTensioniSelezione = {
-    "380-420 V / 3 / 50Hz", "220-240 V / 3 / 50Hz", "440-480 V / 3 / 60Hz",
-    "380-420 V / 3 / 60Hz", "220-240 V /3 / 60Hz"};
+    "380-420 V / 3 / 50Hz", "220-240 V / 3 / 50Hz", "440-480 V / 3 / 60Hz", "380-420 V / 3 / 60Hz",
+    "220-240 V /3 / 60Hz"};
 
 const std::array<const char*, 5> EtichetteCampi = {
-    "Temperatura di evaporazione", "Temperatura di condensazione",
-    "Temperatura uscita evaporatore", "Temperatura del liquido",
-    "Temperatura aspirazione compressore"};
+    "Temperatura di evaporazione", "Temperatura di condensazione", "Temperatura uscita evaporatore",
+    "Temperatura del liquido", "Temperatura aspirazione compressore"};
 
 bool dentroCombo(QObject* o) {
     for (QObject* p = o; p; p = p->parent())
@@ -47,7 +46,8 @@ bool dentroCombo(QObject* o) {
 
 bool PannelloCondizioni::numerico(const QString& testo, double* valore) {
     const std::optional<double> v = valoreNumerico(testo, QLocale());
-    if (v && valore) *valore = *v;
+    if (v && valore)
+        *valore = *v;
     return v.has_value();
 }
 
@@ -57,8 +57,8 @@ QString formatoPannello(double valore, const QString& modello) {
 
 PannelloCondizioni::PannelloCondizioni(StatoApplicazione& stato, ElencoGasPannello gas,
                                        OspitePannello tipo, QWidget* ospite)
-    : QObject(ospite), stato(stato), gas(std::move(gas)), tipo(tipo), ospite(ospite),
-      digitate{stato.motore.condFunz.TE, stato.motore.condFunz.TC} {
+    : QObject(ospite), stato(stato), gas(std::move(gas)), tipo(tipo),
+      ospite(ospite), digitate{stato.motore.condFunz.TE, stato.motore.condFunz.TC} {
     creaControlli(ospite);
     statoIniziale();
 }
@@ -147,7 +147,8 @@ void PannelloCondizioni::statoIniziale() {
             impostaSfondo(i, NeroCampi);
         }
     }
-    for (QLabel* l : Panel3D3) l->setText(u("°C"));
+    for (QLabel* l : Panel3D3)
+        l->setText(u("°C"));
     optTensioni[0]->setChecked(true);
     Option1[0]->setChecked(true);
     // The shared flags follow what the panel shows, so a reopened screen cannot compute in a
@@ -171,11 +172,16 @@ void PannelloCondizioni::impostaSfondo(int i, const QColor& colore) {
 double& PannelloCondizioni::destinazione(int i) {
     CondFunz& cf = stato.motore.condFunz;
     switch (i) {
-    case 0: return cf.TE;
-    case 1: return cf.TC;
-    case 2: return cf.TU;
-    case 3: return cf.TL;
-    default: return cf.TA;
+    case 0:
+        return cf.TE;
+    case 1:
+        return cf.TC;
+    case 2:
+        return cf.TU;
+    case 3:
+        return cf.TL;
+    default:
+        return cf.TA;
     }
 }
 
@@ -188,7 +194,8 @@ void PannelloCondizioni::campoCambiato(int i) {
     double v = 0;
     if (numerico(t, &v)) {
         destinazione(i) = v;
-        if (i < 2) digitate[size_t(i)] = v;
+        if (i < 2)
+            digitate[size_t(i)] = v;
     }
 }
 
@@ -202,7 +209,8 @@ void PannelloCondizioni::campoLasciato(int i) {
             Text1[4]->clear();
         } else {
             double x = 0;
-            if (!numerico(te, &x)) x = 0;
+            if (!numerico(te, &x))
+                x = 0;
             Text1[2]->setText(formatoPannello(gas.valore("DTsurEvapSTD").toDouble() - x, "##.0"));
             Text1[4]->setText(Text1[2]->text());
         }
@@ -219,7 +227,8 @@ void PannelloCondizioni::CompilaStandard() {
         const QString te = Text1[0]->text();
         if (!te.trimmed().isEmpty()) {
             double x = 0;
-            if (!numerico(te, &x)) x = 0;
+            if (!numerico(te, &x))
+                x = 0;
             Text1[2]->setText(formatoPannello(gas.valore("DTsurEvapSTD").toDouble() - x, "##.0"));
             Text1[4]->setText(Text1[2]->text());
         } else {
@@ -332,7 +341,8 @@ void PannelloCondizioni::nominaInfo() {
     // The information button speaks of the refrigerant it opens for.
     const QString codice = gas.valore ? gas.valore("CodiceGas").toString() : QString();
     QString t = testoInfo;
-    if (!codice.isEmpty()) t.replace(QStringLiteral("R407C"), codice);
+    if (!codice.isEmpty())
+        t.replace(QStringLiteral("R407C"), codice);
     cmdInfo407C->setText(t);
 }
 
@@ -383,7 +393,8 @@ void PannelloCondizioni::applicaEtichette(const std::function<QString(const QStr
     const std::array<const char*, 6> chiavi = {"DescCalc12", "DescCalc13", "DescCalc14",
                                                "SUE",        "sdl",        "sas"};
     e = QStringList();
-    for (const char* k : chiavi) e << etichetta(QString::fromLatin1(k));
+    for (const char* k : chiavi)
+        e << etichetta(QString::fromLatin1(k));
 }
 
 void PannelloCondizioni::installaTasti() {
@@ -412,10 +423,17 @@ bool PannelloCondizioni::tastoOspite(QObject* oggetto, int tasto) {
     if (dentroCombo(oggetto))
         return false;
     switch (tasto) {
-    case Qt::Key_Escape: chiudiOspite(); return true;
-    case Qt::Key_Up: spostaFuoco(oggetto, false); return true;
-    case Qt::Key_Down: spostaFuoco(oggetto, true); return true;
-    default: return false;
+    case Qt::Key_Escape:
+        chiudiOspite();
+        return true;
+    case Qt::Key_Up:
+        spostaFuoco(oggetto, false);
+        return true;
+    case Qt::Key_Down:
+        spostaFuoco(oggetto, true);
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -1,18 +1,18 @@
 #include "calculation/cfrmCalcoli.h"
 
-#include "catalogue/Interrogazioni.h"
 #include "calculation/PannelloCondizioni.h"
+#include "catalogue/Interrogazioni.h"
 #include "catalogue/RigheCatalogo.h"
-#include "engine/Calcolo.h"
-#include "engine/Rugiada.h"
-#include "dati/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
 #include "dati/ComboDati.h"
 #include "dati/EtichettaDati.h"
+#include "dati/SorgenteDati.h" // before ComboDati.h, whose inline accessor needs it
+#include "engine/Calcolo.h"
+#include "engine/Rugiada.h"
 #include "platform/ServizioMessaggi.h"
-#include "results/DiagrammaInviluppo.h"
 #include "platform/TestiSchermiExtra.h"
-#include "results/cfrmConfronto.h"
 #include "platform/TestoUtf8.h"
+#include "results/DiagrammaInviluppo.h"
+#include "results/cfrmConfronto.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,7 +29,6 @@
 
 namespace {
 
-
 // Engine messages go to the program's message service.
 class MessaggiSchermo : public MessaggiMotore {
 public:
@@ -44,7 +43,8 @@ public:
 cfrmCalcoli::cfrmCalcoli(StatoApplicazione& stato, AgganciCalcoli agganci, QWidget* parent)
     : QWidget(parent), stato(stato), agganci(std::move(agganci)) {
     setObjectName("cfrmCalcoli");
-    for (auto& s : sorgenti) s = new SorgenteDati(this);
+    for (auto& s : sorgenti)
+        s = new SorgenteDati(this);
     ElencoGasPannello gas;
     gas.trovaPrimo = [this](const QString& c) { return Data1(2).trovaPrimo(c); };
     gas.valore = [this](const QString& c) { return Data1(2).valore(c); };
@@ -58,9 +58,15 @@ cfrmCalcoli::cfrmCalcoli(StatoApplicazione& stato, AgganciCalcoli agganci, QWidg
 
 cfrmCalcoli::~cfrmCalcoli() = default;
 
-const SorgenteDati& cfrmCalcoli::compressoreCorrente() const { return *sorgenti[0]; }
-QString cfrmCalcoli::testoCompressore() const { return CSCombo1->currentText(); }
-QString cfrmCalcoli::testoRefrigerante() const { return pannello->CSCombo2->currentText(); }
+const SorgenteDati& cfrmCalcoli::compressoreCorrente() const {
+    return *sorgenti[0];
+}
+QString cfrmCalcoli::testoCompressore() const {
+    return CSCombo1->currentText();
+}
+QString cfrmCalcoli::testoRefrigerante() const {
+    return pannello->CSCombo2->currentText();
+}
 
 void cfrmCalcoli::creaControlli() {
     Label2Modello = new QLabel(u("Modello"), pannello->frmSelezioni);
@@ -75,15 +81,16 @@ void cfrmCalcoli::creaControlli() {
     for (int i = 0; i < 12; ++i) {
         Panel3D6[size_t(i)] = new QLabel(Panel3D2);
         Panel3D6[size_t(i)]->setAlignment(Qt::AlignCenter);
-        if (i >= 2 && i <= 10) Panel3D6[size_t(i)]->setText(QString::number(30 + 5 * (i - 2)));
+        if (i >= 2 && i <= 10)
+            Panel3D6[size_t(i)]->setText(QString::number(30 + 5 * (i - 2)));
     }
     Panel3D6[0]->setText(u("TE Min."));
     Panel3D6[1]->setText(u("TE Max."));
     Panel3D6[11]->setText(u("T. Cond."));
     for (int i = 0; i < 18; ++i) {
         auto*& l = Panel3D5[size_t(i)];
-        l = new EtichettaDati(sorgenti[0],
-                              QString(i < 9 ? "TEMin%1" : "TEMax%1").arg(30 + 5 * (i % 9)), Panel3D2);
+        l = new EtichettaDati(
+            sorgenti[0], QString(i < 9 ? "TEMin%1" : "TEMax%1").arg(30 + 5 * (i % 9)), Panel3D2);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         l->setFrameShape(QFrame::StyledPanel);
         l->setMinimumWidth(40);
@@ -102,10 +109,12 @@ void cfrmCalcoli::creaControlli() {
         QStyle::SP_MediaSkipForward,  QStyle::SP_CustomBase,        QStyle::SP_CustomBase,
         QStyle::SP_DialogCloseButton};
     for (int i = 0; i < NumeroNaviga; ++i) {
-        if (i == 4) continue;
+        if (i == 4)
+            continue;
         auto* b = new QPushButton(this);
         b->setObjectName(QString("cm3Naviga_%1").arg(i));
-        if (icone[size_t(i)] != QStyle::SP_CustomBase) b->setIcon(style()->standardIcon(icone[size_t(i)]));
+        if (icone[size_t(i)] != QStyle::SP_CustomBase)
+            b->setIcon(style()->standardIcon(icone[size_t(i)]));
         cm3Naviga[size_t(i)] = b;
     }
     cm3Naviga[5]->setText("&" + stato.lingua.Didascalie.value(10));
@@ -117,24 +126,29 @@ void cfrmCalcoli::creaControlli() {
     Command1[0] = new QPushButton(u("Grafico"), this);
     Command1[1] = new QPushButton(u("Tabelle"), this);
     connect(Command1[0], &QPushButton::clicked, this, [this] {
-        if (Data1(0).numeroRecord() > 0 && agganci.apriGrafico) agganci.apriGrafico(*this);
+        if (Data1(0).numeroRecord() > 0 && agganci.apriGrafico)
+            agganci.apriGrafico(*this);
     });
     connect(Command1[1], &QPushButton::clicked, this, [this] {
-        if (agganci.apriTabelle) agganci.apriTabelle(*this);
+        if (agganci.apriTabelle)
+            agganci.apriTabelle(*this);
     });
     connect(cmdNoteGas, &QPushButton::clicked, this, [this] {
-        if (agganci.apriNoteGas) agganci.apriNoteGas(etichetta("dESCCAMPOAPP"));
+        if (agganci.apriNoteGas)
+            agganci.apriNoteGas(etichetta("dESCCAMPOAPP"));
     });
     connect(pannello->cmdInfo407C, &QPushButton::clicked, this, [this] {
         // About the refrigerant this screen shows: another screen may have made another current.
         stato.schermi.CodiceGasCorrente = pannello->CSCombo2->currentText();
-        if (agganci.apriInfo407C) agganci.apriInfo407C();
+        if (agganci.apriInfo407C)
+            agganci.apriInfo407C();
     });
 
     connect(pannello, &PannelloCondizioni::campoAttivato, this,
             [this](int i) { Panel3D2->setVisible(i <= 1); });
     connect(pannello->CSCombo2, &ComboDati::sceltaElenco, this, [this] {
-        if (bCaricamento) return;
+        if (bCaricamento)
+            return;
         pannello->cercaRefrigerante();
         refrigeranteScelto();
     });
@@ -168,7 +182,8 @@ void cfrmCalcoli::disponi() {
     }
     inv->addWidget(Panel3D6[0], 1, 0);
     inv->addWidget(Panel3D6[1], 2, 0);
-    for (QWidget* w : {static_cast<QWidget*>(Panel3D2), static_cast<QWidget*>(pannello->fmNonAzeo)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(Panel3D2), static_cast<QWidget*>(pannello->fmNonAzeo)}) {
         // Hiding them must not move the rest of the screen.
         QSizePolicy sp = w->sizePolicy();
         sp.setRetainSizeWhenHidden(true);
@@ -216,7 +231,8 @@ QString cfrmCalcoli::etichetta(const QString& chiave) const {
 void cfrmCalcoli::carica() {
     bCaricamento = true;
     setWindowTitle(stato.lingua.Didascalie.value(2));
-    for (auto* s : sorgenti) s->impostaCatalogo(stato.catalogo);
+    for (auto* s : sorgenti)
+        s->impostaCatalogo(stato.catalogo);
     Data1(1).impostaOrigineRecord(Interrogazioni::Lingue);
     Data1(1).aggiorna();
     Data1(2).impostaOrigineRecord(Interrogazioni::Gas);
@@ -236,7 +252,8 @@ void cfrmCalcoli::carica() {
         Data1(0).muoviPrimo();
         calcolaLimitiTc();
         Data1(1).muoviPrimo();
-        for (int i = 0; i < stato.lingua.IndiceLingua; ++i) Data1(1).muoviSuccessivo();
+        for (int i = 0; i < stato.lingua.IndiceLingua; ++i)
+            Data1(1).muoviSuccessivo();
         CSCombo1->impostaTesto(Data1(0).testo(1));
         applicaEtichette();
         inAltoASinistra = true;
@@ -251,7 +268,8 @@ void cfrmCalcoli::carica() {
 
 void cfrmCalcoli::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
-    if (!inAltoASinistra) return;
+    if (!inAltoASinistra)
+        return;
     inAltoASinistra = false;
     // Inside the main window the frame is what sits at the corner of the client area.
     (qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this)->move(0, 0);
@@ -273,10 +291,12 @@ void cfrmCalcoli::calcolaLimitiTc() {
 }
 
 void cfrmCalcoli::aggiornaCompressore() {
-    if (bRiposizionamento) return;
+    if (bRiposizionamento)
+        return;
     SorgenteDati& c = Data1(0);
     // A passing stop before the first or after the last row is not a compressor.
-    if (c.numeroRecord() > 0 && (c.bof() || c.eof())) return;
+    if (c.numeroRecord() > 0 && (c.bof() || c.eof()))
+        return;
     bRiposizionamento = true;
     if (c.numeroRecord() == 0) {
         ServizioMessaggi::corrente().informazione(
@@ -292,7 +312,8 @@ void cfrmCalcoli::aggiornaCompressore() {
 }
 
 void cfrmCalcoli::compressoreScelto() {
-    if (bCaricamento || bRiposizionamento) return;
+    if (bCaricamento || bRiposizionamento)
+        return;
     const QString codice = CSCombo1->currentText();
     stato.motore.codiceProdottoCorrente = codice.toStdString();
     Data1(0).trovaPrimo("CodiceProdotto ='" + codice + "'");
@@ -302,33 +323,46 @@ void cfrmCalcoli::compressoreScelto() {
 void cfrmCalcoli::refrigeranteScelto() {
     // The new first compressor is a change of compressor like any other: its code, bk8 and
     // supply options, or the message when the refrigerant has none.
-    Data1(0).impostaOrigineRecord(Interrogazioni::CompressoriDelGasOrdinati, {stato.schermi.CodiceGasCorrente});
+    Data1(0).impostaOrigineRecord(Interrogazioni::CompressoriDelGasOrdinati,
+                                  {stato.schermi.CodiceGasCorrente});
     Data1(0).aggiorna();
-    if (Data1(0).numeroRecord() == 0) CSCombo1->impostaTesto(QString());
-    if (Data1(0).numeroRecord() > 0) calcolaLimitiTc();
+    if (Data1(0).numeroRecord() == 0)
+        CSCombo1->impostaTesto(QString());
+    if (Data1(0).numeroRecord() > 0)
+        calcolaLimitiTc();
 }
 
 void cfrmCalcoli::naviga(int i) {
     SorgenteDati& c = Data1(0);
-    if (c.numeroRecord() == 0) return;
+    if (c.numeroRecord() == 0)
+        return;
     switch (i) {
-    case 0: c.muoviPrimo(); break;
+    case 0:
+        c.muoviPrimo();
+        break;
     case 1:
-        if (!c.bof()) c.muoviPrecedente();
-        if (c.bof()) c.muoviPrimo();
+        if (!c.bof())
+            c.muoviPrecedente();
+        if (c.bof())
+            c.muoviPrimo();
         break;
     case 2:
-        if (!c.eof()) c.muoviSuccessivo();
-        if (c.eof()) c.muoviUltimo();
+        if (!c.eof())
+            c.muoviSuccessivo();
+        if (c.eof())
+            c.muoviUltimo();
         break;
-    default: c.muoviUltimo(); break;
+    default:
+        c.muoviUltimo();
+        break;
     }
     calcolaLimitiTc();
 }
 
 void cfrmCalcoli::Elabora() {
     SorgenteDati& c = Data1(0);
-    if (c.numeroRecord() == 0 || c.bof() || c.eof()) return;
+    if (c.numeroRecord() == 0 || c.bof() || c.eof())
+        return;
     CondFunz& cf = stato.motore.condFunz;
     stato.schermi.CodiceGasCorrente = pannello->CSCombo2->currentText();
     P3DInformazioni->clear();
@@ -339,11 +373,13 @@ void cfrmCalcoli::Elabora() {
     const RigaCompressore riga = rigaCompressore(c.righe(), c.posizione());
     MessaggiSchermo messaggi;
     Esito esito = RiferisciARugiada(cf, agganci.libreria);
-    if (esito.ok()) esito = CalcolaCompressore(stato.motore, riga, agganci.libreria, messaggi);
+    if (esito.ok())
+        esito = CalcolaCompressore(stato.motore, riga, agganci.libreria, messaggi);
     const TestoDebug& dbg = stato.motore.correzioni.debug;
     if (dbg.daMostrare && agganci.mostraDebug)
         agganci.mostraDebug(QString::fromStdString(dbg.riga1), QString::fromStdString(dbg.riga2));
-    if (!esito.ok() && agganci.chiudiRisultati) agganci.chiudiRisultati();
+    if (!esito.ok() && agganci.chiudiRisultati)
+        agganci.chiudiRisultati();
     if (esito.tipo == TipoEsito::CondizioniRifiutate) {
         ServizioMessaggi::corrente().beep();
         if (cf.CodiceErrore >= 1 && cf.CodiceErrore <= 5)
@@ -357,7 +393,8 @@ void cfrmCalcoli::Elabora() {
         P3DInformazioni->setText(QString::fromStdString(esito.messaggio));
         return;
     }
-    if (agganci.apriRisultati) agganci.apriRisultati();
+    if (agganci.apriRisultati)
+        agganci.apriRisultati();
 }
 
 void cfrmCalcoli::creaDiagramma() {
@@ -371,19 +408,23 @@ void cfrmCalcoli::creaDiagramma() {
         diagramma->setVisible(si);
         aggiornaDiagramma();
         // The frame grows or shrinks with the diagram.
-        if (auto* w = qobject_cast<QMdiSubWindow*>(parentWidget())) w->adjustSize();
-        else adjustSize();
+        if (auto* w = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            w->adjustSize();
+        else
+            adjustSize();
     });
     cmdConfronto = new QPushButton(testoExtra(TestoExtra::Confronto, l), this);
     cmdConfronto->setObjectName("cmdConfronto");
     connect(cmdConfronto, &QPushButton::clicked, this, [this] { Confronta(); });
     // The point follows what is typed.
     for (int i : {0, 1})
-        connect(pannello->Text1[size_t(i)], &QLineEdit::textChanged, this, [this] { aggiornaDiagramma(); });
+        connect(pannello->Text1[size_t(i)], &QLineEdit::textChanged, this,
+                [this] { aggiornaDiagramma(); });
 }
 
 void cfrmCalcoli::aggiornaDiagramma() {
-    if (!diagramma || !diagramma->isVisibleTo(this)) return;
+    if (!diagramma || !diagramma->isVisibleTo(this))
+        return;
     SorgenteDati& c = Data1(0);
     DatiDiagramma d;
     const bool tedesco = stato.lingua.IndiceLingua == 3;
@@ -398,19 +439,21 @@ void cfrmCalcoli::aggiornaDiagramma() {
         d.punto = QPointF(te, tc);
         d.esito = VerificaPuntoInviluppo(d.inviluppo, te, tc);
         const int l = stato.lingua.IndiceLingua;
-        d.didascalia = d.esito.dentro
-                           ? testoExtra(TestoExtra::DentroInviluppo, l)
-                           : testoExtra(TestoExtra::FuoriInviluppo, l) + "\n" +
-                                 MotivoFuoriInviluppo(d.esito, te, tc,
-                                                      etichetta(QString("Err%1").arg(d.esito.codice)),
-                                                      d.nomeTE, d.nomeTC);
+        d.didascalia =
+            d.esito.dentro
+                ? testoExtra(TestoExtra::DentroInviluppo, l)
+                : testoExtra(TestoExtra::FuoriInviluppo, l) + "\n" +
+                      MotivoFuoriInviluppo(d.esito, te, tc,
+                                           etichetta(QString("Err%1").arg(d.esito.codice)),
+                                           d.nomeTE, d.nomeTC);
     }
     diagramma->imposta(d);
 }
 
 cfrmConfronto* cfrmCalcoli::Confronta() {
     SorgenteDati& c = Data1(0);
-    if (c.numeroRecord() == 0) return nullptr;
+    if (c.numeroRecord() == 0)
+        return nullptr;
     // The conditions as the compute button stores them, without rating anything here.
     pannello->ApplicaCondizioni();
     stato.schermi.CodiceGasCorrente = pannello->CSCombo2->currentText();
@@ -418,15 +461,18 @@ cfrmConfronto* cfrmCalcoli::Confronta() {
     StatoMotore base = stato.motore;
     base.debug = 0;
     std::vector<RigaCompressore> righe;
-    for (int i = 0; i < c.righe().numeroRighe(); ++i) righe.push_back(rigaCompressore(c.righe(), i));
+    for (int i = 0; i < c.righe().numeroRighe(); ++i)
+        righe.push_back(rigaCompressore(c.righe(), i));
     DatiConfronto dati;
     dati.refrigerante = stato.schermi.CodiceGasCorrente;
     dati.condizioni = base.condFunz;
     const int t = base.condFunz.IndiceTensione;
-    if (t >= 0 && t < int(pannello->optTensioni.size())) dati.tensione = pannello->optTensioni[size_t(t)]->text();
+    if (t >= 0 && t < int(pannello->optTensioni.size()))
+        dati.tensione = pannello->optTensioni[size_t(t)]->text();
     dati.scelta = true;
     dati.preferito = CSCombo1->currentText();
     dati.indiceLingua = stato.lingua.IndiceLingua;
     auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
-    return mostraConfronto(base, righe, std::move(dati), agganci.libreria, sotto ? sotto->mdiArea() : nullptr);
+    return mostraConfronto(base, righe, std::move(dati), agganci.libreria,
+                           sotto ? sotto->mdiArea() : nullptr);
 }

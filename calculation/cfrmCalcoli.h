@@ -24,13 +24,13 @@ class DiagrammaInviluppo;
 // The windows the screen opens, handed in by whoever registers the screen; an empty one
 // leaves its button without effect.
 struct AgganciCalcoli {
-    LibreriaProprieta libreria;                          // refrigerant property library
-    std::function<void()> apriRisultati;                 // after a successful rating
+    LibreriaProprieta libreria;            // refrigerant property library
+    std::function<void()> apriRisultati;   // after a successful rating
     std::function<void()> chiudiRisultati; // after a failed one: no screen of an older run stays
     std::function<void(DatiSchermoCalcoli&)> apriTabelle; // "Tabelle"
     std::function<void(DatiSchermoCalcoli&)> apriGrafico; // "Grafico", chart data from the row
-    std::function<void(const QString& didascalia)> apriNoteGas; // envelope picture of NomeDis
-    std::function<void()> apriInfo407C;                  // the R407C information window
+    std::function<void(const QString& didascalia)> apriNoteGas;      // envelope picture of NomeDis
+    std::function<void()> apriInfo407C;                              // the R407C information window
     std::function<void(const QString&, const QString&)> mostraDebug; // correction's debug lines
 };
 
@@ -48,18 +48,18 @@ public:
     static constexpr int NumeroNaviga = 7;
 
     PannelloCondizioni* pannello;
-    ComboDati* CSCombo1;                         // compressor combo
-    QLabel* Label2Modello;                       // Label2(0)
-    QGroupBox* Panel3D2;                         // envelope panel
-    std::array<QLabel*, 12> Panel3D6{};          // envelope headers
-    std::array<EtichettaDati*, 18> Panel3D5{};          // envelope values: 0..8 minimum, 9..17 maximum
-    QLabel* P3DInformazioni;                     // message line
+    ComboDati* CSCombo1;                       // compressor combo
+    QLabel* Label2Modello;                     // Label2(0)
+    QGroupBox* Panel3D2;                       // envelope panel
+    std::array<QLabel*, 12> Panel3D6{};        // envelope headers
+    std::array<EtichettaDati*, 18> Panel3D5{}; // envelope values: 0..8 minimum, 9..17 maximum
+    QLabel* P3DInformazioni;                   // message line
     std::array<QPushButton*, NumeroNaviga> cm3Naviga{};
     QPushButton* cmdNoteGas;
-    std::array<QPushButton*, 2> Command1{};     // chart, tables
-    QPushButton* cmdDiagramma = nullptr;         // shows the envelope diagram beside the panel
-    QPushButton* cmdConfronto = nullptr;         // compressors side by side
-    DiagrammaInviluppo* diagramma = nullptr;     // hidden until asked for
+    std::array<QPushButton*, 2> Command1{};  // chart, tables
+    QPushButton* cmdDiagramma = nullptr;     // shows the envelope diagram beside the panel
+    QPushButton* cmdConfronto = nullptr;     // compressors side by side
+    DiagrammaInviluppo* diagramma = nullptr; // hidden until asked for
 
     SorgenteDati& Data1(int i) { return *sorgenti[size_t(i)]; }
 

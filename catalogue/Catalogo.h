@@ -40,7 +40,7 @@ public:
     Catalogo(const Catalogo&) = delete;
     Catalogo& operator=(const Catalogo&) = delete;
 
-    QString percorso() const;        // the file as given to apri()
+    QString percorso() const; // the file as given to apri()
     Formato formato() const;
     QString nomeConnessione() const; // this catalogue's own QSqlDatabase connection
 

@@ -13,23 +13,28 @@ QStringList istruzioniSql(const QString& testo) {
         const QChar c = testo[i];
         if (!virgolette.isNull()) {
             corrente += c;
-            if (c == virgolette) virgolette = QChar();
+            if (c == virgolette)
+                virgolette = QChar();
             continue;
         }
         if (c == u'-' && i + 1 < testo.size() && testo[i + 1] == u'-') {
-            while (i < testo.size() && testo[i] != u'\n') ++i;
+            while (i < testo.size() && testo[i] != u'\n')
+                ++i;
             corrente += u'\n';
             continue;
         }
-        if (c == u'\'' || c == u'"') virgolette = c;
+        if (c == u'\'' || c == u'"')
+            virgolette = c;
         if (c == u';') {
-            if (!corrente.trimmed().isEmpty()) out << corrente.trimmed();
+            if (!corrente.trimmed().isEmpty())
+                out << corrente.trimmed();
             corrente.clear();
             continue;
         }
         corrente += c;
     }
-    if (!corrente.trimmed().isEmpty()) out << corrente.trimmed();
+    if (!corrente.trimmed().isEmpty())
+        out << corrente.trimmed();
     return out;
 }
 
@@ -42,11 +47,13 @@ bool creaCatalogoDaSql(const QString& file, const QStringList& script, QString* 
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn);
         db.setDatabaseName(parziale);
         ok = db.open();
-        if (!ok && errore) *errore = db.lastError().text();
+        if (!ok && errore)
+            *errore = db.lastError().text();
         for (int s = 0; ok && s < script.size(); ++s) {
             QFile f(script[s]);
             if (!f.open(QIODevice::ReadOnly)) {
-                if (errore) *errore = QStringLiteral("%1: %2").arg(script[s], f.errorString());
+                if (errore)
+                    *errore = QStringLiteral("%1: %2").arg(script[s], f.errorString());
                 ok = false;
                 break;
             }
@@ -55,7 +62,8 @@ bool creaCatalogoDaSql(const QString& file, const QStringList& script, QString* 
             for (const auto& sql : istruzioni) {
                 if (!q.exec(sql)) {
                     if (errore)
-                        *errore = QStringLiteral("%1: %2\n%3").arg(script[s], q.lastError().text(), sql.left(200));
+                        *errore = QStringLiteral("%1: %2\n%3")
+                                      .arg(script[s], q.lastError().text(), sql.left(200));
                     ok = false;
                     break;
                 }
@@ -67,8 +75,10 @@ bool creaCatalogoDaSql(const QString& file, const QStringList& script, QString* 
     if (ok) {
         QFile::remove(file);
         ok = QFile::rename(parziale, file);
-        if (!ok && errore) *errore = QStringLiteral("%1: cannot be written").arg(file);
+        if (!ok && errore)
+            *errore = QStringLiteral("%1: cannot be written").arg(file);
     }
-    if (!ok) QFile::remove(parziale);
+    if (!ok)
+        QFile::remove(parziale);
     return ok;
 }

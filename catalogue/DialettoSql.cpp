@@ -2,8 +2,12 @@
 
 namespace {
 
-bool inizioNome(QChar c) { return c.isLetter() || c == u'_'; }
-bool corpoNome(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+bool inizioNome(QChar c) {
+    return c.isLetter() || c == u'_';
+}
+bool corpoNome(QChar c) {
+    return c.isLetterOrNumber() || c == u'_';
+}
 
 QString literale(const QString& testo) {
     QString t = testo;
@@ -37,15 +41,19 @@ QString modelloLike(const QString& jet) {
     QString out;
     for (int i = 0; i < jet.size(); ++i) {
         const QChar c = jet[i];
-        if (c == u'*') out += u'%';
-        else if (c == u'?' || c == u'#') out += u'_';
-        else if (c == u'%' || c == u'_' || c == u'\\') out += u'\\' + QString(c);
+        if (c == u'*')
+            out += u'%';
+        else if (c == u'?' || c == u'#')
+            out += u'_';
+        else if (c == u'%' || c == u'_' || c == u'\\')
+            out += u'\\' + QString(c);
         else if (c == u'[' && i + 2 < jet.size() && jet[i + 2] == u']') {
             // [*] [?] [#] stand for the character itself
             const QChar x = jet[i + 1];
             out += (x == u'%' || x == u'_' || x == u'\\') ? u'\\' + QString(x) : QString(x);
             i += 2;
-        } else out += c;
+        } else
+            out += c;
     }
     return out;
 }
@@ -62,15 +70,18 @@ SqlTradotto traduciSql(const QString& s) {
         dopoLike = false;
         chiusureAttese = parentesiLike;
         parentesiLike = 0;
-        if (chiusureAttese == 0) out += escape;
+        if (chiusureAttese == 0)
+            out += escape;
     };
     int i = 0;
     while (i < s.size()) {
         const QChar c = s[i];
         if (c == u'\'' || c == u'"') {
             const QString t = leggiQuotato(s, i);
-            if (dopoLike) operandoLike(literale(modelloLike(t)));
-            else out += literale(t);
+            if (dopoLike)
+                operandoLike(literale(modelloLike(t)));
+            else
+                out += literale(t);
             continue;
         }
         if (c == u'[') {
@@ -84,14 +95,16 @@ SqlTradotto traduciSql(const QString& s) {
             if (dopoLike) {
                 r.parametriLike.append(r.numeroParametri);
                 operandoLike(QStringLiteral("?"));
-            } else out += c;
+            } else
+                out += c;
             ++r.numeroParametri;
             ++i;
             continue;
         }
         if (inizioNome(c)) {
             int j = i;
-            while (j < s.size() && corpoNome(s[j])) ++j;
+            while (j < s.size() && corpoNome(s[j]))
+                ++j;
             // the later parts of a qualified name are names, never keywords
             const bool qualificato = i > 0 && s[i - 1] == u'.';
             const QString parola = s.mid(i, j - i);
@@ -99,11 +112,18 @@ SqlTradotto traduciSql(const QString& s) {
             i = j;
             dopoLike = false;
             if (!qualificato && p == u"distinctrow") {
-                while (i < s.size() && s[i].isSpace()) ++i;
+                while (i < s.size() && s[i].isSpace())
+                    ++i;
                 continue;
             }
-            if (!qualificato && p == u"true") { out += QStringLiteral("-1"); continue; }
-            if (!qualificato && p == u"false") { out += QStringLiteral("0"); continue; }
+            if (!qualificato && p == u"true") {
+                out += QStringLiteral("-1");
+                continue;
+            }
+            if (!qualificato && p == u"false") {
+                out += QStringLiteral("0");
+                continue;
+            }
             out += parola;
             if (!qualificato && p == u"like") {
                 dopoLike = true;
@@ -111,13 +131,16 @@ SqlTradotto traduciSql(const QString& s) {
             }
             continue;
         }
-        if (c == u'(' && dopoLike) ++parentesiLike;
+        if (c == u'(' && dopoLike)
+            ++parentesiLike;
         else if (c == u')' && chiusureAttese > 0) {
             out += c;
             ++i;
-            if (--chiusureAttese == 0) out += escape;
+            if (--chiusureAttese == 0)
+                out += escape;
             continue;
-        } else if (!c.isSpace()) dopoLike = false; // another operand: left as written
+        } else if (!c.isSpace())
+            dopoLike = false; // another operand: left as written
         out += c;
         ++i;
     }

@@ -15,8 +15,8 @@
 #include <QVector>
 
 struct SqlTradotto {
-    QString testo;                   // SQLite text
-    QVector<int> parametriLike;      // indexes (0-based) of the ? that are Like patterns
+    QString testo;              // SQLite text
+    QVector<int> parametriLike; // indexes (0-based) of the ? that are Like patterns
     int numeroParametri = 0;
 };
 

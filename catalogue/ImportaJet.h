@@ -20,9 +20,9 @@ bool importaJetInFile(const QString& mdb, const QString& copia, QString* errore)
 
 enum class EsitoImportaJet {
     Riuscito,
-    FileIllegibile,  // damaged, not a Jet file, or read for too long
-    SenzaProgramma,  // selcomp-importa-jet is missing or does not start
-    Annullato,       // the user cancelled the wait
+    FileIllegibile, // damaged, not a Jet file, or read for too long
+    SenzaProgramma, // selcomp-importa-jet is missing or does not start
+    Annullato,      // the user cancelled the wait
 };
 
 // The same in a process of its own (selcomp-importa-jet beside the program): libmdb reads

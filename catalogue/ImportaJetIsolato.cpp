@@ -26,8 +26,10 @@ QString nomeProgramma() {
 }
 
 QString programmaImportaJet() {
-    if (!programmaImpostato.isEmpty()) return programmaImpostato;
-    const QString cartella = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    if (!programmaImpostato.isEmpty())
+        return programmaImpostato;
+    const QString cartella =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
     return QDir(cartella).filePath(nomeProgramma());
 }
 
@@ -39,7 +41,8 @@ QString testoSenzaProgramma(const QString& programma) {
 // Waits for the process; with an AttesaImportazione the event loop runs meanwhile.
 // True when it finished within the time; `annullato` when the user stopped it.
 bool attendi(QProcess& p, const QString& mdb, bool& annullato) {
-    if (!attesaCorrente) return p.waitForFinished(TempoMassimoMs);
+    if (!attesaCorrente)
+        return p.waitForFinished(TempoMassimoMs);
     QEventLoop ciclo;
     QTimer limite;
     limite.setSingleShot(true);
@@ -59,14 +62,19 @@ bool attendi(QProcess& p, const QString& mdb, bool& annullato) {
 
 } // namespace
 
-void impostaAttesaImportazione(AttesaImportazione* attesa) { attesaCorrente = attesa; }
+void impostaAttesaImportazione(AttesaImportazione* attesa) {
+    attesaCorrente = attesa;
+}
 
-void impostaProgrammaImportaJet(const QString& percorso) { programmaImpostato = percorso; }
+void impostaProgrammaImportaJet(const QString& percorso) {
+    programmaImpostato = percorso;
+}
 
 EsitoImportaJet importaJetIsolato(const QString& mdb, const QString& copia, QString* errore) {
     const QString programma = programmaImportaJet();
     if (!QFileInfo(programma).isExecutable()) {
-        if (errore) *errore = testoSenzaProgramma(programma);
+        if (errore)
+            *errore = testoSenzaProgramma(programma);
         return EsitoImportaJet::SenzaProgramma;
     }
 
@@ -77,12 +85,14 @@ EsitoImportaJet importaJetIsolato(const QString& mdb, const QString& copia, QStr
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     p.start(QIODevice::ReadOnly);
     if (!p.waitForStarted()) {
-        if (errore) *errore = testoSenzaProgramma(programma) + QStringLiteral(": ") + p.errorString();
+        if (errore)
+            *errore = testoSenzaProgramma(programma) + QStringLiteral(": ") + p.errorString();
         return EsitoImportaJet::SenzaProgramma;
     }
     bool annullato = false;
     const bool finito = attendi(p, mdb, annullato);
-    if (finito && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0) return EsitoImportaJet::Riuscito;
+    if (finito && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
+        return EsitoImportaJet::Riuscito;
     if (!finito) {
         p.kill();
         p.waitForFinished();
@@ -90,12 +100,14 @@ EsitoImportaJet importaJetIsolato(const QString& mdb, const QString& copia, QStr
     QFile::remove(copia);
     const QString motivo = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
     if (annullato) {
-        if (errore) *errore = QStringLiteral("importazione annullata");
+        if (errore)
+            *errore = QStringLiteral("importazione annullata");
         return EsitoImportaJet::Annullato;
     }
     if (errore) {
         if (!finito)
-            *errore = QStringLiteral("la lettura non è terminata in %1 secondi").arg(TempoMassimoMs / 1000);
+            *errore = QStringLiteral("la lettura non è terminata in %1 secondi")
+                          .arg(TempoMassimoMs / 1000);
         else if (p.exitStatus() == QProcess::NormalExit && p.exitCode() == 1 && !motivo.isEmpty())
             *errore = motivo;
         else

@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     QString errore;
-    if (importaJetInFile(argomenti[1], argomenti[2], &errore)) return 0;
+    if (importaJetInFile(argomenti[1], argomenti[2], &errore))
+        return 0;
     std::fputs(errore.toUtf8().constData(), stdout);
     return 1;
 }

@@ -19,11 +19,13 @@ inline constexpr char CompressoriDelGas[] = "select * from CollCompGas where Cod
 inline constexpr char CompressoriDelGasOrdinati[] =
     "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento ";
 // One compressor with one refrigerant (parameters: CodiceProdotto, CodiceGas): the tables.
-inline constexpr char CompressoreConGas[] = "select * from Collcompgas where CodiceProdotto=? and CodiceGas=?";
+inline constexpr char CompressoreConGas[] =
+    "select * from Collcompgas where CodiceProdotto=? and CodiceGas=?";
 // The compressor list, with the Italian description of the standard voltage.
-inline constexpr char ElencoCompressori[] = "select *, Opzioni.DescrizioneITA   FROM Compressori LEFT JOIN "
-                                            "Opzioni ON Compressori.TensioneStd = Opzioni.CodiceOpzione "
-                                            "order by Ordinamento";
+inline constexpr char ElencoCompressori[] =
+    "select *, Opzioni.DescrizioneITA   FROM Compressori LEFT JOIN "
+    "Opzioni ON Compressori.TensioneStd = Opzioni.CodiceOpzione "
+    "order by Ordinamento";
 
 // Description column of table Opzioni for a language (DescrizioneITA .. DescrizioneSPA).
 QString colonnaDescrizione(int indiceLingua);

@@ -2,14 +2,17 @@
 
 int Istantanea::indiceColonna(const QString& nome) const {
     for (int i = 0; i < colonne.size(); ++i)
-        if (colonne[i].compare(nome, Qt::CaseInsensitive) == 0) return i;
+        if (colonne[i].compare(nome, Qt::CaseInsensitive) == 0)
+            return i;
     return -1;
 }
 
 QVariant Istantanea::valore(int riga, int colonna) const {
-    if (riga < 0 || riga >= righe.size()) return {};
+    if (riga < 0 || riga >= righe.size())
+        return {};
     const auto& r = righe[riga];
-    if (colonna < 0 || colonna >= r.size()) return {};
+    if (colonna < 0 || colonna >= r.size())
+        return {};
     return r[colonna];
 }
 

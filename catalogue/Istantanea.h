@@ -9,7 +9,7 @@
 #include <QVector>
 
 struct Istantanea {
-    QStringList colonne;             // column names in query order
+    QStringList colonne;              // column names in query order
     QVector<QVector<QVariant>> righe; // Null cells are null QVariants
 
     int numeroRighe() const { return int(righe.size()); }

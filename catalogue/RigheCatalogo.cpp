@@ -5,11 +5,15 @@ namespace {
 // A number cell; a text counts by its leading number (a text with none counts as 0).
 std::optional<double> numero(const Istantanea& r, int riga, const QString& colonna) {
     const QVariant v = r.valore(riga, colonna);
-    if (v.isNull()) return std::nullopt;
-    if (v.typeId() != QMetaType::QString) return v.toDouble();
+    if (v.isNull())
+        return std::nullopt;
+    if (v.typeId() != QMetaType::QString)
+        return v.toDouble();
     const QString t = v.toString().trimmed();
     int n = 0;
-    while (n < t.size() && (t[n].isDigit() || t[n] == u'.' || ((t[n] == u'-' || t[n] == u'+') && n == 0))) ++n;
+    while (n < t.size() &&
+           (t[n].isDigit() || t[n] == u'.' || ((t[n] == u'-' || t[n] == u'+') && n == 0)))
+        ++n;
     bool ok = false;
     const double x = t.left(n).toDouble(&ok);
     return ok ? x : 0.0;

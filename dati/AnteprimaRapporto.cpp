@@ -28,8 +28,9 @@ bool anteprimaRapporto(const ParametriRapporto& p, QWidget* genitore, QString* e
         salva->setObjectName(QStringLiteral("salvaPdf"));
         salva->setToolTip(QStringLiteral("Salva come PDF"));
         QObject::connect(salva, &QAction::triggered, anteprima, [anteprima, p] {
-            const QString file = QFileDialog::getSaveFileName(anteprima, QStringLiteral("Salva come PDF"),
-                                                              QString(), QStringLiteral("PDF (*.pdf)"));
+            const QString file =
+                QFileDialog::getSaveFileName(anteprima, QStringLiteral("Salva come PDF"), QString(),
+                                             QStringLiteral("PDF (*.pdf)"));
             if (file.isEmpty())
                 return;
             QString errore;

@@ -1,14 +1,15 @@
 #include "dati/ComboDati.h"
 
-#include "platform/FormatoNumero.h"
 #include "dati/SorgenteDati.h"
+#include "platform/FormatoNumero.h"
 
 #include <QAbstractItemView>
 #include <QFocusEvent>
 
 namespace {
 QString testoCella(const QVariant& v, const QLocale& locale) {
-    if (v.isNull()) return {};
+    if (v.isNull())
+        return {};
     switch (v.typeId()) {
     case QMetaType::Double:
     case QMetaType::Float:
@@ -19,7 +20,9 @@ QString testoCella(const QVariant& v, const QLocale& locale) {
 }
 } // namespace
 
-SorgenteDati* ComboDati::sorgente() const { return m_sorgente.data(); }
+SorgenteDati* ComboDati::sorgente() const {
+    return m_sorgente.data();
+}
 
 ComboDati::ComboDati(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
@@ -27,10 +30,12 @@ ComboDati::ComboDati(QWidget* parent) : QComboBox(parent) {
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::editTextChanged, this, [this](const QString& t) {
-        if (!m_ricarica) emit testoCambiato(t);
+        if (!m_ricarica)
+            emit testoCambiato(t);
     });
     connect(this, &QComboBox::activated, this, [this](int indice) {
-        if (!m_ricarica) emit sceltaElenco(itemText(indice));
+        if (!m_ricarica)
+            emit sceltaElenco(itemText(indice));
     });
 }
 
@@ -47,7 +52,8 @@ void ComboDati::collega(SorgenteDati* sorgente, int colonna) {
 }
 
 void ComboDati::collegaSorgente(SorgenteDati* sorgente) {
-    if (m_sorgente) disconnect(m_sorgente, nullptr, this, nullptr);
+    if (m_sorgente)
+        disconnect(m_sorgente, nullptr, this, nullptr);
     m_sorgente = sorgente;
     if (sorgente)
         connect(sorgente, &SorgenteDati::aggiornato, this, &ComboDati::ricaricaElenco);
@@ -55,8 +61,10 @@ void ComboDati::collegaSorgente(SorgenteDati* sorgente) {
 }
 
 int ComboDati::colonnaDaLeggere() const {
-    if (!m_sorgente) return -1;
-    if (m_posizioneColonna >= 0) return m_posizioneColonna;
+    if (!m_sorgente)
+        return -1;
+    if (m_posizioneColonna >= 0)
+        return m_posizioneColonna;
     return m_sorgente->righe().indiceColonna(m_nomeColonna);
 }
 
@@ -83,7 +91,8 @@ void ComboDati::impostaTesto(const QString& testo) {
     const int indice = findText(testo, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (indice >= 0 && indice != currentIndex()) {
         setCurrentIndex(indice); // sets the text, raising testoCambiato once
-        if (currentText() == testo) return;
+        if (currentText() == testo)
+            return;
     }
     setEditText(testo);
 }
@@ -100,8 +109,8 @@ void ComboDati::focusOutEvent(QFocusEvent* evento) {
     QComboBox::focusOutEvent(evento);
     // Focus passing to the combo's own drop-down keeps it inside the combo (the platform
     // may report that as a popup or as a window change).
-    const bool versoElenco = evento->reason() == Qt::PopupFocusReason ||
-                             (view() && view()->window()->isVisible());
+    const bool versoElenco =
+        evento->reason() == Qt::PopupFocusReason || (view() && view()->window()->isVisible());
     if (m_conFuoco && !versoElenco) {
         m_conFuoco = false;
         emit fuocoUscito();

@@ -1,9 +1,11 @@
 #include "dati/EtichettaDati.h"
 
-#include "platform/FormatoNumero.h"
 #include "dati/SorgenteDati.h"
+#include "platform/FormatoNumero.h"
 
-SorgenteDati* EtichettaDati::sorgente() const { return m_sorgente.data(); }
+SorgenteDati* EtichettaDati::sorgente() const {
+    return m_sorgente.data();
+}
 
 EtichettaDati::EtichettaDati(QWidget* parent) : QLabel(parent) {}
 
@@ -13,7 +15,8 @@ EtichettaDati::EtichettaDati(SorgenteDati* sorgente, const QString& colonna, QWi
 }
 
 void EtichettaDati::collega(SorgenteDati* sorgente, const QString& colonna) {
-    if (m_sorgente) disconnect(m_sorgente, nullptr, this, nullptr);
+    if (m_sorgente)
+        disconnect(m_sorgente, nullptr, this, nullptr);
     m_sorgente = sorgente;
     m_colonna = colonna;
     if (sorgente) {

@@ -1,7 +1,7 @@
 #include "dati/Rapporto.h"
 
-#include "catalogue/Interrogazioni.h"
 #include "catalogue/Catalogo.h"
+#include "catalogue/Interrogazioni.h"
 #include "platform/FormatoNumero.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -36,13 +36,26 @@ const QString SchemaImmagine = QStringLiteral("selcomp-immagine:");
 
 // One directive of the layout, with the line it came from.
 struct Nodo {
-    enum class Tipo { Titolo, Sottotitolo, Testo, Campi, Tabella, Griglia, Se, Senza, Richiede, Spazio, Salto, Immagine };
+    enum class Tipo {
+        Titolo,
+        Sottotitolo,
+        Testo,
+        Campi,
+        Tabella,
+        Griglia,
+        Se,
+        Senza,
+        Richiede,
+        Spazio,
+        Salto,
+        Immagine
+    };
     Tipo tipo;
     int riga = 0;
-    QString argomento;             // text, query name or value name
-    QStringList righe;             // lines of a block
+    QString argomento; // text, query name or value name
+    QStringList righe; // lines of a block
     QList<int> numeriRighe;
-    std::vector<Nodo> figli;       // lines of a "se" block
+    std::vector<Nodo> figli; // lines of a "se" block
 };
 
 struct Query {
@@ -99,7 +112,8 @@ private:
             const QString resto = spazio < 0 ? QString() : riga.mid(spazio + 1).trimmed();
             if (!intestazione) {
                 if (parola != QLatin1String("rapporto") || resto != QLatin1String("1"))
-                    return fallisci(errore, n, QStringLiteral("la prima riga deve essere \"rapporto 1\""));
+                    return fallisci(errore, n,
+                                    QStringLiteral("la prima riga deve essere \"rapporto 1\""));
                 intestazione = true;
                 continue;
             }
@@ -112,28 +126,36 @@ private:
                 m.documento = resto;
             } else if (parola == QLatin1String("pagina")) {
                 if (resto != QLatin1String("orizzontale") && resto != QLatin1String("verticale"))
-                    return fallisci(errore, n, QStringLiteral("pagina vuole \"verticale\" o \"orizzontale\""));
+                    return fallisci(errore, n,
+                                    QStringLiteral("pagina vuole \"verticale\" o \"orizzontale\""));
                 m.orizzontale = resto == QLatin1String("orizzontale");
             } else if (parola == QLatin1String("testi")) {
                 QStringList lingue = resto.split(u'|');
                 for (QString& t : lingue)
                     t = t.trimmed();
                 if (lingue.size() != 6 || lingue[0].isEmpty())
-                    return fallisci(errore, n, QStringLiteral("testi vuole una chiave e cinque lingue"));
+                    return fallisci(errore, n,
+                                    QStringLiteral("testi vuole una chiave e cinque lingue"));
                 const QString chiave = lingue.takeFirst().toLower();
                 m.testi.insert(chiave, lingue);
             } else if (parola == QLatin1String("query")) {
                 const int s = resto.indexOf(u' ');
                 if (s <= 0)
-                    return fallisci(errore, n, QStringLiteral("query vuole un nome e il testo SQL"));
+                    return fallisci(errore, n,
+                                    QStringLiteral("query vuole un nome e il testo SQL"));
                 m.query.push_back({resto.left(s), resto.mid(s + 1).trimmed(), n, {}});
             } else if (parola == QLatin1String("richiede")) {
                 dove.push_back({Nodo::Tipo::Richiede, n, resto, {}, {}, {}});
             } else if (parola == QLatin1String("se") || parola == QLatin1String("senza")) {
                 if (resto.isEmpty())
-                    return fallisci(errore, n, QStringLiteral("%1 vuole il nome di un valore").arg(parola));
-                Nodo nodo{parola == QLatin1String("se") ? Nodo::Tipo::Se : Nodo::Tipo::Senza, n,
-                          resto, {}, {}, {}};
+                    return fallisci(errore, n,
+                                    QStringLiteral("%1 vuole il nome di un valore").arg(parola));
+                Nodo nodo{parola == QLatin1String("se") ? Nodo::Tipo::Se : Nodo::Tipo::Senza,
+                          n,
+                          resto,
+                          {},
+                          {},
+                          {}};
                 if (!blocco(m, nodo.figli, intestazione, true, errore))
                     return false;
                 dove.push_back(std::move(nodo));
@@ -141,10 +163,15 @@ private:
                        parola == QLatin1String("griglia")) {
                 Nodo nodo{parola == QLatin1String("campi")     ? Nodo::Tipo::Campi
                           : parola == QLatin1String("tabella") ? Nodo::Tipo::Tabella
-                                                                : Nodo::Tipo::Griglia,
-                          n, resto, {}, {}, {}};
+                                                               : Nodo::Tipo::Griglia,
+                          n,
+                          resto,
+                          {},
+                          {},
+                          {}};
                 if (nodo.tipo == Nodo::Tipo::Tabella && resto.isEmpty())
-                    return fallisci(errore, n, QStringLiteral("tabella vuole il nome di una query"));
+                    return fallisci(errore, n,
+                                    QStringLiteral("tabella vuole il nome di una query"));
                 bool finito = false;
                 while (i < righe.size()) {
                     const QString r = righe[i++].trimmed();
@@ -158,7 +185,8 @@ private:
                     nodo.numeriRighe << i;
                 }
                 if (!finito)
-                    return fallisci(errore, n, QStringLiteral("blocco \"%1\" senza \"fine\"").arg(parola));
+                    return fallisci(errore, n,
+                                    QStringLiteral("blocco \"%1\" senza \"fine\"").arg(parola));
                 dove.push_back(std::move(nodo));
             } else if (parola == QLatin1String("titolo")) {
                 dove.push_back({Nodo::Tipo::Titolo, n, resto, {}, {}, {}});
@@ -173,7 +201,8 @@ private:
             } else if (parola == QLatin1String("immagine")) {
                 dove.push_back({Nodo::Tipo::Immagine, n, resto, {}, {}, {}});
             } else {
-                return fallisci(errore, n, QStringLiteral("direttiva sconosciuta \"%1\"").arg(parola));
+                return fallisci(errore, n,
+                                QStringLiteral("direttiva sconosciuta \"%1\"").arg(parola));
             }
         }
         if (!intestazione)
@@ -202,7 +231,8 @@ public:
     // Placeholders of `testo`; `riga` is the current row of a tabella, or -1.
     bool risolvi(const QString& testo, int numeroRiga, const Query* tabella, int riga,
                  QString& esito, QString* errore) const {
-        static const QRegularExpression segnaposto(QStringLiteral("\\{([^{}|]+)(?:\\|([^{}]+))?\\}"));
+        static const QRegularExpression segnaposto(
+            QStringLiteral("\\{([^{}|]+)(?:\\|([^{}]+))?\\}"));
         esito.clear();
         qsizetype da = 0;
         for (auto it = segnaposto.globalMatch(testo); it.hasNext();) {
@@ -210,10 +240,12 @@ public:
             esito += testo.mid(da, c.capturedStart() - da).toHtmlEscaped();
             da = c.capturedEnd();
             QString valore;
-            if (!valoreDi(c.captured(1).trimmed(), c.captured(2).trimmed(), tabella, riga, valore)) {
+            if (!valoreDi(c.captured(1).trimmed(), c.captured(2).trimmed(), tabella, riga,
+                          valore)) {
                 if (errore)
-                    *errore = erroreRiga(p.fileModello, numeroRiga,
-                                         QStringLiteral("campo sconosciuto {%1}").arg(c.captured(1)));
+                    *errore =
+                        erroreRiga(p.fileModello, numeroRiga,
+                                   QStringLiteral("campo sconosciuto {%1}").arg(c.captured(1)));
                 return false;
             }
             esito += valore.toHtmlEscaped();
@@ -350,9 +382,14 @@ private:
             if (!risolvi(n.argomento, n.riga, nullptr, -1, t, errore))
                 return false;
             if (n.tipo == Nodo::Tipo::Titolo)
-                html += QStringLiteral("<p style=\"font-size: 15pt; font-weight: bold; margin-top: 4px;\">%1</p>").arg(t);
+                html +=
+                    QStringLiteral(
+                        "<p style=\"font-size: 15pt; font-weight: bold; margin-top: 4px;\">%1</p>")
+                        .arg(t);
             else if (n.tipo == Nodo::Tipo::Sottotitolo)
-                html += QStringLiteral("<p style=\"font-size: 11pt; font-weight: bold; margin-top: 10px; color: #1f3f7f;\">%1</p>").arg(t);
+                html += QStringLiteral("<p style=\"font-size: 11pt; font-weight: bold; margin-top: "
+                                       "10px; color: #1f3f7f;\">%1</p>")
+                            .arg(t);
             else
                 html += QStringLiteral("<p>%1</p>").arg(t);
             return true;
@@ -405,16 +442,18 @@ private:
         if (errore) {
             const QString modello = p.valori.value(QStringLiteral("modello"));
             const QString file = QFileInfo(p.fileDati).fileName();
-            *errore = modello.isEmpty()
-                          ? QStringLiteral("Nessun dato da stampare nel file %1.").arg(file)
-                          : QStringLiteral("Il modello %1 non si trova nel file %2.").arg(modello, file);
+            *errore =
+                modello.isEmpty()
+                    ? QStringLiteral("Nessun dato da stampare nel file %1.").arg(file)
+                    : QStringLiteral("Il modello %1 non si trova nel file %2.").arg(modello, file);
         }
         return false;
     }
 
     static QString apriTabella() {
-        return QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
-                              "style=\"border-collapse: collapse; border-color: #808080;\">");
+        return QStringLiteral(
+            "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
+            "style=\"border-collapse: collapse; border-color: #808080;\">");
     }
 
     bool campi(const Nodo& n, QString& html, QString* errore) {
@@ -445,7 +484,8 @@ private:
                 if (k == 0)
                     html += QStringLiteral("<th bgcolor=\"#e4e8f0\">%1</th>").arg(t);
                 else
-                    html += QStringLiteral("<td align=\"%1\">%2</td>").arg(j == 0 ? "left" : "right", t);
+                    html += QStringLiteral("<td align=\"%1\">%2</td>")
+                                .arg(j == 0 ? "left" : "right", t);
             }
             html += QStringLiteral("</tr>");
         }
@@ -477,7 +517,8 @@ private:
                 QString t;
                 if (!risolvi(colonne[k].value(1), n.numeriRighe[k], q, r, t, errore))
                     return false;
-                html += QStringLiteral("<td align=\"%1\">%2</td>").arg(allinea(colonne[k].value(2)), t);
+                html +=
+                    QStringLiteral("<td align=\"%1\">%2</td>").arg(allinea(colonne[k].value(2)), t);
             }
             html += QStringLiteral("</tr>");
         }
@@ -513,8 +554,9 @@ bool eseguiQuery(const ParametriRapporto& p, Modello& m, Catalogo& dati, QString
         QString messaggio;
         if (!dati.interroga(sql, valori, q.esito, &messaggio)) {
             if (errore)
-                *errore = erroreRiga(p.fileModello, q.riga,
-                                     QStringLiteral("la query \"%1\" non riesce: %2").arg(q.nome, messaggio));
+                *errore = erroreRiga(
+                    p.fileModello, q.riga,
+                    QStringLiteral("la query \"%1\" non riesce: %2").arg(q.nome, messaggio));
             return false;
         }
     }
@@ -609,15 +651,17 @@ int disegnaRapporto(const DocumentoRapporto& d, const ParametriRapporto& p,
     // Pictures half the body wide: the layout scales image pixels by the device's
     // resolution over the screen's 96 dpi, so the width is given in those units.
     QString html = d.html;
-    const double larghezza = corpoImpaginato.width() * 0.5 * 96.0 / std::max(1, riferimento.logicalDpiX());
+    const double larghezza =
+        corpoImpaginato.width() * 0.5 * 96.0 / std::max(1, riferimento.logicalDpiX());
     for (auto it = p.immagini.cbegin(); it != p.immagini.cend(); ++it) {
         const QString src = SchemaImmagine + it.key();
         doc.addResource(QTextDocument::ImageResource, QUrl(src), it.value());
-        html.replace(QStringLiteral("<img src=\"%1\">").arg(src.toHtmlEscaped()),
-                     QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\">")
-                         .arg(src.toHtmlEscaped())
-                         .arg(int(larghezza))
-                         .arg(int(larghezza * it.value().height() / std::max(1, it.value().width()))));
+        html.replace(
+            QStringLiteral("<img src=\"%1\">").arg(src.toHtmlEscaped()),
+            QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\">")
+                .arg(src.toHtmlEscaped())
+                .arg(int(larghezza))
+                .arg(int(larghezza * it.value().height() / std::max(1, it.value().width()))));
     }
     doc.setHtml(html);
     doc.setPageSize(corpoImpaginato);
@@ -689,4 +733,3 @@ bool eseguiRapporto(const ParametriRapporto& p, const QString& pdf, QString* err
     }
     return true;
 }
-

@@ -52,23 +52,23 @@
 class QPagedPaintDevice;
 
 struct ParametriRapporto {
-    QString fileModello;          // the template, e.g. <catalogue folder>/Dav01.rpt
-    QString fileDati;             // the data file, e.g. <catalogue folder>/ZODIRARA.MDB
-    QMap<QString, QString> valori; // what the screen shows: "modello" the model in view, ...
+    QString fileModello;            // the template, e.g. <catalogue folder>/Dav01.rpt
+    QString fileDati;               // the data file, e.g. <catalogue folder>/ZODIRARA.MDB
+    QMap<QString, QString> valori;  // what the screen shows: "modello" the model in view, ...
     QMap<QString, QImage> immagini; // pictures for "immagine": the envelope diagram, ...
     QString produttore = QStringLiteral("Didaz");
     QString programma = QStringLiteral("selcomp");
     QDate data = QDate::currentDate();
-    QLocale locale;               // grouping and decimal characters of number patterns
-    int indiceLingua = 0;         // language of the labels: 0 Italian, 1 English, 2 French,
-                                  // 3 German, 4 Spanish
+    QLocale locale;       // grouping and decimal characters of number patterns
+    int indiceLingua = 0; // language of the labels: 0 Italian, 1 English, 2 French,
+                          // 3 German, 4 Spanish
 };
 
 // The report laid out, before pagination.
 struct DocumentoRapporto {
-    QString documento;  // name in the page header
+    QString documento; // name in the page header
     bool orizzontale = false;
-    QString html;       // the body
+    QString html; // the body
 };
 
 // Reads the template, runs its queries and lays out the body. False with one clear

@@ -59,8 +59,8 @@ public:
     bool bof() const;
     bool eof() const;
     int numeroRecord() const;
-    int posizione() const;   // 0-based current row; -1 at BOF; numeroRecord() at EOF
-    void spostaA(int riga);  // clamped to BOF/EOF
+    int posizione() const;  // 0-based current row; -1 at BOF; numeroRecord() at EOF
+    void spostaA(int riga); // clamped to BOF/EOF
 
     // FindFirst with the criterion texts the screens use: `Colonna ='testo'`,
     // `Colonna = 'testo'`, `Colonna =123` (blanks around = optional). A text is what lies

@@ -12,10 +12,10 @@ class Catalogo;
 // Values read from and written to the settings store at start-up.
 struct Impostazioni {
     int16_t Debug = 0;
-    QString PercorsoDatabase;                      // folder of the catalogue, no trailing separator
+    QString PercorsoDatabase; // folder of the catalogue, no trailing separator
     QString NomeFileDatabase = "\\zodirara.mdb";
-    QString testoLingua = "0";                     // text of "LinguaSelezionata"
-    QString testoAirCondition = "0";               // text of "AirCondition"
+    QString testoLingua = "0";       // text of "LinguaSelezionata"
+    QString testoAirCondition = "0"; // text of "AirCondition"
     int16_t ModoCondizionamento = 0;
     int16_t LimiteMinTC = 30, LimiteMaxTC = 70, LimiteMinTE = -40, LimiteMaxTE = 20;
     QString VersioneProgramma;

@@ -12,6 +12,7 @@ Esito CalcolaCompressore(StatoMotore& stato, const RigaCompressore& riga,
     cf.CodiceProdotto = riga.CodiceProdotto;
     stato.codiceProdottoCorrente = riga.CodiceProdotto;
     CaricaDatiCompressore(stato.datiCompressore, riga);
-    if (Esito e = CalcolaCorrezioni(stato, lib, messaggi); !e.ok()) return e;
+    if (Esito e = CalcolaCorrezioni(stato, lib, messaggi); !e.ok())
+        return e;
     return CalcolaPrestazioni(stato);
 }

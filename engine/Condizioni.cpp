@@ -1,16 +1,21 @@
 #include "engine/Condizioni.h"
 
 int BandaTc(double TC) {
-    if (!(TC >= 30 && TC <= 75)) return -1;
-    if (TC >= 70) return 8;
+    if (!(TC >= 30 && TC <= 75))
+        return -1;
+    if (TC >= 70)
+        return 8;
     return static_cast<int>((TC - 30) / 5);
 }
 
-int SuffissoBanda(int banda) { return 30 + 5 * banda; }
+int SuffissoBanda(int banda) {
+    return 30 + 5 * banda;
+}
 
 bool LimitiTePerTc(CondFunz& cf, const InviluppoCompressore& inviluppo) {
     const int b = BandaTc(cf.TC);
-    if (b < 0) return false;
+    if (b < 0)
+        return false;
     cf.TeMin = inviluppo.TEMin[b].value_or(0);
     cf.TeMax = inviluppo.TEMax[b].value_or(0);
     return true;
@@ -36,13 +41,19 @@ static bool rifiuta(CondFunz& cf, int16_t codice) {
 
 bool CompletaCondizioni(CondFunz& cf) {
     cf.TuttiNonDati = cf.TU == NonDato && cf.TL == NonDato && cf.TA == NonDato;
-    if (cf.TU == NonDato) cf.TU = cf.TE;
-    if (cf.TL == NonDato) cf.TL = cf.TC - SottoraffreddamentoDefault;
-    if (cf.TA == NonDato) cf.TA = cf.TE + SurriscaldamentoDefault;
+    if (cf.TU == NonDato)
+        cf.TU = cf.TE;
+    if (cf.TL == NonDato)
+        cf.TL = cf.TC - SottoraffreddamentoDefault;
+    if (cf.TA == NonDato)
+        cf.TA = cf.TE + SurriscaldamentoDefault;
     if (!cf.TuttiNonDati) {
-        if (cf.TU <= cf.TE || cf.TU > cf.TA) return rifiuta(cf, 3);
-        if (cf.TL <= cf.TE || cf.TL > cf.TC) return rifiuta(cf, 4);
-        if (cf.TA >= cf.TC) return rifiuta(cf, 5);
+        if (cf.TU <= cf.TE || cf.TU > cf.TA)
+            return rifiuta(cf, 3);
+        if (cf.TL <= cf.TE || cf.TL > cf.TC)
+            return rifiuta(cf, 4);
+        if (cf.TA >= cf.TC)
+            return rifiuta(cf, 5);
     }
     cf.CodiceErrore = 0;
     return true;
@@ -55,14 +66,18 @@ static bool tcFuoriLimiti(const CondFunz& cf) {
 }
 
 bool VerificaCondizioni(CondFunz& cf, const InviluppoCompressore& inviluppo) {
-    if (tcFuoriLimiti(cf)) return rifiuta(cf, 2);
+    if (tcFuoriLimiti(cf))
+        return rifiuta(cf, 2);
     LimitiTePerTc(cf, inviluppo);
-    if (cf.TE > cf.TeMax || cf.TE < cf.TeMin) return rifiuta(cf, 1);
+    if (cf.TE > cf.TeMax || cf.TE < cf.TeMin)
+        return rifiuta(cf, 1);
     return CompletaCondizioni(cf);
 }
 
 bool VerificaCondizioniSelezione(CondFunz& cf) {
-    if (tcFuoriLimiti(cf)) return rifiuta(cf, 2);
-    if (cf.TE > cf.TeMax || cf.TE < cf.TeMin) return rifiuta(cf, 1);
+    if (tcFuoriLimiti(cf))
+        return rifiuta(cf, 2);
+    if (cf.TE > cf.TeMax || cf.TE < cf.TeMin)
+        return rifiuta(cf, 1);
     return CompletaCondizioni(cf);
 }

@@ -41,7 +41,8 @@ static std::string testoDebug1(double TE, double TC, double TA, double TL, doubl
            "VA0:" + n(c.VA0) + " VA:" + n(c.VA);
 }
 
-Esito CalcolaCorrezioni(StatoMotore& stato, const LibreriaProprieta& lib, MessaggiMotore& messaggi) {
+Esito CalcolaCorrezioni(StatoMotore& stato, const LibreriaProprieta& lib,
+                        MessaggiMotore& messaggi) {
     const CondFunz& cf = stato.condFunz;
     Correzioni& c = stato.correzioni;
     c.debug = {};
@@ -78,11 +79,12 @@ Esito CalcolaCorrezioni(StatoMotore& stato, const LibreriaProprieta& lib, Messag
     Esito esito;
     auto coefficiente = [&](const char* nome, double& campo, double valore) {
         if (auto guasto = guastoPasso(valore)) {
-            messaggi.mostra("Errore nel calcolo della resa: " + formatoCancelletti(statoHL) + passo +
-                            *guasto);
+            messaggi.mostra("Errore nel calcolo della resa: " + formatoCancelletti(statoHL) +
+                            passo + *guasto);
             if (esito.ok())
-                esito = Esito::errore(TipoEsito::ErroreCalcolo, nome,
-                                      std::string("Errore nel calcolo di ") + nome + ": " + *guasto);
+                esito =
+                    Esito::errore(TipoEsito::ErroreCalcolo, nome,
+                                  std::string("Errore nel calcolo di ") + nome + ": " + *guasto);
         } else {
             campo = valore;
         }
@@ -96,9 +98,9 @@ Esito CalcolaCorrezioni(StatoMotore& stato, const LibreriaProprieta& lib, Messag
     if (stato.debug != 0) {
         c.debug.daMostrare = true;
         c.debug.riga1 = testoDebug1(TE, TC, TA, TL, TU, c);
-        c.debug.riga2 = "CoeffResa:" + testoPredefinito(c.CoeffResa) + " CoeffAbs:" +
-                        testoPredefinito(c.CoeffResaCompressore) + " FattResa: " +
-                        testoPredefinito(c.VA0 / c.VA);
+        c.debug.riga2 = "CoeffResa:" + testoPredefinito(c.CoeffResa) +
+                        " CoeffAbs:" + testoPredefinito(c.CoeffResaCompressore) +
+                        " FattResa: " + testoPredefinito(c.VA0 / c.VA);
     }
     return esito;
 }

@@ -7,16 +7,17 @@
 
 FattoriTensione InizializzaFattori() {
     FattoriTensione f{};
-    f[0] = {1.0, 1.0, 1.0};    // 380-420 V / 3 / 50Hz
-    f[1] = {1.0, 1.0, 1.732};  // 220-240 V / 3 / 50Hz
-    f[2] = {1.18, 1.2, 1.0};   // 440-480 V / 3 / 60Hz
-    f[3] = {1.18, 1.2, 1.2};   // 380-420 V / 3 / 60Hz
-    f[4] = {1.18, 1.2, 2.08};  // 220-240 V / 3 / 60Hz
+    f[0] = {1.0, 1.0, 1.0};   // 380-420 V / 3 / 50Hz
+    f[1] = {1.0, 1.0, 1.732}; // 220-240 V / 3 / 50Hz
+    f[2] = {1.18, 1.2, 1.0};  // 440-480 V / 3 / 60Hz
+    f[3] = {1.18, 1.2, 1.2};  // 380-420 V / 3 / 60Hz
+    f[4] = {1.18, 1.2, 2.08}; // 220-240 V / 3 / 60Hz
     return f;
 }
 
 bool TensioneOfferta(int indice, bool bk8) {
-    if (indice < 0 || indice > 4) return false;
+    if (indice < 0 || indice > 4)
+        return false;
     return !bk8 || indice == 0 || indice == 2;
 }
 
@@ -28,11 +29,13 @@ double Polinomio(const std::array<double, 12>& C, double TE, double TC) {
 double CorrenteDaPotenza(const DatiCompressore& dati, double P, int n) {
     const auto& W = dati.W;
     const auto& A = dati.A;
-    if (P < W[0]) return (A[0] / W[0]) * P;
+    if (P < W[0])
+        return (A[0] / W[0]) * P;
     n = std::clamp(n, 0, SegmentiMotore); // never past the 22 points
     int k = 0;
     for (int i = 0; i < n; ++i) {
-        if (W[i] == 0) break;
+        if (W[i] == 0)
+            break;
         if (W[i] < P && P <= W[i + 1]) {
             k = i;
             break;
@@ -43,17 +46,21 @@ double CorrenteDaPotenza(const DatiCompressore& dati, double P, int n) {
     return s * P + b;
 }
 
-bool HaTabellaMotore(const DatiCompressore& dati) { return dati.W[0] != 0 || dati.A[0] != 0; }
+bool HaTabellaMotore(const DatiCompressore& dati) {
+    return dati.W[0] != 0 || dati.A[0] != 0;
+}
 
 namespace {
 // Runs the steps of one rating, stopping at the first fault.
 struct Passi {
     Esito esito;
     bool operator()(const char* grandezza, double& campo, double valore) {
-        if (!esito.ok()) return false;
+        if (!esito.ok())
+            return false;
         if (auto guasto = guastoPasso(valore)) {
-            esito = Esito::errore(TipoEsito::ErroreCalcolo, grandezza,
-                                  std::string("Errore nel calcolo di ") + grandezza + ": " + *guasto);
+            esito =
+                Esito::errore(TipoEsito::ErroreCalcolo, grandezza,
+                              std::string("Errore nel calcolo di ") + grandezza + ": " + *guasto);
             return false;
         }
         campo = valore;
@@ -77,7 +84,8 @@ Esito CalcolaPrestazioni(StatoMotore& stato) {
     Passi passo;
     double pWR = 0, pWA = 0, pPM = 0, corrente = 0;
     const bool motore = HaTabellaMotore(d);
-    if (!motore) r.CorrenteStd = r.CorrenteAssorbita = std::numeric_limits<double>::quiet_NaN();
+    if (!motore)
+        r.CorrenteStd = r.CorrenteAssorbita = std::numeric_limits<double>::quiet_NaN();
     passo("ResaStd", pWR, Polinomio(d.WR, cf.TE, cf.TC)) &&
         passo("ResaStd", r.ResaStd, pWR * F[0] / 1000) &&
         passo("ResaEvaporatore", r.ResaEvaporatore, c.CoeffResa * r.ResaStd) &&

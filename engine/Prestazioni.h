@@ -31,6 +31,6 @@ bool HaTabellaMotore(const DatiCompressore& dati);
 
 // Rates the compressor of `stato.datiCompressore` at TE/TC with the correction factors
 // already computed; writes `stato.risultati`. Without a motor table the two currents are
-// NaN, meaning "not known" (shown as "-"), and the rating goes on. The first floating-point fault ends the
-// rating there: fields written before it keep their new values.
+// NaN, meaning "not known" (shown as "-"), and the rating goes on. The first floating-point fault
+// ends the rating there: fields written before it keep their new values.
 Esito CalcolaPrestazioni(StatoMotore& stato);

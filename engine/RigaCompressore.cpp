@@ -26,5 +26,6 @@ void CaricaDatiCompressore(DatiCompressore& dati, const RigaCompressore& riga) {
     dati.WMAX = std::isfinite(wmax) && std::abs(wmax) < std::numeric_limits<int16_t>::max()
                     ? static_cast<int16_t>(std::lround(wmax))
                     : int16_t(SegmentiMotore);
-    if (dati.WMAX > SegmentiMotore) dati.WMAX = SegmentiMotore;
+    if (dati.WMAX > SegmentiMotore)
+        dati.WMAX = SegmentiMotore;
 }

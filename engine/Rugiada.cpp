@@ -8,8 +8,8 @@ constexpr double Kelvin = 273.15;
 
 Esito guasto(const std::string& gas, const char* funzione, double T_K, int16_t stato) {
     return Esito::errore(TipoEsito::ErroreCalcolo, funzione,
-                         gas + ": " + funzione + " a " + std::to_string(T_K) + " K, stato "
-                             + std::to_string(stato));
+                         gas + ": " + funzione + " a " + std::to_string(T_K) + " K, stato " +
+                             std::to_string(stato));
 }
 
 // The temperature at which `pressione` (one of the two saturation curves) gives pObiettivo,
@@ -18,14 +18,18 @@ Esito risolvi(int16_t (*pressione)(const char*, double, double*), const char* no
               const std::string& gas, double pObiettivo, double T0, double& T) {
     const double lnP = std::log(pObiettivo);
     double x0 = T0, x1 = T0 + 1, p = 0;
-    if (int16_t s = pressione(gas.c_str(), x0, &p)) return guasto(gas, nome, x0, s);
+    if (int16_t s = pressione(gas.c_str(), x0, &p))
+        return guasto(gas, nome, x0, s);
     double f0 = std::log(p) - lnP;
     for (int i = 0; i < 40; ++i) {
-        if (int16_t s = pressione(gas.c_str(), x1, &p)) return guasto(gas, nome, x1, s);
+        if (int16_t s = pressione(gas.c_str(), x1, &p))
+            return guasto(gas, nome, x1, s);
         const double f1 = std::log(p) - lnP;
-        if (f1 == f0) break;
+        if (f1 == f0)
+            break;
         const double x2 = x1 - f1 * (x1 - x0) / (f1 - f0);
-        if (!std::isfinite(x2)) break;
+        if (!std::isfinite(x2))
+            break;
         x0 = x1;
         f0 = f1;
         x1 = x2;
@@ -35,8 +39,8 @@ Esito risolvi(int16_t (*pressione)(const char*, double, double*), const char* no
         }
     }
     return Esito::errore(TipoEsito::ErroreCalcolo, nome,
-                         gas + ": il punto di saturazione alla pressione " + std::to_string(pObiettivo)
-                             + " Pa non converge");
+                         gas + ": il punto di saturazione alla pressione " +
+                             std::to_string(pObiettivo) + " Pa non converge");
 }
 
 } // namespace
@@ -48,9 +52,11 @@ Esito TemperaturaRugiada(const LibreriaProprieta& lib, const std::string& gas, d
         return Esito::riuscito();
     }
     double p = 0;
-    if (int16_t s = lib.p_B(gas.c_str(), tBollaC + Kelvin, &p)) return guasto(gas, "p_B", tBollaC + Kelvin, s);
+    if (int16_t s = lib.p_B(gas.c_str(), tBollaC + Kelvin, &p))
+        return guasto(gas, "p_B", tBollaC + Kelvin, s);
     double T = 0;
-    if (Esito e = risolvi(lib.p_D, "p_D", gas, p, tBollaC + Kelvin, T); !e.ok()) return e;
+    if (Esito e = risolvi(lib.p_D, "p_D", gas, p, tBollaC + Kelvin, T); !e.ok())
+        return e;
     tRugiadaC = T - Kelvin;
     return Esito::riuscito();
 }
@@ -62,19 +68,24 @@ Esito TemperaturaBolla(const LibreriaProprieta& lib, const std::string& gas, dou
         return Esito::riuscito();
     }
     double p = 0;
-    if (int16_t s = lib.p_D(gas.c_str(), tRugiadaC + Kelvin, &p)) return guasto(gas, "p_D", tRugiadaC + Kelvin, s);
+    if (int16_t s = lib.p_D(gas.c_str(), tRugiadaC + Kelvin, &p))
+        return guasto(gas, "p_D", tRugiadaC + Kelvin, s);
     double T = 0;
-    if (Esito e = risolvi(lib.p_B, "p_B", gas, p, tRugiadaC + Kelvin, T); !e.ok()) return e;
+    if (Esito e = risolvi(lib.p_B, "p_B", gas, p, tRugiadaC + Kelvin, T); !e.ok())
+        return e;
     tBollaC = T - Kelvin;
     return Esito::riuscito();
 }
 
 Esito RiferisciARugiada(CondFunz& cf, const LibreriaProprieta& lib) {
     cf.TEBolla = cf.TCBolla = NonDato;
-    if (!cf.RiferimentoBolla) return Esito::riuscito();
+    if (!cf.RiferimentoBolla)
+        return Esito::riuscito();
     double te = 0, tc = 0;
-    if (Esito e = TemperaturaRugiada(lib, cf.NomeGas, cf.TE, te); !e.ok()) return e;
-    if (Esito e = TemperaturaRugiada(lib, cf.NomeGas, cf.TC, tc); !e.ok()) return e;
+    if (Esito e = TemperaturaRugiada(lib, cf.NomeGas, cf.TE, te); !e.ok())
+        return e;
+    if (Esito e = TemperaturaRugiada(lib, cf.NomeGas, cf.TC, tc); !e.ok())
+        return e;
     if (std::abs(te - cf.TE) < GlideTrascurabile && std::abs(tc - cf.TC) < GlideTrascurabile)
         return Esito::riuscito();
     // Dew points to a tenth of a kelvin: the figures the screens, the report
@@ -87,8 +98,10 @@ Esito RiferisciARugiada(CondFunz& cf, const LibreriaProprieta& lib) {
     cf.TE = te;
     cf.TC = tc;
     if (cf.ValoriDifferenziali) {
-        if (cf.TU != NonDato) cf.TU += spostamento;
-        if (cf.TA != NonDato) cf.TA += spostamento;
+        if (cf.TU != NonDato)
+            cf.TU += spostamento;
+        if (cf.TA != NonDato)
+            cf.TA += spostamento;
     }
     return Esito::riuscito();
 }

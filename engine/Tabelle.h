@@ -12,8 +12,8 @@
 #include <vector>
 
 struct RigaTabella {
-    int Tvap = 0;                                 // °C
-    std::array<std::optional<double>, 9> Tc{};    // Tc30..Tc70, empty outside the envelope
+    int Tvap = 0;                              // °C
+    std::array<std::optional<double>, 9> Tc{}; // Tc30..Tc70, empty outside the envelope
 };
 
 enum IndiceTabella { TabResa = 0, TabPotenza = 1, TabCorrente = 2, TabPortata = 3 };

@@ -13,10 +13,12 @@
 inline QString catalogoProva() {
     static QTemporaryDir cartella;
     static QString file;
-    if (!file.isEmpty()) return file;
+    if (!file.isEmpty())
+        return file;
     const QString script = cartella.filePath("prova.sql");
     QFile s(script);
-    if (!s.open(QIODevice::WriteOnly)) std::abort();
+    if (!s.open(QIODevice::WriteOnly))
+        std::abort();
     s.write(
         "CREATE TABLE Gas (CodiceGas TEXT COLLATE NOCASE PRIMARY KEY, NomeDis TEXT, TUEStd REAL,"
         " flSeleYes INTEGER NOT NULL DEFAULT 0);\n"
@@ -29,7 +31,8 @@ inline QString catalogoProva() {
         "INSERT INTO Compressori VALUES ('AB-100', 'A', 52.5, 2);\n"
         "INSERT INTO Compressori VALUES ('AB-200', 'A', 60, 4);\n"
         "INSERT INTO Compressori VALUES ('C''D 3', NULL, NULL, NULL);\n"
-        "CREATE TABLE CollCompGas (IDCollCompGas INTEGER PRIMARY KEY, CodiceProdotto TEXT COLLATE NOCASE,"
+        "CREATE TABLE CollCompGas (IDCollCompGas INTEGER PRIMARY KEY, CodiceProdotto TEXT COLLATE "
+        "NOCASE,"
         " CodiceGas TEXT COLLATE NOCASE, WR0 REAL, MinTC REAL, MaxTC REAL);\n"
         "INSERT INTO CollCompGas VALUES (1, 'AB-100', 'R404A', 1000, 30, 55);\n"
         "INSERT INTO CollCompGas VALUES (2, 'AB-200', 'R404A', 'testo', NULL, 50);\n"

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     static char nome[] = "fuzz_argomenti_cli";
     static char* argv[] = {nome, nullptr};
     static QCoreApplication app(argc, argv);
-    if (n > 2000) return 0;
+    if (n > 2000)
+        return 0;
     std::vector<std::string> parole;
     std::string corrente;
     for (size_t i = 0; i < n; ++i) {
@@ -29,16 +30,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     parole.push_back(corrente);
     const Argomenti a = leggiArgomenti(parole);
     for (const auto& [opzione, valore] : a.valori) {
-        if (auto x = numeroDaTesto(valore); x && !std::isfinite(*x)) std::abort();
+        if (auto x = numeroDaTesto(valore); x && !std::isfinite(*x))
+            std::abort();
         (void)a.valore(opzione);
     }
     for (const auto& parola : parole)
-        if (auto x = numeroDaTesto(parola); x && !std::isfinite(*x)) std::abort();
+        if (auto x = numeroDaTesto(parola); x && !std::isfinite(*x))
+            std::abort();
     // The whole program, as long as it can only look into a folder that does not exist.
     if (!a.errore.empty() || (!a.ha("--catalogue") && !a.ha("--reflibs"))) {
         std::ostringstream out, err;
         const int codice = eseguiCli(parole, out, err, "/nonexistent");
-        if (codice < 0 || codice > 5) std::abort();
+        if (codice < 0 || codice > 5)
+            std::abort();
     }
     return 0;
 }

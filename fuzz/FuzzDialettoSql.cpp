@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
         }
         return c;
     }();
-    if (n > 2000) return 0;
+    if (n > 2000)
+        return 0;
     const QString jet = testoDa(dati, n);
     const SqlTradotto t = traduciSql(jet);
     PROPRIETA(t.numeroParametri >= 0, "%d parameters", t.numeroParametri);
@@ -34,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     if (catalogo && jet.trimmed().startsWith(QLatin1String("select"), Qt::CaseInsensitive) &&
         !jet.contains(';')) {
         QVariantList parametri;
-        for (int i = 0; i < t.numeroParametri && i < 8; ++i) parametri << QStringLiteral("R4*");
+        for (int i = 0; i < t.numeroParametri && i < 8; ++i)
+            parametri << QStringLiteral("R4*");
         QString errore;
         Istantanea r;
         catalogo->interroga(jet, parametri, r, &errore);

@@ -6,7 +6,8 @@
 #include <cmath>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
-    if (n < 9 || n > 4096) return 0;
+    if (n < 9 || n > 4096)
+        return 0;
     static const QLocale locali[] = {QLocale(QLocale::Italian, QLocale::Italy),
                                      QLocale(QLocale::English, QLocale::UnitedStates),
                                      QLocale(QLocale::French, QLocale::France), QLocale::c()};

@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     const QString mdb = cartella.filePath("fuzz.mdb");
     {
         QFile f(mdb);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            std::abort();
         f.write(reinterpret_cast<const char*>(dati), qint64(n));
     }
     eFileJet(QByteArray(reinterpret_cast<const char*>(dati), int(std::min<size_t>(n, 64))));

@@ -1,8 +1,8 @@
 // The report template reader: any template text run against a small catalogue; it is
 // laid out or refused with a message.
+#include "dati/Rapporto.h"
 #include "fuzz/CatalogoProva.h"
 #include "fuzz/Supporto.h"
-#include "dati/Rapporto.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     static QGuiApplication app(argc, argv);
     static QTemporaryDir cartella;
     (void)offscreen;
-    if (n > 8000) return 0;
+    if (n > 8000)
+        return 0;
     ParametriRapporto p;
     p.fileModello = cartella.filePath("fuzz.rpt");
     p.fileDati = catalogoProva();
@@ -24,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     p.locale = QLocale(QLocale::Italian, QLocale::Italy);
     {
         QFile f(p.fileModello);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            std::abort();
         f.write(reinterpret_cast<const char*>(dati), qint64(n));
     }
     DocumentoRapporto d;

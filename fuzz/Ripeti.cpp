@@ -19,7 +19,8 @@ bool esegui(const std::filesystem::path& file) {
         std::fprintf(stderr, "cannot read %s\n", file.c_str());
         return false;
     }
-    const std::vector<char> dati((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    const std::vector<char> dati((std::istreambuf_iterator<char>(f)),
+                                 std::istreambuf_iterator<char>());
     std::fprintf(stderr, "running %s (%zu bytes)\n", file.c_str(), dati.size());
     LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(dati.data()), dati.size());
     return true;
@@ -31,18 +32,21 @@ int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     int eseguiti = 0;
     for (int i = 1; i < argc; ++i) {
-        if (argv[i][0] == '-') continue;
+        if (argv[i][0] == '-')
+            continue;
         const fs::path p(argv[i]);
         std::vector<fs::path> file;
         if (fs::is_directory(p)) {
             for (const auto& e : fs::directory_iterator(p))
-                if (e.is_regular_file()) file.push_back(e.path());
+                if (e.is_regular_file())
+                    file.push_back(e.path());
             std::sort(file.begin(), file.end());
         } else {
             file.push_back(p);
         }
         for (const auto& f : file) {
-            if (!esegui(f)) return 1;
+            if (!esegui(f))
+                return 1;
             ++eseguiti;
         }
     }

@@ -24,12 +24,12 @@ inline double doubleDa(const uint8_t*& dati, size_t& n) {
     return x;
 }
 
-#define PROPRIETA(cond, ...)                                                   \
-    do {                                                                       \
-        if (!(cond)) {                                                         \
-            std::fprintf(stderr, "property failed: %s\n", #cond);              \
-            std::fprintf(stderr, __VA_ARGS__);                                 \
-            std::fprintf(stderr, "\n");                                        \
-            std::abort();                                                      \
-        }                                                                      \
+#define PROPRIETA(cond, ...)                                                                       \
+    do {                                                                                           \
+        if (!(cond)) {                                                                             \
+            std::fprintf(stderr, "property failed: %s\n", #cond);                                  \
+            std::fprintf(stderr, __VA_ARGS__);                                                     \
+            std::fprintf(stderr, "\n");                                                            \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (0)

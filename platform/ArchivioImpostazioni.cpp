@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-ArchivioImpostazioni::ArchivioImpostazioni(const QString& nomeApplicazione, const QString& cartella) {
+ArchivioImpostazioni::ArchivioImpostazioni(const QString& nomeApplicazione,
+                                           const QString& cartella) {
     if (cartella.isEmpty())
         impostazioni = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                                    nomeApplicazione, QString());
@@ -21,7 +22,8 @@ std::optional<QString> ArchivioImpostazioni::leggi(const QString& sezione, const
     return impostazioni->value(sezione + "/" + chiave, QString()).toString();
 }
 
-bool ArchivioImpostazioni::scrivi(const QString& sezione, const QString& chiave, const QString& valore) {
+bool ArchivioImpostazioni::scrivi(const QString& sezione, const QString& chiave,
+                                  const QString& valore) {
     const QFileInfo file(impostazioni->fileName());
     if (file.exists() && !file.isFile())
         return false;

@@ -18,7 +18,8 @@ QString testoCapacitaNonRaggiunta(int lingua, double mancanteKW, const QLocale& 
         "Geforderte Leistung nicht erreicht: es fehlen %1 kW",
         "Potencia requerida no alcanzada: faltan %1 kW",
     };
-    if (lingua < 0 || lingua >= int(testi.size())) lingua = 0;
+    if (lingua < 0 || lingua >= int(testi.size()))
+        lingua = 0;
     return QString::fromUtf8(testi[size_t(lingua)])
         .arg(formatoNumero(mancanteKW, QStringLiteral("#,##0.00"), locale));
 }

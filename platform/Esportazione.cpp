@@ -12,7 +12,9 @@
 
 namespace {
 
-bool eSegnaposto(QChar c) { return c == '0' || c == '#' || c == ',' || c == '.'; }
+bool eSegnaposto(QChar c) {
+    return c == '0' || c == '#' || c == ',' || c == '.';
+}
 
 bool eNumero(const QVariant& v) {
     switch (v.typeId()) {
@@ -23,8 +25,10 @@ bool eNumero(const QVariant& v) {
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
     case QMetaType::Short:
-    case QMetaType::UShort: return true;
-    default: return false;
+    case QMetaType::UShort:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -33,45 +37,59 @@ bool eNumero(const QVariant& v) {
 // every reader), no texts around the digits.
 QString schemaPiano(const QString& schema) {
     int inizio = 0, fine = int(schema.size());
-    while (inizio < fine && !eSegnaposto(schema[inizio])) ++inizio;
-    while (fine > inizio && !eSegnaposto(schema[fine - 1])) --fine;
+    while (inizio < fine && !eSegnaposto(schema[inizio]))
+        ++inizio;
+    while (fine > inizio && !eSegnaposto(schema[fine - 1]))
+        --fine;
     QString corpo = schema.mid(inizio, fine - inizio);
     corpo.remove(',');
     qsizetype punto = corpo.indexOf('.');
-    if (punto < 0) punto = corpo.size();
+    if (punto < 0)
+        punto = corpo.size();
     const QString interi = corpo.left(punto);
     if (!interi.contains('0')) {
-        if (interi.isEmpty()) corpo.insert(0, '0');
-        else corpo[punto - 1] = '0';
+        if (interi.isEmpty())
+            corpo.insert(0, '0');
+        else
+            corpo[punto - 1] = '0';
     }
     return corpo;
 }
 
 QString testoCella(const QVariant& v, const QString& schema, const QLocale& locale) {
-    if (v.isNull()) return {};
-    if (!eNumero(v)) return v.toString();
+    if (v.isNull())
+        return {};
+    if (!eNumero(v))
+        return v.toString();
     const double x = v.toDouble();
-    if (!std::isfinite(x)) return {};
-    if (schema.isEmpty()) return testoNumero(x, locale);
+    if (!std::isfinite(x))
+        return {};
+    if (schema.isEmpty())
+        return testoNumero(x, locale);
     QString t = formatoNumero(x, schemaPiano(schema), locale);
-    if (t.endsWith(locale.decimalPoint())) t.chop(locale.decimalPoint().size());
+    if (t.endsWith(locale.decimalPoint()))
+        t.chop(locale.decimalPoint().size());
     return t;
 }
 
 // Rows of fields: the header block, a blank line, the headings, the data; a blank line
 // between tables.
-QVector<QStringList> righeTesto(const QVector<TabellaEsportazione>& tabelle, const QLocale& locale) {
+QVector<QStringList> righeTesto(const QVector<TabellaEsportazione>& tabelle,
+                                const QLocale& locale) {
     QVector<QStringList> righe;
     for (const TabellaEsportazione& t : tabelle) {
-        if (!righe.isEmpty()) righe.append(QStringList());
+        if (!righe.isEmpty())
+            righe.append(QStringList());
         righe.append(QStringList{t.titolo});
-        for (const QString& riga : t.intestazione) righe.append(QStringList{riga});
+        for (const QString& riga : t.intestazione)
+            righe.append(QStringList{riga});
         righe.append(QStringList());
         righe.append(t.colonne);
         for (const auto& r : t.righe) {
             QStringList campi;
             for (int c = 0; c < r.size(); ++c)
-                campi.append(testoCella(r[c], c < t.schemi.size() ? t.schemi[c] : QString(), locale));
+                campi.append(
+                    testoCella(r[c], c < t.schemi.size() ? t.schemi[c] : QString(), locale));
             righe.append(campi);
         }
     }
@@ -92,11 +110,15 @@ QString campoCsv(const QString& campo, QChar separatore) {
 QString nomeFoglio(const QString& titolo, int numero, QSet<QString>& usati) {
     QString base = titolo;
     for (QChar& c : base)
-        if (QStringLiteral("[]:*?/\\").contains(c)) c = '_';
-    while (base.startsWith('\'')) base.remove(0, 1);
-    while (base.endsWith('\'')) base.chop(1);
+        if (QStringLiteral("[]:*?/\\").contains(c))
+            c = '_';
+    while (base.startsWith('\''))
+        base.remove(0, 1);
+    while (base.endsWith('\''))
+        base.chop(1);
     base = base.trimmed();
-    if (base.isEmpty()) base = QStringLiteral("Tabella %1").arg(numero);
+    if (base.isEmpty())
+        base = QStringLiteral("Tabella %1").arg(numero);
     base = base.left(31);
     QString nome = base;
     for (int n = 2; usati.contains(nome.toLower()); ++n) {
@@ -111,12 +133,13 @@ QString nomeFoglio(const QString& titolo, int numero, QSet<QString>& usati) {
 
 QString formatoExcel(const QString& schema) {
     int inizio = 0, fine = int(schema.size());
-    while (inizio < fine && !eSegnaposto(schema[inizio])) ++inizio;
-    while (fine > inizio && !eSegnaposto(schema[fine - 1])) --fine;
-    if (inizio == fine) return QStringLiteral("General");
-    auto letterale = [](QString t) {
-        return t.isEmpty() ? t : '"' + t.replace('"', "\\\"") + '"';
-    };
+    while (inizio < fine && !eSegnaposto(schema[inizio]))
+        ++inizio;
+    while (fine > inizio && !eSegnaposto(schema[fine - 1]))
+        --fine;
+    if (inizio == fine)
+        return QStringLiteral("General");
+    auto letterale = [](QString t) { return t.isEmpty() ? t : '"' + t.replace('"', "\\\"") + '"'; };
     return letterale(schema.left(inizio)) + schema.mid(inizio, fine - inizio) +
            letterale(schema.mid(fine));
 }
@@ -141,7 +164,8 @@ QString testoCsv(const QVector<TabellaEsportazione>& tabelle, DecimaleCsv decima
     QString testo;
     for (const QStringList& campi : righeTesto(tabelle, numeri)) {
         QStringList quotati;
-        for (const QString& c : campi) quotati.append(campoCsv(c, separatore));
+        for (const QString& c : campi)
+            quotati.append(campoCsv(c, separatore));
         testo += quotati.join(separatore) + QStringLiteral("\r\n");
     }
     return testo;
@@ -152,16 +176,19 @@ bool scriviCsv(const QVector<TabellaEsportazione>& tabelle, const QString& perco
     QSaveFile file(percorso);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(testoCsv(tabelle, decimale, locale).toUtf8());
-        if (file.commit()) return true;
+        if (file.commit())
+            return true;
     }
-    if (errore) *errore = percorso + ": " + file.errorString();
+    if (errore)
+        *errore = percorso + ": " + file.errorString();
     return false;
 }
 
 bool scriviXlsx(const QVector<TabellaEsportazione>& tabelle, const QString& percorso,
                 QString* errore) {
     auto fallito = [&](const QString& motivo) {
-        if (errore) *errore = percorso + ": " + motivo;
+        if (errore)
+            *errore = percorso + ": " + motivo;
         return false;
     };
     // libxlsxwriter writes the file only when the workbook closes; check the place first
@@ -169,19 +196,23 @@ bool scriviXlsx(const QVector<TabellaEsportazione>& tabelle, const QString& perc
     {
         QFile prova(percorso);
         const bool esisteva = prova.exists();
-        if (!prova.open(QIODevice::WriteOnly | QIODevice::Append)) return fallito(prova.errorString());
+        if (!prova.open(QIODevice::WriteOnly | QIODevice::Append))
+            return fallito(prova.errorString());
         prova.close();
-        if (!esisteva) prova.remove();
+        if (!esisteva)
+            prova.remove();
     }
     const QByteArray nomeFile = QFile::encodeName(percorso);
     lxw_workbook* libro = workbook_new(nomeFile.constData());
-    if (!libro) return fallito(QStringLiteral("libxlsxwriter"));
+    if (!libro)
+        return fallito(QStringLiteral("libxlsxwriter"));
     lxw_format* grassetto = workbook_add_format(libro);
     format_set_bold(grassetto);
     QHash<QString, lxw_format*> formati;
     auto formato = [&](const QString& schema) {
         auto it = formati.find(schema);
-        if (it != formati.end()) return *it;
+        if (it != formati.end())
+            return *it;
         lxw_format* f = workbook_add_format(libro);
         format_set_num_format(f, formatoExcel(schema).toUtf8().constData());
         return *formati.insert(schema, f);
@@ -207,10 +238,12 @@ bool scriviXlsx(const QVector<TabellaEsportazione>& tabelle, const QString& perc
         for (const auto& r : t.righe) {
             for (int c = 0; c < r.size(); ++c) {
                 const QVariant& v = r[c];
-                if (v.isNull()) continue;
+                if (v.isNull())
+                    continue;
                 if (eNumero(v)) {
                     const double x = v.toDouble();
-                    if (!std::isfinite(x)) continue;
+                    if (!std::isfinite(x))
+                        continue;
                     const QString schema = c < t.schemi.size() ? t.schemi[c] : QString();
                     worksheet_write_number(foglio, riga, lxw_col_t(c), x,
                                            schema.isEmpty() ? nullptr : formato(schema));
@@ -225,7 +258,8 @@ bool scriviXlsx(const QVector<TabellaEsportazione>& tabelle, const QString& perc
             worksheet_set_column(foglio, 0, lxw_col_t(t.colonne.size() - 1), 11, nullptr);
     }
     const lxw_error esito = workbook_close(libro);
-    if (esito != LXW_NO_ERROR) return fallito(QString::fromUtf8(lxw_strerror(esito)));
+    if (esito != LXW_NO_ERROR)
+        return fallito(QString::fromUtf8(lxw_strerror(esito)));
     return true;
 }
 
@@ -233,6 +267,7 @@ QString testoErroreScrittura(int lingua) {
     static const char* const testi[5] = {
         "Impossibile scrivere il file", "Cannot write the file", "Impossible d'écrire le fichier",
         "Die Datei kann nicht geschrieben werden", "No se puede escribir el archivo"};
-    if (lingua < 0 || lingua > 4) lingua = 0;
+    if (lingua < 0 || lingua > 4)
+        lingua = 0;
     return QString::fromUtf8(testi[lingua]);
 }

@@ -17,13 +17,16 @@ ServizioFile* installato = nullptr;
 
 QVariant cella(const QAbstractItemModel& m, const QModelIndex& i) {
     const QVariant v = m.data(i, Qt::EditRole);
-    if (v.isValid() && v.typeId() != QMetaType::QString && v.canConvert<double>()) return v.toDouble();
+    if (v.isValid() && v.typeId() != QMetaType::QString && v.canConvert<double>())
+        return v.toDouble();
     const QString t = m.data(i, Qt::DisplayRole).toString().trimmed();
-    if (t.isEmpty()) return {};
+    if (t.isEmpty())
+        return {};
     const QLocale loc;
     QString senzaGruppi = t;
     senzaGruppi.remove(loc.groupSeparator());
-    if (const auto n = valoreNumerico(senzaGruppi, loc)) return *n;
+    if (const auto n = valoreNumerico(senzaGruppi, loc))
+        return *n;
     return t;
 }
 } // namespace
@@ -33,14 +36,20 @@ ServizioFile& ServizioFile::corrente() {
     return installato ? *installato : reale;
 }
 
-void ServizioFile::installa(ServizioFile* servizio) { installato = servizio; }
+void ServizioFile::installa(ServizioFile* servizio) {
+    installato = servizio;
+}
 
 QString FileQt::nomeSalvataggio(QWidget* genitore, const QString& titolo, const QString& filtro) {
     return QFileDialog::getSaveFileName(genitore, titolo, QString(), filtro);
 }
 
-FileDiProva::FileDiProva() : precedente(installato) { ServizioFile::installa(this); }
-FileDiProva::~FileDiProva() { ServizioFile::installa(precedente); }
+FileDiProva::FileDiProva() : precedente(installato) {
+    ServizioFile::installa(this);
+}
+FileDiProva::~FileDiProva() {
+    ServizioFile::installa(precedente);
+}
 
 QString FileDiProva::nomeSalvataggio(QWidget*, const QString&, const QString& filtro) {
     richieste << filtro;
@@ -54,13 +63,16 @@ TabellaEsportazione tabellaDaModello(const QAbstractItemModel& m, const QString&
     t.titolo = titolo;
     t.intestazione = intestazione;
     t.schemi = schemi;
-    if (conTitoliRighe) t.colonne << QString();
+    if (conTitoliRighe)
+        t.colonne << QString();
     for (int c = 0; c < m.columnCount(); ++c)
         t.colonne << m.headerData(c, Qt::Horizontal).toString();
     for (int r = 0; r < m.rowCount(); ++r) {
         QVector<QVariant> riga;
-        if (conTitoliRighe) riga << m.headerData(r, Qt::Vertical).toString();
-        for (int c = 0; c < m.columnCount(); ++c) riga << cella(m, m.index(r, c));
+        if (conTitoliRighe)
+            riga << m.headerData(r, Qt::Vertical).toString();
+        for (int c = 0; c < m.columnCount(); ++c)
+            riga << cella(m, m.index(r, c));
         t.righe << riga;
     }
     return t;
@@ -70,23 +82,27 @@ void copiaTabelle(const QVector<TabellaEsportazione>& tabelle) {
     QApplication::clipboard()->setText(testoTabulato(tabelle, QLocale()));
 }
 
-bool salvaTabelle(const QVector<TabellaEsportazione>& tabelle, FormatoFile formato, QWidget* genitore,
-                  int lingua) {
+bool salvaTabelle(const QVector<TabellaEsportazione>& tabelle, FormatoFile formato,
+                  QWidget* genitore, int lingua) {
     const bool xlsx = formato == FormatoFile::Xlsx;
     const QString titolo = testoExtra(xlsx ? TestoExtra::SalvaXlsx : TestoExtra::SalvaCsv, lingua);
     QString file = ServizioFile::corrente().nomeSalvataggio(
         genitore, titolo, xlsx ? QStringLiteral("Excel (*.xlsx)") : QStringLiteral("CSV (*.csv)"));
-    if (file.isEmpty()) return false;
+    if (file.isEmpty())
+        return false;
     const QString estensione = xlsx ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
-    if (!file.endsWith(estensione, Qt::CaseInsensitive)) file += estensione;
+    if (!file.endsWith(estensione, Qt::CaseInsensitive))
+        file += estensione;
     QString errore;
     const bool ok = xlsx ? scriviXlsx(tabelle, file, &errore)
                          : scriviCsv(tabelle, file,
-                                     formato == FormatoFile::CsvPunto ? DecimaleCsv::Punto : DecimaleCsv::Locale,
+                                     formato == FormatoFile::CsvPunto ? DecimaleCsv::Punto
+                                                                      : DecimaleCsv::Locale,
                                      QLocale(), &errore);
     if (!ok)
         ServizioMessaggi::corrente().errore(QApplication::applicationDisplayName(),
-                                            errore.isEmpty() ? testoErroreScrittura(lingua) : errore);
+                                            errore.isEmpty() ? testoErroreScrittura(lingua)
+                                                             : errore);
     return ok;
 }
 
@@ -101,10 +117,12 @@ void agganciaEsportazione(QWidget* vista, FonteTabelle tabelle, int lingua, Font
         vista->addAction(a);
     };
     azione(TestoExtra::Copia, [tabelle] { copiaTabelle(tabelle()); });
-    if (perFile) tabelle = perFile;
+    if (perFile)
+        tabelle = perFile;
     azione(TestoExtra::SeparatoreLocale,
            [=] { salvaTabelle(tabelle(), FormatoFile::CsvLocale, vista, lingua); });
     azione(TestoExtra::SeparatorePunto,
            [=] { salvaTabelle(tabelle(), FormatoFile::CsvPunto, vista, lingua); });
-    azione(TestoExtra::SalvaXlsx, [=] { salvaTabelle(tabelle(), FormatoFile::Xlsx, vista, lingua); });
+    azione(TestoExtra::SalvaXlsx,
+           [=] { salvaTabelle(tabelle(), FormatoFile::Xlsx, vista, lingua); });
 }

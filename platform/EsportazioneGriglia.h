@@ -16,7 +16,8 @@ class ServizioFile {
 public:
     virtual ~ServizioFile() = default;
     // The file to save to, or empty when the user gave up.
-    virtual QString nomeSalvataggio(QWidget* genitore, const QString& titolo, const QString& filtro) = 0;
+    virtual QString nomeSalvataggio(QWidget* genitore, const QString& titolo,
+                                    const QString& filtro) = 0;
 
     static ServizioFile& corrente();
     static void installa(ServizioFile* servizio);
@@ -25,7 +26,8 @@ public:
 // The real save dialog.
 class FileQt : public ServizioFile {
 public:
-    QString nomeSalvataggio(QWidget* genitore, const QString& titolo, const QString& filtro) override;
+    QString nomeSalvataggio(QWidget* genitore, const QString& titolo,
+                            const QString& filtro) override;
 };
 
 // Test double for a scope: answers with the queued names (empty once they run out) and
@@ -63,4 +65,5 @@ bool salvaTabelle(const QVector<TabellaEsportazione>& tabelle, FormatoFile forma
 using FonteTabelle = std::function<QVector<TabellaEsportazione>()>;
 // Ctrl+C on `vista` (and on its children) and a context menu with copy and the three saves;
 // the files take `perFile` when given (a screen with several grids saves them together).
-void agganciaEsportazione(QWidget* vista, FonteTabelle tabelle, int lingua, FonteTabelle perFile = {});
+void agganciaEsportazione(QWidget* vista, FonteTabelle tabelle, int lingua,
+                          FonteTabelle perFile = {});

@@ -14,15 +14,15 @@ QPixmap disegnaStampante(int lato) {
     const QPen bordo(QColor(0x30, 0x30, 0x30), 1.5);
     d.setPen(bordo);
     d.setBrush(Qt::white);
-    d.drawRect(QRectF(9, 3, 14, 10));                 // sheet waiting on top
+    d.drawRect(QRectF(9, 3, 14, 10)); // sheet waiting on top
     d.setBrush(QColor(0x70, 0x78, 0x84));
     d.drawRoundedRect(QRectF(3, 11, 26, 12), 2.5, 2.5); // body
     d.setPen(Qt::NoPen);
     d.setBrush(QColor(0x4c, 0xd0, 0x4c));
-    d.drawEllipse(QPointF(25, 15), 1.4, 1.4);          // power light
+    d.drawEllipse(QPointF(25, 15), 1.4, 1.4); // power light
     d.setPen(bordo);
     d.setBrush(Qt::white);
-    d.drawRect(QRectF(8, 19, 16, 10));                 // printed sheet coming out
+    d.drawRect(QRectF(8, 19, 16, 10)); // printed sheet coming out
     d.setPen(QPen(QColor(0x30, 0x30, 0x30), 1));
     for (double y : {22.5, 25.5})
         d.drawLine(QPointF(11, y), QPointF(21, y));

@@ -42,4 +42,6 @@ QString trovaPercorso(const QString& cartella, const QString& nome) {
     return QDir::toNativeSeparators(attuale);
 }
 
-QString cartellaProgramma() { return QCoreApplication::applicationDirPath(); }
+QString cartellaProgramma() {
+    return QCoreApplication::applicationDirPath();
+}

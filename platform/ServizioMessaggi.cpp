@@ -15,14 +15,18 @@ ServizioMessaggi& ServizioMessaggi::corrente() {
     return installato ? *installato : servizioPredefinito();
 }
 
-void ServizioMessaggi::installa(ServizioMessaggi* servizio) { installato = servizio; }
+void ServizioMessaggi::installa(ServizioMessaggi* servizio) {
+    installato = servizio;
+}
 
 void MessaggiQt::mostra(Tipo tipo, const QString& titolo, const QString& testo) {
-    QMessageBox box(tipo == Tipo::Errore     ? QMessageBox::Critical
-                    : tipo == Tipo::Avviso   ? QMessageBox::Warning
-                                             : QMessageBox::Information,
+    QMessageBox box(tipo == Tipo::Errore   ? QMessageBox::Critical
+                    : tipo == Tipo::Avviso ? QMessageBox::Warning
+                                           : QMessageBox::Information,
                     titolo, testo, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
-void MessaggiQt::beep() { QApplication::beep(); }
+void MessaggiQt::beep() {
+    QApplication::beep();
+}

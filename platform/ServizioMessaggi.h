@@ -18,8 +18,12 @@ public:
     void informazione(const QString& titolo, const QString& testo) {
         mostra(Tipo::Informazione, titolo, testo);
     }
-    void errore(const QString& titolo, const QString& testo) { mostra(Tipo::Errore, titolo, testo); }
-    void avviso(const QString& titolo, const QString& testo) { mostra(Tipo::Avviso, titolo, testo); }
+    void errore(const QString& titolo, const QString& testo) {
+        mostra(Tipo::Errore, titolo, testo);
+    }
+    void avviso(const QString& titolo, const QString& testo) {
+        mostra(Tipo::Avviso, titolo, testo);
+    }
 
     // The service the program uses; a box service unless a test installed another.
     static ServizioMessaggi& corrente();

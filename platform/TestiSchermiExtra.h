@@ -6,27 +6,27 @@
 #include <QString>
 
 enum class TestoExtra {
-    Diagramma,         // button showing the envelope diagram
-    DentroInviluppo,   // the point lies inside
-    FuoriInviluppo,    // the point lies outside
-    NessunInviluppo,   // the record has no envelope columns
-    Confronto,         // comparison window and its button
-    Scelta,            // the pick list of the comparison
-    MassimoSei,        // "at most six" hint
+    Diagramma,       // button showing the envelope diagram
+    DentroInviluppo, // the point lies inside
+    FuoriInviluppo,  // the point lies outside
+    NessunInviluppo, // the record has no envelope columns
+    Confronto,       // comparison window and its button
+    Scelta,          // the pick list of the comparison
+    MassimoSei,      // "at most six" hint
     Resa,
     Potenza,
     Corrente,
     Portata,
     COP,
     Calore,
-    QuotaRichiesta,    // share of the required capacity reached
+    QuotaRichiesta, // share of the required capacity reached
     RichiestaNonRaggiunta,
     Stampa,
     Copia,
     SalvaCsv,
     SalvaXlsx,
-    SeparatorePunto,   // CSV with a point as decimal separator
-    SeparatoreLocale,  // CSV with the locale's decimal separator
+    SeparatorePunto,  // CSV with a point as decimal separator
+    SeparatoreLocale, // CSV with the locale's decimal separator
     Conto
 };
 

@@ -4,4 +4,6 @@
 
 #include <QString>
 
-inline QString u(const char* t) { return QString::fromUtf8(t); }
+inline QString u(const char* t) {
+    return QString::fromUtf8(t);
+}

@@ -5,7 +5,8 @@
 #include <QVBoxLayout>
 
 frmDEB::frmDEB(QWidget* parent)
-    : QDialog(parent), Label1(new QLabel), Label2(new QLabel), Command1(new QPushButton("&Chiudi")) {
+    : QDialog(parent), Label1(new QLabel), Label2(new QLabel),
+      Command1(new QPushButton("&Chiudi")) {
     setObjectName("frmDEB");
     setWindowTitle("Debug");
     setModal(false);

@@ -17,7 +17,8 @@ std::vector<double> nodiChebyshev(double a, double b, int n) {
 
 std::vector<double> puntiVerifica(double a, double b, int n) {
     std::vector<double> x(static_cast<size_t>(n), 0.0);
-    for (int k = 0; k < n; ++k) x[size_t(k)] = 0.5 * (a + b) - 0.5 * (b - a) * std::cos(std::numbers::pi * (k + 0.5) / n);
+    for (int k = 0; k < n; ++k)
+        x[size_t(k)] = 0.5 * (a + b) - 0.5 * (b - a) * std::cos(std::numbers::pi * (k + 0.5) / n);
     return x;
 }
 
@@ -54,8 +55,9 @@ double TrattoChebyshev::valuta(double x, double* derivata) const {
         d0 = d1;
         d1 = d2;
     }
-    if (derivata) *derivata = df * 2 / (b - a);
+    if (derivata)
+        *derivata = df * 2 / (b - a);
     return f;
 }
 
-}  // namespace reflib
+} // namespace reflib

@@ -6,8 +6,8 @@
 namespace reflib {
 
 struct TrattoChebyshev {
-    double a = 0, b = 0;          // the interval
-    std::vector<double> c;        // coefficients, first and last already halved
+    double a = 0, b = 0;   // the interval
+    std::vector<double> c; // coefficients, first and last already halved
     // Value at x (Clenshaw), and its derivative if asked.
     double valuta(double x, double* derivata = nullptr) const;
 };
@@ -19,4 +19,4 @@ std::vector<double> puntiVerifica(double a, double b, int n);
 // Coefficients from the values at nodiChebyshev(a, b, n), same order.
 TrattoChebyshev adattaChebyshev(double a, double b, const std::vector<double>& valori);
 
-}  // namespace reflib
+} // namespace reflib

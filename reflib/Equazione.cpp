@@ -24,12 +24,14 @@ void Equazione::completa() {
     gruppoEsp.clear();
     for (int d : polyD) {
         auto it = std::find(gruppiPolyD.begin(), gruppiPolyD.end(), d);
-        if (it == gruppiPolyD.end()) it = gruppiPolyD.insert(gruppiPolyD.end(), d);
+        if (it == gruppiPolyD.end())
+            it = gruppiPolyD.insert(gruppiPolyD.end(), d);
         gruppoPoly.push_back(int(it - gruppiPolyD.begin()));
     }
     for (size_t i = 0; i < espD.size(); ++i) {
         size_t g = 0;
-        while (g < gruppiEspD.size() && (gruppiEspD[g] != espD[i] || gruppiEspL[g] != espL[i])) ++g;
+        while (g < gruppiEspD.size() && (gruppiEspD[g] != espD[i] || gruppiEspL[g] != espL[i]))
+            ++g;
         if (g == gruppiEspD.size()) {
             gruppiEspD.push_back(espD[i]);
             gruppiEspL.push_back(espL[i]);
@@ -38,9 +40,12 @@ void Equazione::completa() {
     }
     dMax = 0;
     lUsati = 0;
-    for (int d : polyD) dMax = std::max(dMax, d);
-    for (int d : espD) dMax = std::max(dMax, d);
-    for (const TermineGauss& g : gauss) dMax = std::max(dMax, g.d);
+    for (int d : polyD)
+        dMax = std::max(dMax, d);
+    for (int d : espD)
+        dMax = std::max(dMax, d);
+    for (const TermineGauss& g : gauss)
+        dMax = std::max(dMax, g.d);
     for (int l : espL) {
         lUsati |= 1u << l;
         dMax = std::max(dMax, l);
@@ -48,7 +53,8 @@ void Equazione::completa() {
 }
 
 void ValutatoreTau::prepara(const Equazione& eq, double tau, bool seconde) {
-    if (tau == m_tau && (m_seconde || !seconde)) return;
+    if (tau == m_tau && (m_seconde || !seconde))
+        return;
     m_tau = tau;
     m_seconde = seconde;
     const double lt = std::log(tau);
@@ -58,20 +64,22 @@ void ValutatoreTau::prepara(const Equazione& eq, double tau, bool seconde) {
     auto intera = [](double x, int n) {
         double r = 1;
         for (; n; n >>= 1, x *= x)
-            if (n & 1) r *= x;
+            if (n & 1)
+                r *= x;
         return r;
     };
     const double r2 = std::sqrt(tau), r4 = std::sqrt(r2);
     const double quarto[4] = {1, r4, r2, r2 * r4};
-    auto fattori = [&](const std::vector<double>& n, const std::vector<double>& t, const std::vector<int>& q,
-                       std::vector<double>& a, std::vector<double>& at) {
+    auto fattori = [&](const std::vector<double>& n, const std::vector<double>& t,
+                       const std::vector<int>& q, std::vector<double>& a, std::vector<double>& at) {
         a.resize(n.size());
         at.resize(n.size());
         for (size_t i = 0; i < n.size(); ++i) {
             if (q[i] != Equazione::NonQuarto) {
                 const int k = q[i];
                 const int intero = k >= 0 ? k / 4 : -((-k + 3) / 4);
-                a[i] = n[i] * (intero >= 0 ? intera(tau, intero) : intera(it, -intero)) * quarto[k - 4 * intero];
+                a[i] = n[i] * (intero >= 0 ? intera(tau, intero) : intera(it, -intero)) *
+                       quarto[k - 4 * intero];
             } else {
                 a[i] = n[i] * std::exp(t[i] * lt);
             }
@@ -82,7 +90,8 @@ void ValutatoreTau::prepara(const Equazione& eq, double tau, bool seconde) {
     fattori(eq.espN, eq.espT, eq.espQ, m_esp, m_espT);
     for (size_t i = 0; i < eq.espM.size() && i < m_esp.size(); ++i) {
         const double m = eq.espM[i];
-        if (m == 0) continue;
+        if (m == 0)
+            continue;
         const double tm = std::exp(m * lt);
         m_esp[i] *= std::exp(-tm);
         m_espT[i] = m_esp[i] * (eq.espT[i] - m * tm) * it;
@@ -108,7 +117,8 @@ void ValutatoreTau::prepara(const Equazione& eq, double tau, bool seconde) {
         m_gauT[i] = m_gau[i] * (g.t * it - 2 * g.beta * dt);
     }
     if (seconde) {
-        // d2/dtau2 of n tau^t exp(-tau^m) and of the Gaussian factor: a (g^2 + g'), g = d ln a / d tau.
+        // d2/dtau2 of n tau^t exp(-tau^m) and of the Gaussian factor: a (g^2 + g'), g = d ln a / d
+        // tau.
         const double it2 = it * it;
         m_gPolyTT.assign(eq.gruppiPolyD.size(), 0);
         for (size_t i = 0; i < m_poly.size(); ++i) {
@@ -132,11 +142,15 @@ void ValutatoreTau::prepara(const Equazione& eq, double tau, bool seconde) {
     m_a0t = ideale_t(eq, tau);
     m_viriale = 0;
     for (size_t i = 0; i < m_poly.size(); ++i)
-        if (eq.polyD[i] == 1) m_viriale += m_poly[i];
+        if (eq.polyD[i] == 1)
+            m_viriale += m_poly[i];
     for (size_t i = 0; i < m_esp.size(); ++i)
-        if (eq.espD[i] == 1) m_viriale += m_esp[i];
+        if (eq.espD[i] == 1)
+            m_viriale += m_esp[i];
     for (size_t i = 0; i < eq.gauss.size(); ++i)
-        if (eq.gauss[i].d == 1) m_viriale += m_gau[i] * std::exp(-eq.gauss[i].eta * eq.gauss[i].epsilon * eq.gauss[i].epsilon);
+        if (eq.gauss[i].d == 1)
+            m_viriale +=
+                m_gau[i] * std::exp(-eq.gauss[i].eta * eq.gauss[i].epsilon * eq.gauss[i].epsilon);
 }
 
 namespace {
@@ -145,7 +159,8 @@ namespace {
 void aggiungiNonAnalitico(const TermineNonAnalitico& k, double tau, double delta, Residuo& r,
                           ResiduoCompleto* c = nullptr) {
     // The term's derivatives are singular at delta = 1 exactly; a nudge keeps them finite.
-    if (std::abs(delta - 1) < 1e-10) delta = 1 + 1e-10;
+    if (std::abs(delta - 1) < 1e-10)
+        delta = 1 + 1e-10;
     const double dm1 = delta - 1;
     const double q = dm1 * dm1;
     const double theta = (1 - tau) + k.A * std::pow(q, 1 / (2 * k.beta));
@@ -155,11 +170,12 @@ void aggiungiNonAnalitico(const TermineNonAnalitico& k, double tau, double delta
     const double psi_dd = (2 * k.C * q - 1) * 2 * k.C * psi;
     const double psi_t = -2 * k.D * (tau - 1) * psi;
     const double qa = std::pow(q, 1 / (2 * k.beta) - 1);
-    const double D_d = dm1 * (k.A * theta * (2 / k.beta) * qa + 2 * k.B * k.a * std::pow(q, k.a - 1));
-    const double D_dd = D_d / dm1
-        + q * (4 * k.B * k.a * (k.a - 1) * std::pow(q, k.a - 2)
-               + 2 * k.A * k.A * (1 / (k.beta * k.beta)) * qa * qa
-               + k.A * theta * (4 / k.beta) * (1 / (2 * k.beta) - 1) * std::pow(q, 1 / (2 * k.beta) - 2));
+    const double D_d =
+        dm1 * (k.A * theta * (2 / k.beta) * qa + 2 * k.B * k.a * std::pow(q, k.a - 1));
+    const double D_dd = D_d / dm1 + q * (4 * k.B * k.a * (k.a - 1) * std::pow(q, k.a - 2) +
+                                         2 * k.A * k.A * (1 / (k.beta * k.beta)) * qa * qa +
+                                         k.A * theta * (4 / k.beta) * (1 / (2 * k.beta) - 1) *
+                                             std::pow(q, 1 / (2 * k.beta) - 2));
     double Db, Db_d, Db_dd, Db_t;
     if (Delta == 0) {
         Db = Db_d = Db_dd = Db_t = 0;
@@ -172,34 +188,39 @@ void aggiungiNonAnalitico(const TermineNonAnalitico& k, double tau, double delta
     }
     r.ar += k.n * Db * delta * psi;
     r.ar_d += k.n * (Db * (psi + delta * psi_d) + Db_d * delta * psi);
-    r.ar_dd += k.n * (Db * (2 * psi_d + delta * psi_dd) + 2 * Db_d * (psi + delta * psi_d) + Db_dd * delta * psi);
+    r.ar_dd += k.n * (Db * (2 * psi_d + delta * psi_dd) + 2 * Db_d * (psi + delta * psi_d) +
+                      Db_dd * delta * psi);
     r.ar_t += k.n * delta * (Db_t * psi + Db * psi_t);
-    if (!c) return;
+    if (!c)
+        return;
     // Span and Wagner's second derivatives: d2Delta/dtau2 = 2, dtheta/ddelta from the A term.
     double Db_tt = 0, Db_dt = 0;
     if (Delta != 0) {
         const double Db1 = Db / Delta, Db2 = Db1 / Delta;
         Db_tt = 2 * k.b * Db1 + 4 * theta * theta * k.b * (k.b - 1) * Db2;
-        Db_dt = -k.A * k.b * (2 / k.beta) * Db1 * dm1 * qa - 2 * theta * k.b * (k.b - 1) * Db2 * D_d;
+        Db_dt =
+            -k.A * k.b * (2 / k.beta) * Db1 * dm1 * qa - 2 * theta * k.b * (k.b - 1) * Db2 * D_d;
     }
     const double psi_tt = (2 * k.D * (tau - 1) * (tau - 1) - 1) * 2 * k.D * psi;
     const double psi_dt = 4 * k.C * k.D * dm1 * (tau - 1) * psi;
     c->ar_tt += k.n * delta * (Db_tt * psi + 2 * Db_t * psi_t + Db * psi_tt);
-    c->ar_dt += k.n * (Db_t * psi + Db * psi_t)
-                + k.n * delta * (Db_dt * psi + Db_t * psi_d + Db_d * psi_t + Db * psi_dt);
+    c->ar_dt += k.n * (Db_t * psi + Db * psi_t) +
+                k.n * delta * (Db_dt * psi + Db_t * psi_d + Db_d * psi_t + Db * psi_dt);
 }
 
-}  // namespace
+} // namespace
 
 Residuo ValutatoreTau::residuo(const Equazione& eq, double delta) const {
     // Sums of the terms times 1, delta d/ddelta and delta^2 d2/ddelta2: no negative powers.
     // Powers of delta up to the highest exponent (the reader keeps them below 21).
     double pot[24];
     pot[0] = 1;
-    for (int i = 1; i <= eq.dMax; ++i) pot[i] = pot[i - 1] * delta;
+    for (int i = 1; i <= eq.dMax; ++i)
+        pot[i] = pot[i - 1] * delta;
     double el[16];
     for (int l = 1; l < 16; ++l)
-        if (eq.lUsati & (1u << l)) el[l] = std::exp(-pot[l]);
+        if (eq.lUsati & (1u << l))
+            el[l] = std::exp(-pot[l]);
     double s0 = 0, s1 = 0, s2 = 0, st = 0;
     for (size_t g = 0; g < m_gPoly.size(); ++g) {
         const int d = eq.gruppiPolyD[g];
@@ -237,7 +258,8 @@ Residuo ValutatoreTau::residuo(const Equazione& eq, double delta) const {
     r.ar_d = s1 / delta;
     r.ar_dd = s2 / (delta * delta);
     r.ar_t = st;
-    for (const TermineNonAnalitico& k : eq.nonAnalitici) aggiungiNonAnalitico(k, m_tau, delta, r);
+    for (const TermineNonAnalitico& k : eq.nonAnalitici)
+        aggiungiNonAnalitico(k, m_tau, delta, r);
     return r;
 }
 
@@ -246,10 +268,12 @@ ResiduoCompleto ValutatoreTau::residuoCompleto(const Equazione& eq, double delta
     // of the second tau derivatives.
     double pot[24];
     pot[0] = 1;
-    for (int i = 1; i <= eq.dMax; ++i) pot[i] = pot[i - 1] * delta;
+    for (int i = 1; i <= eq.dMax; ++i)
+        pot[i] = pot[i - 1] * delta;
     double el[16];
     for (int l = 1; l < 16; ++l)
-        if (eq.lUsati & (1u << l)) el[l] = std::exp(-pot[l]);
+        if (eq.lUsati & (1u << l))
+            el[l] = std::exp(-pot[l]);
     double s0 = 0, s1 = 0, s2 = 0, st = 0, stt = 0, s1t = 0;
     for (size_t g = 0; g < m_gPoly.size(); ++g) {
         const int d = eq.gruppiPolyD[g];
@@ -295,7 +319,8 @@ ResiduoCompleto ValutatoreTau::residuoCompleto(const Equazione& eq, double delta
     r.ar_t = st;
     r.ar_tt = stt;
     r.ar_dt = s1t / delta;
-    for (const TermineNonAnalitico& k : eq.nonAnalitici) aggiungiNonAnalitico(k, m_tau, delta, r, &r);
+    for (const TermineNonAnalitico& k : eq.nonAnalitici)
+        aggiungiNonAnalitico(k, m_tau, delta, r, &r);
     return r;
 }
 
@@ -317,7 +342,8 @@ double residuoAlpha(const Equazione& eq, double tau, double delta) {
 
 double ideale(const Equazione& eq, double tau, double delta) {
     double a = std::log(delta) + eq.a1 + eq.a2 * tau + eq.logTau * std::log(tau);
-    for (size_t i = 0; i < eq.potN.size(); ++i) a += eq.potN[i] * std::pow(tau, eq.potT[i]);
+    for (size_t i = 0; i < eq.potN.size(); ++i)
+        a += eq.potN[i] * std::pow(tau, eq.potT[i]);
     for (size_t i = 0; i < eq.planckN.size(); ++i)
         a += eq.planckN[i] * std::log(1 - std::exp(-eq.planckT[i] * tau));
     for (size_t i = 0; i < eq.cp0C.size(); ++i) {
@@ -326,8 +352,8 @@ double ideale(const Equazione& eq, double tau, double delta) {
     }
     for (size_t i = 0; i < eq.cpPolyC.size(); ++i) {
         const double c = eq.cpPolyC[i], t = eq.cpPolyT[i], T0 = eq.cpPolyT0[i], Tc = eq.cpPolyTc[i];
-        a += -c * std::pow(Tc, t) * std::pow(tau, -t) / (t * (t + 1))
-             - c * std::pow(T0, t + 1) * tau / (Tc * (t + 1)) + c * std::pow(T0, t) / t;
+        a += -c * std::pow(Tc, t) * std::pow(tau, -t) / (t * (t + 1)) -
+             c * std::pow(T0, t + 1) * tau / (Tc * (t + 1)) + c * std::pow(T0, t) / t;
     }
     return a;
 }
@@ -338,14 +364,15 @@ double ideale_t(const Equazione& eq, double tau) {
         a += eq.potN[i] * eq.potT[i] * std::pow(tau, eq.potT[i] - 1);
     for (size_t i = 0; i < eq.planckN.size(); ++i)
         a += eq.planckN[i] * eq.planckT[i] / std::expm1(eq.planckT[i] * tau);
-    for (size_t i = 0; i < eq.cp0C.size(); ++i) a += eq.cp0C[i] * (1 / tau - 1 / eq.cp0Tau0[i]);
+    for (size_t i = 0; i < eq.cp0C.size(); ++i)
+        a += eq.cp0C[i] * (1 / tau - 1 / eq.cp0Tau0[i]);
     for (size_t i = 0; i < eq.cpPolyC.size(); ++i) {
         const double c = eq.cpPolyC[i], t = eq.cpPolyT[i], T0 = eq.cpPolyT0[i], Tc = eq.cpPolyTc[i];
-        a += c * std::pow(Tc, t) * std::pow(tau, -t - 1) / (t + 1) - c * std::pow(T0, t + 1) / (Tc * (t + 1));
+        a += c * std::pow(Tc, t) * std::pow(tau, -t - 1) / (t + 1) -
+             c * std::pow(T0, t + 1) / (Tc * (t + 1));
     }
     return a;
 }
-
 
 double ideale_tt(const Equazione& eq, double tau) {
     double a = -eq.logTau / (tau * tau);
@@ -355,7 +382,8 @@ double ideale_tt(const Equazione& eq, double tau) {
         const double t = eq.planckT[i], e = std::expm1(t * tau);
         a -= eq.planckN[i] * t * t * (e + 1) / (e * e);
     }
-    for (size_t i = 0; i < eq.cp0C.size(); ++i) a -= eq.cp0C[i] / (tau * tau);
+    for (size_t i = 0; i < eq.cp0C.size(); ++i)
+        a -= eq.cp0C[i] / (tau * tau);
     for (size_t i = 0; i < eq.cpPolyC.size(); ++i) {
         const double c = eq.cpPolyC[i], t = eq.cpPolyT[i], Tc = eq.cpPolyTc[i];
         a -= c * std::pow(Tc, t) * std::pow(tau, -t - 2);
@@ -363,4 +391,4 @@ double ideale_tt(const Equazione& eq, double tau) {
     return a;
 }
 
-}  // namespace reflib
+} // namespace reflib

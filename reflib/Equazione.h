@@ -18,25 +18,25 @@ struct TermineNonAnalitico {
 };
 
 struct Equazione {
-    double R = 0;           // J/(mol K)
-    double M = 0;           // kg/mol
-    double Tr = 0;          // K
-    double rhor = 0;        // mol/m3
+    double R = 0;    // J/(mol K)
+    double M = 0;    // kg/mol
+    double Tr = 0;   // K
+    double rhor = 0; // mol/m3
 
     // Ideal-gas part.
-    double a1 = 0, a2 = 0;  // lead term plus reference-state offset
+    double a1 = 0, a2 = 0; // lead term plus reference-state offset
     double logTau = 0;
-    std::vector<double> potN, potT;         // n tau^t
-    std::vector<double> planckN, planckT;   // n ln(1 - exp(-t tau))
-    std::vector<double> cp0C, cp0Tau0;      // constant cp0/R = c from T0 (tau0 = Tc / T0)
-    std::vector<double> cpPolyC, cpPolyT, cpPolyT0, cpPolyTc;  // cp0/R = c T^t
+    std::vector<double> potN, potT;       // n tau^t
+    std::vector<double> planckN, planckT; // n ln(1 - exp(-t tau))
+    std::vector<double> cp0C, cp0Tau0;    // constant cp0/R = c from T0 (tau0 = Tc / T0)
+    std::vector<double> cpPolyC, cpPolyT, cpPolyT0, cpPolyTc; // cp0/R = c T^t
 
     // Residual part.
-    std::vector<double> polyN, polyT;   // n delta^d tau^t
+    std::vector<double> polyN, polyT; // n delta^d tau^t
     std::vector<int> polyD;
-    std::vector<double> espN, espT;     // n delta^d tau^t exp(-delta^l) [exp(-tau^m)]
+    std::vector<double> espN, espT; // n delta^d tau^t exp(-delta^l) [exp(-tau^m)]
     std::vector<int> espD, espL;
-    std::vector<double> espM;           // m, 0 for no tau exponential (the reader may leave it short)
+    std::vector<double> espM; // m, 0 for no tau exponential (the reader may leave it short)
     std::vector<TermineGauss> gauss;
     std::vector<TermineNonAnalitico> nonAnalitici;
 
@@ -50,8 +50,8 @@ struct Equazione {
     std::vector<int> gruppiPolyD, gruppiEspD, gruppiEspL;
     std::vector<int> gruppoPoly, gruppoEsp;
 
-    int dMax = 0;       // highest delta exponent of the poly and exp terms
-    uint32_t lUsati = 0;  // bit l set when some exp term has that l
+    int dMax = 0;        // highest delta exponent of the poly and exp terms
+    uint32_t lUsati = 0; // bit l set when some exp term has that l
 
     // Fills dMax and lUsati; the data reader calls it once all terms are in.
     void completa();
@@ -59,16 +59,16 @@ struct Equazione {
 
 // Residual part and the derivatives the properties need.
 struct Residuo {
-    double ar = 0;      // alphar
-    double ar_d = 0;    // d alphar / d delta
-    double ar_dd = 0;   // d2 alphar / d delta2
-    double ar_t = 0;    // d alphar / d tau
+    double ar = 0;    // alphar
+    double ar_d = 0;  // d alphar / d delta
+    double ar_dd = 0; // d2 alphar / d delta2
+    double ar_t = 0;  // d alphar / d tau
 };
 
 // With the second derivatives in tau that cp and the mixtures' composition derivatives need.
 struct ResiduoCompleto : Residuo {
-    double ar_tt = 0;   // d2 alphar / d tau2
-    double ar_dt = 0;   // d2 alphar / d delta d tau
+    double ar_tt = 0; // d2 alphar / d tau2
+    double ar_dt = 0; // d2 alphar / d delta d tau
 };
 
 // The tau-dependent factors of the residual terms, computed once per temperature so that
@@ -96,16 +96,16 @@ private:
     double m_a0t = 0;
     double m_viriale = 0;
     std::vector<double> m_poly, m_polyT, m_esp, m_espT, m_gau, m_gauT;
-    std::vector<double> m_gPoly, m_gPolyT, m_gEsp, m_gEspT;  // sums per group
-    std::vector<double> m_gauTT, m_gPolyTT, m_gEspTT;         // second tau derivatives
+    std::vector<double> m_gPoly, m_gPolyT, m_gEsp, m_gEspT; // sums per group
+    std::vector<double> m_gauTT, m_gPolyTT, m_gEspTT;       // second tau derivatives
 };
 
 // Direct evaluations, used by the tests and where no preparation pays off.
 Residuo residuo(const Equazione& eq, double tau, double delta);
-double ideale(const Equazione& eq, double tau, double delta);  // alpha0
-double ideale_t(const Equazione& eq, double tau);               // d alpha0 / d tau
-double ideale_tt(const Equazione& eq, double tau);              // d2 alpha0 / d tau2
+double ideale(const Equazione& eq, double tau, double delta); // alpha0
+double ideale_t(const Equazione& eq, double tau);             // d alpha0 / d tau
+double ideale_tt(const Equazione& eq, double tau);            // d2 alpha0 / d tau2
 ResiduoCompleto residuoCompleto(const Equazione& eq, double tau, double delta);
-double residuoAlpha(const Equazione& eq, double tau, double delta);  // alphar alone
+double residuoAlpha(const Equazione& eq, double tau, double delta); // alphar alone
 
-}  // namespace reflib
+} // namespace reflib

@@ -10,7 +10,8 @@ double Ancillare::valuta(double T) const {
     double s = 0;
     if (theta > 0) {
         const double lt = std::log(theta);
-        for (size_t i = 0; i < n.size(); ++i) s += n[i] * std::exp(t[i] * lt);
+        for (size_t i = 0; i < n.size(); ++i)
+            s += n[i] * std::exp(t[i] * lt);
     }
     switch (forma) {
     case Forma::Lineare:
@@ -48,7 +49,8 @@ double Fluido::entalpia(double T, double rho, const Residuo& r) {
     return eq.R / eq.M * T * (1 + v.tau() * (v.a0_t() + r.ar_t) + rho / eq.rhor * r.ar_d);
 }
 
-int Fluido::densita(double T, double p, double rho0, bool liquido, double& rho, std::string& errore) {
+int Fluido::densita(double T, double p, double rho0, bool liquido, double& rho,
+                    std::string& errore) {
     const ValutatoreTau& val = valutatore(T);
     const double RT = eq.R * T;
     double x = rho0;
@@ -60,15 +62,18 @@ int Fluido::densita(double T, double p, double rho0, bool liquido, double& rho, 
         if (!(dp > 0) || !std::isfinite(pc)) {
             // Past a spinodal: step back towards the branch we started on.
             if (it < 60) {
-                if (liquido) x *= 1.02;
-                else x = std::min(x, p / RT) / 2;
+                if (liquido)
+                    x *= 1.02;
+                else
+                    x = std::min(x, p / RT) / 2;
                 continue;
             }
             break;
         }
         double passo = (pc - p) / dp;
         double nuovo = x - passo;
-        if (nuovo <= 0) nuovo = x / 2;
+        if (nuovo <= 0)
+            nuovo = x / 2;
         // Newton converges quadratically: after a step this small the density is within
         // about 1e-11.
         if (std::abs(nuovo - x) <= 1e-6 * x) {
@@ -77,7 +82,8 @@ int Fluido::densita(double T, double p, double rho0, bool liquido, double& rho, 
         }
         x = nuovo;
     }
-    errore = nome + ": densita' non trovata a T = " + std::to_string(T) + " K, p = " + std::to_string(p) + " Pa";
+    errore = nome + ": densita' non trovata a T = " + std::to_string(T) +
+             " K, p = " + std::to_string(p) + " Pa";
     return NonConverge;
 }
 
@@ -97,17 +103,20 @@ void Fluido::preparaTabella() {
         PuntoSat punto{};
         if (pseudoPuro) {
             double rL = 0, rV = 0;
-            if (densita(T, pl.valuta(T), dL * eq.rhor, true, rL, errore)) break;
+            if (densita(T, pl.valuta(T), dL * eq.rhor, true, rL, errore))
+                break;
             const double pV = pv.valuta(T);
             const ValutatoreTau& val = valutatore(T);
             const double pi = pV / (eq.R * T * eq.rhor), disc = 1 + 4 * val.viriale() * pi;
             const double dV0 = n >= 3 ? dV : (disc > 0 ? 2 * pi / (1 + std::sqrt(disc)) : pi);
-            if (densita(T, pV, dV0 * eq.rhor, false, rV, errore)) break;
+            if (densita(T, pV, dV0 * eq.rhor, false, rV, errore))
+                break;
             punto = {rL / eq.rhor, rV / eq.rhor};
         } else {
             double rL = 0, rV = 0;
             Residuo l, v;
-            if (equilibrio(T, dL, dV, rL, rV, l, v, errore)) break;
+            if (equilibrio(T, dL, dV, rL, rV, l, v, errore))
+                break;
             punto = {rL / eq.rhor, rV / eq.rhor};
         }
         m_tab.push_back(punto);
@@ -115,13 +124,16 @@ void Fluido::preparaTabella() {
 }
 
 bool Fluido::partenza(double T, double& dL, double& dV) {
-    if (!m_tabPronta) preparaTabella();
+    if (!m_tabPronta)
+        preparaTabella();
     const double x = (T - m_tabT0) / PassoTabella;
     const long n = long(m_tab.size());
     if (n >= 3 && x >= 0 && x <= double(n - 1)) {
         const long i = std::clamp(long(std::lround(x)), 1L, n - 2);
         const double u = x - double(i);
-        auto q = [u](double a, double b, double c) { return b + u * (c - a) / 2 + u * u * (c - 2 * b + a) / 2; };
+        auto q = [u](double a, double b, double c) {
+            return b + u * (c - a) / 2 + u * u * (c - 2 * b + a) / 2;
+        };
         dL = q(m_tab[i - 1].dL, m_tab[i].dL, m_tab[i + 1].dL);
         dV = q(m_tab[i - 1].dV, m_tab[i].dV, m_tab[i + 1].dV);
         return true;
@@ -131,19 +143,23 @@ bool Fluido::partenza(double T, double& dL, double& dV) {
     return false;
 }
 
-bool Fluido::continua(double T, double& rhoL, double& rhoV, Residuo& l, Residuo& v, std::string& errore) {
+bool Fluido::continua(double T, double& rhoL, double& rhoV, Residuo& l, Residuo& v,
+                      std::string& errore) {
     // Close to the critical point the ancillaries can be too far off for Newton: walk
     // there from the last tabulated point, each solution starting the next.
-    if (m_tab.empty()) return false;
+    if (m_tab.empty())
+        return false;
     const double T0 = m_tabT0 + PassoTabella * double(m_tab.size() - 1);
-    if (!(T > T0)) return false;
+    if (!(T > T0))
+        return false;
     double dL = m_tab.back().dL, dV = m_tab.back().dV;
     const int passi = 16;
     for (int j = 1; j <= passi; ++j) {
         const double x = double(j) / passi;
         const double Tj = T0 + (T - T0) * (1 - (1 - x) * (1 - x));
         double rL = 0, rV = 0;
-        if (equilibrio(Tj, dL, dV, rL, rV, l, v, errore)) return false;
+        if (equilibrio(Tj, dL, dV, rL, rV, l, v, errore))
+            return false;
         dL = rL / eq.rhor;
         dV = rV / eq.rhor;
     }
@@ -158,14 +174,15 @@ int Fluido::equilibrio(double T, double& p, double& rhoL, double& rhoV, std::str
     double dL = 0, dV = 0;
     partenza(T, dL, dV);
     if (int e = equilibrio(T, dL, dV, rhoL, rhoV, l, v, errore)) {
-        if (!continua(T, rhoL, rhoV, l, v, errore)) return e;
+        if (!continua(T, rhoL, rhoV, l, v, errore))
+            return e;
     }
     p = rhoV * eq.R * T * (1 + rhoV / eq.rhor * v.ar_d);
     return Ok;
 }
 
-int Fluido::equilibrio(double T, double dL, double dV, double& rhoL, double& rhoV, Residuo& l, Residuo& v,
-                       std::string& errore) {
+int Fluido::equilibrio(double T, double dL, double dV, double& rhoL, double& rhoV, Residuo& l,
+                       Residuo& v, std::string& errore) {
     // Equal pressure and Gibbs energy in both phases, Newton on the two reduced densities
     // (Akasaka's formulation).
     const ValutatoreTau& val = valutatore(T);
@@ -185,7 +202,8 @@ int Fluido::equilibrio(double T, double dL, double dV, double& rhoL, double& rho
         const double KdL = JdL / dL, KdV = JdV / dV;
         const double f1 = JL - JV, f2 = KL - KV;
         const double det = -JdL * KdV + JdV * KdL;
-        if (!(std::abs(det) > 0) || !std::isfinite(det)) break;
+        if (!(std::abs(det) > 0) || !std::isfinite(det))
+            break;
         // [JdL -JdV; KdL -KdV] [xL; xV] = -[f1; f2]
         const double xL = (-f1 * -KdV - -JdV * -f2) / det;
         const double xV = (JdL * -f2 - KdL * -f1) / det;
@@ -197,9 +215,11 @@ int Fluido::equilibrio(double T, double dL, double dV, double& rhoL, double& rho
             nL = dL + k * xL;
             nV = dV + k * xV;
         }
-        if (nL <= 0 || nV <= 0 || nL <= nV) break;
+        if (nL <= 0 || nV <= 0 || nL <= nV)
+            break;
         // Both densities running together is the trivial solution, not an equilibrium.
-        if (nL - nV < 1e-6 * nL) break;
+        if (nL - nV < 1e-6 * nL)
+            break;
         // Quadratic convergence (the error roughly 5 times the square of the step): after a
         // step this small the new densities are within a few 1e-12.
         fatto = std::abs(nL - dL) <= 1e-6 * nL && std::abs(nV - dV) <= 1e-6 * nV;
@@ -211,10 +231,11 @@ int Fluido::equilibrio(double T, double dL, double dV, double& rhoL, double& rho
 }
 
 int Fluido::saturazione(double T, std::string& errore) {
-    if (T == m_sat.T) return Ok;
+    if (T == m_sat.T)
+        return Ok;
     if (!(T >= Tmin) || !(T < Tcrit)) {
-        errore = nome + ": T = " + std::to_string(T) + " K fuori dal campo di saturazione ("
-                 + std::to_string(Tmin) + " .. " + std::to_string(Tcrit) + " K)";
+        errore = nome + ": T = " + std::to_string(T) + " K fuori dal campo di saturazione (" +
+                 std::to_string(Tmin) + " .. " + std::to_string(Tcrit) + " K)";
         return FuoriCampo;
     }
     Saturazione s;
@@ -226,7 +247,8 @@ int Fluido::saturazione(double T, std::string& errore) {
         const double pB = pl.valuta(T);
         double rhoL = 0, dL0 = 0, dV0 = 0;
         partenza(T, dL0, dV0);
-        if (int e = densita(T, pB, dL0 * eq.rhor, true, rhoL, errore)) return e;
+        if (int e = densita(T, pB, dL0 * eq.rhor, true, rhoL, errore))
+            return e;
         s.hL = entalpia(T, rhoL);
         s.rhoL = rhoL;
     } else {
@@ -234,7 +256,8 @@ int Fluido::saturazione(double T, std::string& errore) {
         Residuo l, v;
         partenza(T, dL0, dV0);
         if (int e = equilibrio(T, dL0, dV0, rhoL, rhoV, l, v, errore)) {
-            if (!continua(T, rhoL, rhoV, l, v, errore)) return e;
+            if (!continua(T, rhoL, rhoV, l, v, errore))
+                return e;
         }
         s.pRugiada = rhoV * eq.R * T * (1 + rhoV / eq.rhor * v.ar_d);
         s.hL = entalpia(T, rhoL, l);
@@ -245,8 +268,10 @@ int Fluido::saturazione(double T, std::string& errore) {
         s.vaporeNoto = true;
     }
     // A data file whose coefficients overflow gives no figure at all: never remembered as one.
-    if (!std::isfinite(s.pRugiada) || !std::isfinite(s.hL) || !std::isfinite(s.hV) || !std::isfinite(s.vV)) {
-        errore = nome + ": a T = " + std::to_string(T) + " K la saturazione non da' un numero finito";
+    if (!std::isfinite(s.pRugiada) || !std::isfinite(s.hL) || !std::isfinite(s.hV) ||
+        !std::isfinite(s.vV)) {
+        errore =
+            nome + ": a T = " + std::to_string(T) + " K la saturazione non da' un numero finito";
         return NonConverge;
     }
     m_sat = s;
@@ -254,21 +279,23 @@ int Fluido::saturazione(double T, std::string& errore) {
 }
 
 int Fluido::pressioneRugiada(double T, double& p, std::string& errore) {
-    if (int e = saturazione(T, errore)) return e;
+    if (int e = saturazione(T, errore))
+        return e;
     p = m_sat.pRugiada;
     return Ok;
 }
 
 int Fluido::entalpiaLiquido(double T, double& h, std::string& errore) {
-    if (int e = saturazione(T, errore)) return e;
+    if (int e = saturazione(T, errore))
+        return e;
     h = m_sat.hL;
     return Ok;
 }
 
 int Fluido::densitaVapore(double T, double p, double& rho, std::string& errore) {
     if (!(T >= Tmin) || !(T <= Tmax)) {
-        errore = nome + ": T = " + std::to_string(T) + " K fuori dal campo dell'equazione ("
-                 + std::to_string(Tmin) + " .. " + std::to_string(Tmax) + " K)";
+        errore = nome + ": T = " + std::to_string(T) + " K fuori dal campo dell'equazione (" +
+                 std::to_string(Tmin) + " .. " + std::to_string(Tmax) + " K)";
         return FuoriCampo;
     }
     // A temperature at or above that of the remembered dew point at this pressure is
@@ -284,12 +311,14 @@ int Fluido::densitaVapore(double T, double p, double& rho, std::string& errore) 
         if (!pseudoPuro && p > pSat * (1 - 5e-3)) {
             double rL = 0, rV = 0;
             std::string e;
-            if (T == m_sat.T) pSat = m_sat.pRugiada;
-            else if (equilibrio(T, pSat, rL, rV, e) != Ok) pSat = ps.valuta(T) * (1 - 5e-3);
+            if (T == m_sat.T)
+                pSat = m_sat.pRugiada;
+            else if (equilibrio(T, pSat, rL, rV, e) != Ok)
+                pSat = ps.valuta(T) * (1 - 5e-3);
         }
         if (p > pSat * (1 + 1e-6)) {
-            errore = nome + ": a T = " + std::to_string(T) + " K e p = " + std::to_string(p)
-                     + " Pa il refrigerante non e' vapore";
+            errore = nome + ": a T = " + std::to_string(T) + " K e p = " + std::to_string(p) +
+                     " Pa il refrigerante non e' vapore";
             return FuoriCampo;
         }
     }
@@ -299,14 +328,15 @@ int Fluido::densitaVapore(double T, double p, double& rho, std::string& errore) 
     const double B = valutatore(T).viriale();
     const double disc = 1 + 4 * B * pi;
     const double delta0 = disc > 0 ? 2 * pi / (1 + std::sqrt(disc)) : pi;
-    if (int e = densita(T, p, delta0 * eq.rhor, false, rho, errore)) return e;
+    if (int e = densita(T, p, delta0 * eq.rhor, false, rho, errore))
+        return e;
     if (T < Tcrit) {
         // Belt and braces: a vapour below the critical temperature is never denser than
         // midway between the saturated phases (where the table knows them).
         double dL = 0, dV = 0;
         if (partenza(T, dL, dV) && rho / eq.rhor > (dL + dV) / 2) {
-            errore = nome + ": a T = " + std::to_string(T) + " K e p = " + std::to_string(p)
-                     + " Pa trovata solo la densita' del liquido";
+            errore = nome + ": a T = " + std::to_string(T) + " K e p = " + std::to_string(p) +
+                     " Pa trovata solo la densita' del liquido";
             return NonConverge;
         }
     }
@@ -327,13 +357,14 @@ int Fluido::vapore(double T, double p, double& h, double& v, std::string& errore
         s.v = m_sat.vV;
     } else {
         double rho = 0;
-        if (int e = densitaVapore(T, p, rho, errore)) return e;
+        if (int e = densitaVapore(T, p, rho, errore))
+            return e;
         s.h = entalpia(T, rho);
         s.v = 1 / (rho * eq.M);
     }
     if (!std::isfinite(s.h) || !std::isfinite(s.v)) {
-        errore = nome + ": a T = " + std::to_string(T) + " K e p = " + std::to_string(p)
-                 + " Pa il vapore non da' un numero finito";
+        errore = nome + ": a T = " + std::to_string(T) + " K e p = " + std::to_string(p) +
+                 " Pa il vapore non da' un numero finito";
         return NonConverge;
     }
     m_vap[m_prossimoVap] = s;
@@ -366,14 +397,17 @@ void Fluido::proprieta(double T, double rho, Proprieta& r) {
 }
 
 int Fluido::pressioneBolla(double T, double& p, std::string& errore) {
-    if (!pseudoPuro) return pressioneRugiada(T, p, errore);
-    if (int e = saturazione(T, errore)) return e;
+    if (!pseudoPuro)
+        return pressioneRugiada(T, p, errore);
+    if (int e = saturazione(T, errore))
+        return e;
     p = pl.valuta(T);
     return Ok;
 }
 
 int Fluido::liquidoSaturo(double T, Proprieta& r, std::string& errore) {
-    if (int e = saturazione(T, errore)) return e;
+    if (int e = saturazione(T, errore))
+        return e;
     const Saturazione s = m_sat;
     proprieta(T, s.rhoL, r);
     r.h = s.hL;
@@ -382,7 +416,8 @@ int Fluido::liquidoSaturo(double T, Proprieta& r, std::string& errore) {
 
 int Fluido::vaporeSaturo(double T, Proprieta& r, std::string& errore) {
     double p = 0;
-    if (int e = pressioneRugiada(T, p, errore)) return e;
+    if (int e = pressioneRugiada(T, p, errore))
+        return e;
     if (m_sat.vaporeNoto) {
         const Saturazione s = m_sat;
         proprieta(T, s.rhoV, r);
@@ -395,7 +430,8 @@ int Fluido::vaporeSaturo(double T, Proprieta& r, std::string& errore) {
 
 int Fluido::statoVapore(double T, double p, Proprieta& r, std::string& errore) {
     double rho = 0;
-    if (int e = densitaVapore(T, p, rho, errore)) return e;
+    if (int e = densitaVapore(T, p, rho, errore))
+        return e;
     proprieta(T, rho, r);
     r.p = p;
     return Ok;
@@ -403,14 +439,16 @@ int Fluido::statoVapore(double T, double p, Proprieta& r, std::string& errore) {
 
 int Fluido::statoVaporeCpDifferenze(double T, double p, Proprieta& r, std::string& errore) {
     double rho = 0;
-    if (int e = densitaVapore(T, p, rho, errore)) return e;
+    if (int e = densitaVapore(T, p, rho, errore))
+        return e;
     proprieta(T, rho, r);
     // The vapour densities at T -+ dT on the isobar, each from its second-virial start.
     const double dT = 1e-5 * T;
     double h2[2];
     for (int k = 0; k < 2; ++k) {
         const double Tk = T + (k ? dT : -dT);
-        const double pi = r.p / (eq.R * Tk * eq.rhor), B = valutatore(Tk).viriale(), disc = 1 + 4 * B * pi;
+        const double pi = r.p / (eq.R * Tk * eq.rhor), B = valutatore(Tk).viriale(),
+                     disc = 1 + 4 * B * pi;
         const double r0 = (disc > 0 ? 2 * pi / (1 + std::sqrt(disc)) : pi) * eq.rhor;
         double rk = 0;
         std::string e;
@@ -426,4 +464,4 @@ int Fluido::statoVaporeCpDifferenze(double T, double p, Proprieta& r, std::strin
     return Ok;
 }
 
-}  // namespace reflib
+} // namespace reflib

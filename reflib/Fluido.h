@@ -25,7 +25,7 @@ class Fluido : public Refrigerante {
 public:
     bool pseudoPuro = false;
     double Tcrit = 0, pcrit = 0, Tmin = 0, Tmax = 0;
-    double TcritMiscela = 0;  // reduces the ideal-gas part in the mixture model; 0: Tcrit
+    double TcritMiscela = 0; // reduces the ideal-gas part in the mixture model; 0: Tcrit
     Equazione eq;
     Ancillare ps, pl, pv, rhol, rhov;
 
@@ -44,7 +44,7 @@ public:
     // Properties at (T, molar density), for the tests and the states above.
     double pressione(double T, double rho);
     double entalpia(double T, double rho);
-    double entalpia(double T, double rho, const Residuo& r);  // r already at (T, rho)
+    double entalpia(double T, double rho, const Residuo& r); // r already at (T, rho)
 
     // Forgets the remembered states (so a benchmark can time the full work).
     void dimentica() override;
@@ -56,8 +56,8 @@ public:
     int equilibrio(double T, double& p, double& rhoL, double& rhoV, std::string& errore);
     // The same from given reduced starting densities, also giving the residual part at
     // the two densities found.
-    int equilibrio(double T, double dL, double dV, double& rhoL, double& rhoV, Residuo& l, Residuo& v,
-                   std::string& errore);
+    int equilibrio(double T, double dL, double dV, double& rhoL, double& rhoV, Residuo& l,
+                   Residuo& v, std::string& errore);
 
     // Starting reduced densities of the saturated liquid and vapour at T (for the blends:
     // liquid at the bubble pressure, vapour at the dew pressure); true when they come from
@@ -88,7 +88,8 @@ private:
     double m_tabT0 = 0;
     bool m_tabPronta = false;
     void preparaTabella();
-    bool continua(double T, double& rhoL, double& rhoV, Residuo& l, Residuo& v, std::string& errore);
+    bool continua(double T, double& rhoL, double& rhoV, Residuo& l, Residuo& v,
+                  std::string& errore);
 
     int saturazione(double T, std::string& errore);
     // Checks that (T, p) is vapour and finds its density.
@@ -100,4 +101,4 @@ private:
     int densita(double T, double p, double rho0, bool liquido, double& rho, std::string& errore);
 };
 
-}  // namespace reflib
+} // namespace reflib

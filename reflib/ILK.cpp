@@ -13,27 +13,31 @@ Libreria& libreriaProcesso() {
     return lib;
 }
 
-}  // namespace reflib
+} // namespace reflib
 
 using reflib::Libreria;
 
 namespace {
 
-bool positivo(double x) { return std::isfinite(x) && x > 0; }
+bool positivo(double x) {
+    return std::isfinite(x) && x > 0;
+}
 
 int16_t argomentoNonValido(Libreria& lib, const char* cosa) {
     lib.errore() = std::string("argomento non valido: ") + cosa;
     return reflib::Argomento;
 }
 
-template <class F>
-int16_t conFluido(const char* gas, double T, const double* risultato, F&& f) {
+template <class F> int16_t conFluido(const char* gas, double T, const double* risultato, F&& f) {
     Libreria& lib = reflib::libreriaProcesso();
     int esito = 0;
     reflib::Refrigerante* fluido = lib.trova(gas, esito);
-    if (!fluido) return int16_t(esito);
-    if (!risultato) return argomentoNonValido(lib, "puntatore del risultato nullo");
-    if (!positivo(T)) return argomentoNonValido(lib, "temperatura");
+    if (!fluido)
+        return int16_t(esito);
+    if (!risultato)
+        return argomentoNonValido(lib, "puntatore del risultato nullo");
+    if (!positivo(T))
+        return argomentoNonValido(lib, "temperatura");
     lib.errore().clear();
     esito = f(*fluido, lib.errore());
     // A damaged data file can make the equations give no number: never report that as success.
@@ -44,7 +48,7 @@ int16_t conFluido(const char* gas, double T, const double* risultato, F&& f) {
     return int16_t(esito);
 }
 
-}  // namespace
+} // namespace
 
 extern "C" {
 
@@ -97,6 +101,8 @@ int16_t ILK_V_V(const char* gas, double T_K, double p_Pa, double* v) {
     });
 }
 
-const char* ILK_Ultimo_Errore(void) { return reflib::libreriaProcesso().ultimoErrore().c_str(); }
+const char* ILK_Ultimo_Errore(void) {
+    return reflib::libreriaProcesso().ultimoErrore().c_str();
+}
 
-}  // extern "C"
+} // extern "C"

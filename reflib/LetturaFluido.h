@@ -43,4 +43,4 @@ std::unique_ptr<Miscela> leggiMiscela(const std::string& percorso, std::string& 
 // True when the file's first keyword is 'miscela'.
 bool fileMiscela(const std::string& percorso);
 
-}  // namespace reflib
+} // namespace reflib

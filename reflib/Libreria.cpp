@@ -13,7 +13,8 @@ std::string Libreria::normalizza(const char* codice) {
     std::string s;
     for (const char* c = codice; *c; ++c) {
         const unsigned char u = static_cast<unsigned char>(*c);
-        if (u == '-' || u == ' ' || u == '_' || u == '(' || u == ')' || u == '\t') continue;
+        if (u == '-' || u == ' ' || u == '_' || u == '(' || u == ')' || u == '\t')
+            continue;
         s.push_back(char(std::toupper(u)));
     }
     return s;
@@ -41,25 +42,30 @@ int Libreria::carica(const std::string& cartella) {
     }
     std::vector<fs::path> file;
     for (const auto& voce : fs::directory_iterator(percorso, ec))
-        if (voce.is_regular_file(ec) && voce.path().extension() == ".txt") file.push_back(voce.path());
+        if (voce.is_regular_file(ec) && voce.path().extension() == ".txt")
+            file.push_back(voce.path());
     std::sort(file.begin(), file.end());
 
     int esito = Ok;
     std::string primoErrore;
     auto segnala = [&](const std::string& testo) {
-        if (esito == Ok) primoErrore = testo;
+        if (esito == Ok)
+            primoErrore = testo;
         esito = FileDati;
     };
     auto registra = [&](const fs::path& p, std::unique_ptr<Refrigerante> f) {
         std::vector<std::string> nomi{normalizza(f->nome.c_str())};
-        for (const std::string& a : f->alias) nomi.push_back(normalizza(a.c_str()));
+        for (const std::string& a : f->alias)
+            nomi.push_back(normalizza(a.c_str()));
         bool doppio = false;
-        for (const std::string& n : nomi) doppio = doppio || m_perNome.count(n);
+        for (const std::string& n : nomi)
+            doppio = doppio || m_perNome.count(n);
         if (doppio) {
             segnala(p.string() + ":0: il nome di '" + f->nome + "' e' gia' di un altro file");
             return;
         }
-        for (const std::string& n : nomi) m_perNome[n] = f.get();
+        for (const std::string& n : nomi)
+            m_perNome[n] = f.get();
         m_fluidi.push_back(std::move(f));
     };
     // The fluids first: the blends are made of them.
@@ -68,8 +74,10 @@ int Libreria::carica(const std::string& cartella) {
         std::string errore;
         if (fileMiscela(p.string())) {
             std::unique_ptr<Miscela> m = leggiMiscela(p.string(), errore);
-            if (m) miscele.emplace_back(p, std::move(m));
-            else segnala(errore);
+            if (m)
+                miscele.emplace_back(p, std::move(m));
+            else
+                segnala(errore);
             continue;
         }
         std::unique_ptr<Fluido> f = leggiFluido(p.string(), errore);
@@ -105,10 +113,12 @@ bool Libreria::componi(Miscela& m, std::string& errore) {
         const auto it = m_perNome.find(normalizza(m.nomiComponenti[i].c_str()));
         const Fluido* f = it == m_perNome.end() ? nullptr : dynamic_cast<const Fluido*>(it->second);
         if (!f || f->pseudoPuro) {
-            errore = "componente '" + m.nomiComponenti[i] + "' di " + m.nome + " non trovato tra i fluidi puri";
+            errore = "componente '" + m.nomiComponenti[i] + "' di " + m.nome +
+                     " non trovato tra i fluidi puri";
             return false;
         }
-        if (m.z[i] == 0) continue;
+        if (m.z[i] == 0)
+            continue;
         nuovo[i] = n;
         z[size_t(n++)] = m.z[i];
         mod.componenti.push_back(f);
@@ -116,7 +126,8 @@ bool Libreria::componi(Miscela& m, std::string& errore) {
     m.z = z;
     std::vector<CoppiaMiscela> coppie;
     for (CoppiaMiscela& c : mod.coppie) {
-        if (nuovo[size_t(c.i)] < 0 || nuovo[size_t(c.j)] < 0) continue;
+        if (nuovo[size_t(c.i)] < 0 || nuovo[size_t(c.j)] < 0)
+            continue;
         c.i = nuovo[size_t(c.i)];
         c.j = nuovo[size_t(c.j)];
         coppie.push_back(std::move(c));
@@ -125,7 +136,8 @@ bool Libreria::componi(Miscela& m, std::string& errore) {
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j) {
             bool c = false;
-            for (const CoppiaMiscela& k : coppie) c = c || (k.i == i && k.j == j) || (k.i == j && k.j == i);
+            for (const CoppiaMiscela& k : coppie)
+                c = c || (k.i == i && k.j == j) || (k.i == j && k.j == i);
             if (!c) {
                 CoppiaMiscela k;
                 k.i = i;
@@ -178,7 +190,8 @@ Refrigerante* Libreria::trova(const char* codice, int& esito) {
 }
 
 void Libreria::dimentica() {
-    for (auto& f : m_fluidi) f->dimentica();
+    for (auto& f : m_fluidi)
+        f->dimentica();
 }
 
-}  // namespace reflib
+} // namespace reflib

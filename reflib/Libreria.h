@@ -42,4 +42,4 @@ private:
     std::string m_errore;
 };
 
-}  // namespace reflib
+} // namespace reflib

@@ -25,8 +25,8 @@ void ModelloMiscela::prepara() {
     m_valCopp.assign(coppie.size(), ValutatoreTau{});
 }
 
-void ModelloMiscela::riduzione(const double* x, double& Tr, double& vr, double* Tr_x, double* vr_x, double* Tr_xx,
-                               double* vr_xx) const {
+void ModelloMiscela::riduzione(const double* x, double& Tr, double& vr, double* Tr_x, double* vr_x,
+                               double* Tr_xx, double* vr_xx) const {
     const int N = n();
     Tr = 0;
     vr = 0;
@@ -51,7 +51,8 @@ void ModelloMiscela::riduzione(const double* x, double& Tr, double& vr, double* 
         const double xi = x[c.i], xj = x[c.j];
         auto termine = [&](double b2, double k, double& Y, double* Y_x, double* Y_xx) {
             const double D = b2 * xi + xj;
-            if (!(D > 0)) return;
+            if (!(D > 0))
+                return;
             const double S = xi + xj;
             const double f = xi * xj * S / D;
             const double fi = (xj * S + xi * xj) / D - f * b2 / D;
@@ -59,7 +60,8 @@ void ModelloMiscela::riduzione(const double* x, double& Tr, double& vr, double* 
             Y += 2 * k * f;
             Y_x[c.i] += 2 * k * fi;
             Y_x[c.j] += 2 * k * fj;
-            if (!Y_xx) return;
+            if (!Y_xx)
+                return;
             const double g = xi * xj * S, gi = 2 * xi * xj + xj * xj, gj = xi * xi + 2 * xi * xj;
             const double D2 = D * D, D3 = D2 * D;
             const double fii = 2 * xj / D - 2 * gi * b2 / D2 + 2 * g * b2 * b2 / D3;
@@ -75,7 +77,8 @@ void ModelloMiscela::riduzione(const double* x, double& Tr, double& vr, double* 
     }
 }
 
-void ModelloMiscela::valuta(double T, double rho, const double* x, bool composizione, StatoMiscela& s) {
+void ModelloMiscela::valuta(double T, double rho, const double* x, bool composizione,
+                            StatoMiscela& s) {
     const int N = n();
     double Tr_x[MaxComponenti], vr_x[MaxComponenti];
     riduzione(x, s.Tr, s.vr, Tr_x, vr_x);
@@ -99,7 +102,8 @@ void ModelloMiscela::valuta(double T, double rho, const double* x, bool composiz
     }
     for (size_t k = 0; k < coppie.size(); ++k) {
         const CoppiaMiscela& c = coppie[k];
-        if (c.F == 0) continue;
+        if (c.F == 0)
+            continue;
         ValutatoreTau& v = m_valCopp[k];
         v.prepara(c.partenza, s.tau);
         const Residuo r = v.residuo(c.partenza, s.delta);
@@ -111,7 +115,8 @@ void ModelloMiscela::valuta(double T, double rho, const double* x, bool composiz
         s.ar_x[size_t(c.i)] += x[c.j] * c.F * r.ar;
         s.ar_x[size_t(c.j)] += x[c.i] * c.F * r.ar;
     }
-    if (!composizione) return;
+    if (!composizione)
+        return;
     // Kunz and Wagner: n (d alphar / d n_i) = delta alphar_delta (1 - n (d rho_r/d n_i) / rho_r)
     //   + tau alphar_tau n (d T_r / d n_i) / T_r + alphar_x_i - sum_k x_k alphar_x_k,
     // with n dY/dn_i = Y_x_i - sum_k x_k Y_x_k and -d rho_r / rho_r = d v_r / v_r.
@@ -123,8 +128,8 @@ void ModelloMiscela::valuta(double T, double rho, const double* x, bool composiz
     }
     const double dd = s.delta * s.ar_d, tt = s.tau * s.ar_t;
     for (int i = 0; i < N; ++i)
-        s.dnar[size_t(i)] = s.ar + dd * (1 + (vr_x[i] - sV) / s.vr) + tt * (Tr_x[i] - sT) / s.Tr
-                            + s.ar_x[size_t(i)] - sx;
+        s.dnar[size_t(i)] = s.ar + dd * (1 + (vr_x[i] - sV) / s.vr) + tt * (Tr_x[i] - sT) / s.Tr +
+                            s.ar_x[size_t(i)] - sx;
 }
 
 double ModelloMiscela::pressione(double T, double rho, const double* x) {
@@ -133,11 +138,13 @@ double ModelloMiscela::pressione(double T, double rho, const double* x) {
     return rho * s.R * T * (1 + s.delta * s.ar_d);
 }
 
-double ModelloMiscela::entalpia(double T, double rho, const double* x, const StatoMiscela& s) const {
+double ModelloMiscela::entalpia(double T, double rho, const double* x,
+                                const StatoMiscela& s) const {
     // Each component's ideal-gas part at its own reduced temperature.
     double a0t = 0;
     for (int i = 0; i < n(); ++i) {
-        if (x[i] == 0) continue;
+        if (x[i] == 0)
+            continue;
         const Equazione& e = componenti[size_t(i)]->eq;
         const double ti = tCriticaIdeale(i) / T;
         a0t += x[i] * ti * ideale_t(e, ti);
@@ -146,10 +153,12 @@ double ModelloMiscela::entalpia(double T, double rho, const double* x, const Sta
     return s.R * T * (1 + a0t + s.tau * s.ar_t + s.delta * s.ar_d);
 }
 
-double ModelloMiscela::entropia(double T, double rho, const double* x, const StatoMiscela& s) const {
+double ModelloMiscela::entropia(double T, double rho, const double* x,
+                                const StatoMiscela& s) const {
     double a = 0;
     for (int i = 0; i < n(); ++i) {
-        if (x[i] == 0) continue;
+        if (x[i] == 0)
+            continue;
         const Equazione& e = componenti[size_t(i)]->eq;
         const double ti = tCriticaIdeale(i) / T;
         a += x[i] * (ti * ideale_t(e, ti) - ideale(e, ti, rho / e.rhor) - std::log(x[i]));
@@ -163,10 +172,12 @@ void ModelloMiscela::fugacita(double T, double lnRho, const double* x, double& p
     valuta(T, rho, x, true, s);
     const double lnRT = std::log(s.R * T);
     p = rho * s.R * T * (1 + s.delta * s.ar_d);
-    for (int i = 0; i < n(); ++i) lnf[i] = std::log(x[i]) + lnRho + lnRT + s.dnar[size_t(i)];
+    for (int i = 0; i < n(); ++i)
+        lnf[i] = std::log(x[i]) + lnRho + lnRT + s.dnar[size_t(i)];
 }
 
-void ModelloMiscela::fugacitaDerivate(double T, double lnRho, const double* x, DerivateFugacita& d) {
+void ModelloMiscela::fugacitaDerivate(double T, double lnRho, const double* x,
+                                      DerivateFugacita& d) {
     // alphar(delta, tau, x) with delta = rho v_r(x), tau = T_r(x) / T; A(rho, T, x) the same
     // function at fixed rho and T, the fractions independent. Then at T and V
     //   mu_i = d(n alphar)/dn_i = A + rho A_rho + A_x_i - sum_k x_k A_x_k,
@@ -198,7 +209,8 @@ void ModelloMiscela::fugacitaDerivate(double T, double lnRho, const double* x, D
     }
     for (size_t k = 0; k < coppie.size(); ++k) {
         const CoppiaMiscela& c = coppie[k];
-        if (c.F == 0) continue;
+        if (c.F == 0)
+            continue;
         ValutatoreTau& v = m_valCopp[k];
         v.prepara(c.partenza, tau, true);
         const ResiduoCompleto r = v.residuoCompleto(c.partenza, delta);
@@ -234,13 +246,15 @@ void ModelloMiscela::fugacitaDerivate(double T, double lnRho, const double* x, D
     double Axx[MaxComponenti][MaxComponenti];
     for (int i = 0; i < N; ++i)
         for (int j = 0; j < N; ++j)
-            Axx[i][j] = (ar_dd * dI[j] + ar_dt * tI[j] + a_dx[j]) * dI[i] + ar_d * rho * vxx[i * N + j]
-                        + (ar_dt * dI[j] + ar_tt * tI[j] + a_tx[j]) * tI[i] + ar_t * Txx[i * N + j] / T
-                        + a_dx[i] * dI[j] + a_tx[i] * tI[j] + a_xx[i][j];
+            Axx[i][j] = (ar_dd * dI[j] + ar_dt * tI[j] + a_dx[j]) * dI[i] +
+                        ar_d * rho * vxx[i * N + j] +
+                        (ar_dt * dI[j] + ar_tt * tI[j] + a_tx[j]) * tI[i] +
+                        ar_t * Txx[i * N + j] / T + a_dx[i] * dI[j] + a_tx[i] * tI[j] + a_xx[i][j];
     double SAx[MaxComponenti];
     for (int j = 0; j < N; ++j) {
         SAx[j] = 0;
-        for (int k = 0; k < N; ++k) SAx[j] += x[k] * Axx[k][j];
+        for (int k = 0; k < N; ++k)
+            SAx[j] += x[k] * Axx[k][j];
     }
     const double RT = CostanteGas * T, lnRT = std::log(RT);
     const double dd = delta * ar_d, d2 = delta * delta * ar_dd;
@@ -251,7 +265,8 @@ void ModelloMiscela::fugacitaDerivate(double T, double lnRho, const double* x, D
         d.lnf[size_t(i)] = std::log(x[i]) + lnRho + lnRT + mu;
         d.lnf_lnRho[size_t(i)] = 1 + 2 * dd + d2 + rA[i] - SrA;
         d.p_x[size_t(i)] = rho * RT * rA[i];
-        for (int j = 0; j < N; ++j) d.lnf_x[i][j] = (i == j ? 1 / x[i] : 0) + rA[j] + Axx[i][j] - SAx[j];
+        for (int j = 0; j < N; ++j)
+            d.lnf_x[i][j] = (i == j ? 1 / x[i] : 0) + rA[j] + Axx[i][j] - SAx[j];
     }
 }
 
@@ -277,7 +292,8 @@ double ModelloMiscela::capacitaTermica(double T, double rho, const double* x) {
     }
     for (size_t k = 0; k < coppie.size(); ++k) {
         const CoppiaMiscela& c = coppie[k];
-        if (c.F == 0) continue;
+        if (c.F == 0)
+            continue;
         ValutatoreTau& v = m_valCopp[k];
         v.prepara(c.partenza, tau, true);
         const ResiduoCompleto r = v.residuoCompleto(c.partenza, delta);
@@ -300,14 +316,16 @@ double ModelloMiscela::viriale(const double* x, double tau) {
     }
     for (size_t k = 0; k < coppie.size(); ++k) {
         const CoppiaMiscela& c = coppie[k];
-        if (c.F == 0) continue;
+        if (c.F == 0)
+            continue;
         m_valCopp[k].prepara(c.partenza, tau);
         B += x[c.i] * x[c.j] * c.F * m_valCopp[k].viriale();
     }
     return B;
 }
 
-int ModelloMiscela::densita(double T, double p, const double* x, bool liquido, double rho0, double& rho) {
+int ModelloMiscela::densita(double T, double p, const double* x, bool liquido, double rho0,
+                            double& rho) {
     double Tr = 0, vr = 0, Tx[MaxComponenti], vx[MaxComponenti];
     riduzione(x, Tr, vr, Tx, vx);
     const double R = CostanteGas;
@@ -325,14 +343,17 @@ int ModelloMiscela::densita(double T, double p, const double* x, bool liquido, d
         const double dp = RT / vr * (1 + 2 * d * s.ar_d + d * d * s.ar_dd);
         if (!(dp > 0) || !std::isfinite(pc)) {
             if (it < 60) {
-                if (liquido) d *= 1.02;
-                else d = std::min(d, p * vr / RT) / 2;
+                if (liquido)
+                    d *= 1.02;
+                else
+                    d = std::min(d, p * vr / RT) / 2;
                 continue;
             }
             break;
         }
         double nuovo = d - (pc - p) / dp;
-        if (nuovo <= 0) nuovo = d / 2;
+        if (nuovo <= 0)
+            nuovo = d / 2;
         if (std::abs(nuovo - d) <= 1e-9 * d) {
             rho = nuovo / vr;
             return Ok;
@@ -349,30 +370,37 @@ bool risolviLineare(int n, double* a, double* b) {
     for (int c = 0; c < n; ++c) {
         int piv = c;
         for (int r = c + 1; r < n; ++r)
-            if (std::abs(a[r * n + c]) > std::abs(a[piv * n + c])) piv = r;
-        if (!(std::abs(a[piv * n + c]) > 0)) return false;
+            if (std::abs(a[r * n + c]) > std::abs(a[piv * n + c]))
+                piv = r;
+        if (!(std::abs(a[piv * n + c]) > 0))
+            return false;
         if (piv != c) {
-            for (int k = 0; k < n; ++k) std::swap(a[c * n + k], a[piv * n + k]);
+            for (int k = 0; k < n; ++k)
+                std::swap(a[c * n + k], a[piv * n + k]);
             std::swap(b[c], b[piv]);
         }
         for (int r = c + 1; r < n; ++r) {
             const double f = a[r * n + c] / a[c * n + c];
-            if (f == 0) continue;
-            for (int k = c; k < n; ++k) a[r * n + k] -= f * a[c * n + k];
+            if (f == 0)
+                continue;
+            for (int k = c; k < n; ++k)
+                a[r * n + k] -= f * a[c * n + k];
             b[r] -= f * b[c];
         }
     }
     for (int r = n - 1; r >= 0; --r) {
         double s = b[r];
-        for (int k = r + 1; k < n; ++k) s -= a[r * n + k] * b[k];
+        for (int k = r + 1; k < n; ++k)
+            s -= a[r * n + k] * b[k];
         b[r] = s / a[r * n + r];
     }
     return true;
 }
 
-}  // namespace
+} // namespace
 
-int ModelloMiscela::equilibrio(double T, const double* z, bool vaporeFisso, SoluzioneEquilibrio& s) {
+int ModelloMiscela::equilibrio(double T, const double* z, bool vaporeFisso,
+                               SoluzioneEquilibrio& s) {
     // Unknowns: ln rho_F, ln rho_I, w_1..w_N. Equations: equal pressure, equal fugacity of
     // each component, sum w = 1. The Jacobian is analytic: one evaluation of each phase
     // with its derivatives per step.
@@ -390,7 +418,8 @@ int ModelloMiscela::equilibrio(double T, const double* z, bool vaporeFisso, Solu
             s.p = pV;
             return std::isfinite(s.p) && s.p > 0 ? Ok : NonConverge;
         }
-        if (!(pV > 0)) return NonConverge;
+        if (!(pV > 0))
+            return NonConverge;
         r[0] = (I.p - F.p) / pV;
         double somma = -1;
         for (int i = 0; i < N; ++i) {
@@ -399,7 +428,8 @@ int ModelloMiscela::equilibrio(double T, const double* z, bool vaporeFisso, Solu
         }
         r[N + 1] = somma;
         for (int i = 0; i < M; ++i)
-            if (!std::isfinite(r[i])) return NonConverge;
+            if (!std::isfinite(r[i]))
+                return NonConverge;
         std::fill(J, J + M * M, 0.0);
         J[0 * M + 0] = -F.p_lnRho / pV;
         J[0 * M + 1] = I.p_lnRho / pV;
@@ -409,19 +439,25 @@ int ModelloMiscela::equilibrio(double T, const double* z, bool vaporeFisso, Solu
         }
         for (int j = 0; j < N; ++j) {
             J[0 * M + 2 + j] = I.p_x[size_t(j)] / pV;
-            for (int i = 0; i < N; ++i) J[(1 + i) * M + 2 + j] = I.lnf_x[i][j];
+            for (int i = 0; i < N; ++i)
+                J[(1 + i) * M + 2 + j] = I.lnf_x[i][j];
             J[(N + 1) * M + 2 + j] = 1;
         }
-        for (int i = 0; i < M; ++i) r[i] = -r[i];
-        if (!risolviLineare(M, J, r)) return NonConverge;
+        for (int i = 0; i < M; ++i)
+            r[i] = -r[i];
+        if (!risolviLineare(M, J, r))
+            return NonConverge;
         // Damped so that densities move by at most a factor e^0.5 and fractions stay positive.
         double lambda = 1;
         const double dmax = std::max(std::abs(r[0]), std::abs(r[1]));
-        if (dmax > 0.5) lambda = 0.5 / dmax;
+        if (dmax > 0.5)
+            lambda = 0.5 / dmax;
         for (int k = 0; k < 40; ++k) {
             bool positivi = true;
-            for (int j = 0; j < N; ++j) positivi = positivi && s.w[size_t(j)] + lambda * r[2 + j] > 0;
-            if (positivi) break;
+            for (int j = 0; j < N; ++j)
+                positivi = positivi && s.w[size_t(j)] + lambda * r[2 + j] > 0;
+            if (positivi)
+                break;
             lambda /= 2;
         }
         double passo = 0;
@@ -433,9 +469,11 @@ int ModelloMiscela::equilibrio(double T, const double* z, bool vaporeFisso, Solu
             passo = std::max(passo, std::abs(lambda * r[2 + j]));
         }
         // Both phases running together is the trivial solution, not an equilibrium.
-        if (std::abs(s.lnRhoI - s.lnRhoF) < 1e-4) return NonConverge;
+        if (std::abs(s.lnRhoI - s.lnRhoF) < 1e-4)
+            return NonConverge;
         // Newton converges quadratically: after a step this small the error is far below it.
-        if (lambda == 1 && passo < 1e-10) ultimo = true;
+        if (lambda == 1 && passo < 1e-10)
+            ultimo = true;
     }
     return NonConverge;
 }
@@ -454,17 +492,22 @@ constexpr double RapportoDensitaMinimo = 3.0;
 // A state above the dew line by no more than a rounding of the pressure is its saturated vapour.
 constexpr double TolleranzaRugiada = 1e-6;
 
-std::string numeroK(double T) { return std::to_string(T) + " K"; }
+std::string numeroK(double T) {
+    return std::to_string(T) + " K";
+}
 
-}  // namespace
+} // namespace
 
 double Miscela::massaMolare(const double* x) const {
     double M = 0;
-    for (int i = 0; i < modello.n(); ++i) M += x[i] * modello.componenti[size_t(i)]->eq.M;
+    for (int i = 0; i < modello.n(); ++i)
+        M += x[i] * modello.componenti[size_t(i)]->eq.M;
     return M;
 }
 
-double Miscela::tMaxSaturazione() const { return m_Tb; }
+double Miscela::tMaxSaturazione() const {
+    return m_Tb;
+}
 
 void Miscela::dimentica() {
     m_vap = {};
@@ -484,7 +527,8 @@ void Miscela::partenzaMarcia(double T, bool rugiada, SoluzioneEquilibrio& s) con
     // Linear interpolation (or extrapolation) between the two nearest solved points.
     const size_t n = m_marcia.size();
     size_t k = 1;
-    while (k + 1 < n && m_marcia[k].T < T) ++k;
+    while (k + 1 < n && m_marcia[k].T < T)
+        ++k;
     const PuntoMarcia& a = m_marcia[k - 1];
     const PuntoMarcia& b = m_marcia[k];
     const SoluzioneEquilibrio& sa = rugiada ? a.d : a.b;
@@ -492,7 +536,8 @@ void Miscela::partenzaMarcia(double T, bool rugiada, SoluzioneEquilibrio& s) con
     const double u = (T - a.T) / (b.T - a.T);
     s.lnRhoF = sa.lnRhoF + u * (sb.lnRhoF - sa.lnRhoF);
     s.lnRhoI = sa.lnRhoI + u * (sb.lnRhoI - sa.lnRhoI);
-    for (size_t i = 0; i < s.w.size(); ++i) s.w[i] = std::max(sa.w[i] + u * (sb.w[i] - sa.w[i]), 0.5 * sa.w[i]);
+    for (size_t i = 0; i < s.w.size(); ++i)
+        s.w[i] = std::max(sa.w[i] + u * (sb.w[i] - sa.w[i]), 0.5 * sa.w[i]);
 }
 
 bool Miscela::risolvi(double T, bool rugiada, SoluzioneEquilibrio& s) {
@@ -500,7 +545,8 @@ bool Miscela::risolvi(double T, bool rugiada, SoluzioneEquilibrio& s) {
 }
 
 int Miscela::rugiadaEsatta(double T, SoluzioneEquilibrio& s, std::string& errore) {
-    if (int e = curve(errore)) return e;
+    if (int e = curve(errore))
+        return e;
     if (!(T >= TMinSaturazione && T <= m_Tb)) {
         errore = nome + ": T = " + numeroK(T) + " fuori dal campo di saturazione";
         return FuoriCampo;
@@ -514,7 +560,8 @@ int Miscela::rugiadaEsatta(double T, SoluzioneEquilibrio& s, std::string& errore
 }
 
 int Miscela::bollaEsatta(double T, SoluzioneEquilibrio& s, std::string& errore) {
-    if (int e = curve(errore)) return e;
+    if (int e = curve(errore))
+        return e;
     if (!(T >= TMinSaturazione && T <= m_Tb)) {
         errore = nome + ": T = " + numeroK(T) + " fuori dal campo di saturazione";
         return FuoriCampo;
@@ -532,7 +579,8 @@ int Miscela::curve(std::string& errore) {
         m_curveFatte = true;
         m_esitoCurve = preparaCurve(m_erroreCurve) ? Ok : NonConverge;
     }
-    if (m_esitoCurve != Ok) errore = m_erroreCurve;
+    if (m_esitoCurve != Ok)
+        errore = m_erroreCurve;
     return m_esitoCurve;
 }
 
@@ -562,17 +610,22 @@ bool Miscela::preparaCurve(std::string& errore) {
             vI += d.w[size_t(i)] / rl[i];
         }
         double rho = 0;
-        if (modello.densita(T, p, z.data(), false, 0, rho)) rho = p / (8.314 * T);
+        if (modello.densita(T, p, z.data(), false, 0, rho))
+            rho = p / (8.314 * T);
         d.lnRhoF = std::log(rho);
         d.lnRhoI = -std::log(vI);
-        if (modello.densita(T, p, d.w.data(), true, 1 / vI, rho) == Ok) d.lnRhoI = std::log(rho);
+        if (modello.densita(T, p, d.w.data(), true, 1 / vI, rho) == Ok)
+            d.lnRhoI = std::log(rho);
         SoluzioneEquilibrio& b = primo.b;
         const double pb = somma;
-        for (int i = 0; i < N; ++i) b.w[size_t(i)] = z[size_t(i)] * ps[i] / pb;
-        if (modello.densita(T, pb, b.w.data(), false, 0, rho)) rho = pb / (8.314 * T);
+        for (int i = 0; i < N; ++i)
+            b.w[size_t(i)] = z[size_t(i)] * ps[i] / pb;
+        if (modello.densita(T, pb, b.w.data(), false, 0, rho))
+            rho = pb / (8.314 * T);
         b.lnRhoI = std::log(rho);
         b.lnRhoF = -std::log(vL);
-        if (modello.densita(T, pb, z.data(), true, 1 / vL, rho) == Ok) b.lnRhoF = std::log(rho);
+        if (modello.densita(T, pb, z.data(), true, 1 / vL, rho) == Ok)
+            b.lnRhoF = std::log(rho);
     }
     if (!risolvi(T, true, primo.d) || !risolvi(T, false, primo.b)) {
         errore = nome + ": equilibrio di fase non trovato a T = " + numeroK(T);
@@ -587,15 +640,18 @@ bool Miscela::preparaCurve(std::string& errore) {
             partenzaMarcia(Tn, true, p.d);
             partenzaMarcia(Tn, false, p.b);
         }
-        if (!risolvi(Tn, true, p.d) || !risolvi(Tn, false, p.b)) break;
-        if (p.d.lnRhoI - p.d.lnRhoF < std::log(RapportoDensitaMinimo)
-            || p.b.lnRhoF - p.b.lnRhoI < std::log(RapportoDensitaMinimo))
+        if (!risolvi(Tn, true, p.d) || !risolvi(Tn, false, p.b))
+            break;
+        if (p.d.lnRhoI - p.d.lnRhoF < std::log(RapportoDensitaMinimo) ||
+            p.b.lnRhoF - p.b.lnRhoI < std::log(RapportoDensitaMinimo))
             break;
         m_marcia.push_back(p);
-        if (Tn > 450) break;
+        if (Tn > 450)
+            break;
     }
     if (m_marcia.size() < 4) {
-        errore = nome + ": curve di saturazione non risolte oltre T = " + numeroK(m_marcia.back().T);
+        errore =
+            nome + ": curve di saturazione non risolte oltre T = " + numeroK(m_marcia.back().T);
         return false;
     }
     m_Tb = m_marcia.back().T;
@@ -603,8 +659,10 @@ bool Miscela::preparaCurve(std::string& errore) {
     const double a = TMinSaturazione, b = m_Tb;
     const int pezzi = std::max(1, int(std::ceil((b - a) / 30.0)));
     for (int k = 0; k < pezzi; ++k) {
-        const double ta = a + (b - a) * k / pezzi, tb = k + 1 == pezzi ? b : a + (b - a) * (k + 1) / pezzi;
-        if (!adattaTratto(ta, tb, 0, errore)) return false;
+        const double ta = a + (b - a) * k / pezzi,
+                     tb = k + 1 == pezzi ? b : a + (b - a) * (k + 1) / pezzi;
+        if (!adattaTratto(ta, tb, 0, errore))
+            return false;
     }
     return true;
 }
@@ -617,11 +675,13 @@ bool Miscela::adattaTratto(double a, double b, int profondita, std::string& erro
         SoluzioneEquilibrio d, bo;
         partenzaMarcia(T, true, d);
         partenzaMarcia(T, false, bo);
-        if (!risolvi(T, true, d) || !risolvi(T, false, bo)) return false;
+        if (!risolvi(T, true, d) || !risolvi(T, false, bo))
+            return false;
         StatoMiscela s;
         const double rhoL = std::exp(bo.lnRhoF);
         modello.valuta(T, rhoL, z.data(), false, s);
-        v = {std::log(d.p), std::log(bo.p), modello.entalpia(T, rhoL, z.data(), s) / s.M, bo.lnRhoF, d.lnRhoF};
+        v = {std::log(d.p), std::log(bo.p), modello.entalpia(T, rhoL, z.data(), s) / s.M, bo.lnRhoF,
+             d.lnRhoF};
         return true;
     };
     const std::vector<double> nodi = nodiChebyshev(a, b, GradoTratto);
@@ -647,9 +707,10 @@ bool Miscela::adattaTratto(double a, double b, int profondita, std::string& erro
             errore = nome + ": equilibrio di fase non trovato a T = " + numeroK(T);
             return false;
         }
-        const double scarto = std::max({std::abs(t.lnPD.valuta(T) - v.lnPD), std::abs(t.lnPB.valuta(T) - v.lnPB),
-                                        std::abs(t.hL.valuta(T) / v.hL - 1), std::abs(t.lnRhoL.valuta(T) - v.lnRhoL),
-                                        std::abs(t.lnRhoV.valuta(T) - v.lnRhoV)});
+        const double scarto =
+            std::max({std::abs(t.lnPD.valuta(T) - v.lnPD), std::abs(t.lnPB.valuta(T) - v.lnPB),
+                      std::abs(t.hL.valuta(T) / v.hL - 1), std::abs(t.lnRhoL.valuta(T) - v.lnRhoL),
+                      std::abs(t.lnRhoV.valuta(T) - v.lnRhoV)});
         if (!(scarto <= TolleranzaAdattamento)) {
             buono = false;
             break;
@@ -660,7 +721,8 @@ bool Miscela::adattaTratto(double a, double b, int profondita, std::string& erro
         return true;
     }
     if (profondita >= 6) {
-        errore = nome + ": curve di saturazione non approssimabili tra " + numeroK(a) + " e " + numeroK(b);
+        errore = nome + ": curve di saturazione non approssimabili tra " + numeroK(a) + " e " +
+                 numeroK(b);
         return false;
     }
     const double m = 0.5 * (a + b);
@@ -672,10 +734,11 @@ int Miscela::saturazione(double T, const Tratto*& t, std::string& errore) {
         t = m_ultimoTratto;
         return Ok;
     }
-    if (int e = curve(errore)) return e;
+    if (int e = curve(errore))
+        return e;
     if (!(T >= TMinSaturazione) || !(T <= m_Tb)) {
-        errore = nome + ": T = " + numeroK(T) + " fuori dal campo di saturazione (" + numeroK(TMinSaturazione)
-                 + " .. " + numeroK(m_Tb) + ", sotto la regione critica)";
+        errore = nome + ": T = " + numeroK(T) + " fuori dal campo di saturazione (" +
+                 numeroK(TMinSaturazione) + " .. " + numeroK(m_Tb) + ", sotto la regione critica)";
         return FuoriCampo;
     }
     t = &m_tratti.back();
@@ -691,21 +754,24 @@ int Miscela::saturazione(double T, const Tratto*& t, std::string& errore) {
 
 int Miscela::pressioneRugiada(double T, double& p, std::string& errore) {
     const Tratto* t = nullptr;
-    if (int e = saturazione(T, t, errore)) return e;
+    if (int e = saturazione(T, t, errore))
+        return e;
     p = std::exp(t->lnPD.valuta(T));
     return Ok;
 }
 
 int Miscela::pressioneBolla(double T, double& p, std::string& errore) {
     const Tratto* t = nullptr;
-    if (int e = saturazione(T, t, errore)) return e;
+    if (int e = saturazione(T, t, errore))
+        return e;
     p = std::exp(t->lnPB.valuta(T));
     return Ok;
 }
 
 int Miscela::entalpiaLiquido(double T, double& h, std::string& errore) {
     const Tratto* t = nullptr;
-    if (int e = saturazione(T, t, errore)) return e;
+    if (int e = saturazione(T, t, errore))
+        return e;
     h = t->hL.valuta(T);
     return Ok;
 }
@@ -715,7 +781,8 @@ int Miscela::densitaVapore(double T, double p, double& rho, std::string& errore)
         errore = nome + ": T = " + numeroK(T) + " fuori dal campo dell'equazione";
         return FuoriCampo;
     }
-    if (int e = curve(errore)) return e;
+    if (int e = curve(errore))
+        return e;
     // Vapour up to the dew line; past the end of the curves, below their last dew pressure
     // (the dew pressure rises with T up to the critical region).
     const Tratto* t = nullptr;
@@ -728,12 +795,14 @@ int Miscela::densitaVapore(double T, double p, double& rho, std::string& errore)
         pRugiada = std::exp(m_tratti.back().lnPD.valuta(m_Tb));
     }
     if (p > pRugiada * (1 + TolleranzaRugiada)) {
-        errore = nome + ": a T = " + numeroK(T) + " e p = " + std::to_string(p) + " Pa il refrigerante non e' vapore"
-                 + (T > m_Tb ? " (o e' nella regione critica)" : "");
+        errore = nome + ": a T = " + numeroK(T) + " e p = " + std::to_string(p) +
+                 " Pa il refrigerante non e' vapore" +
+                 (T > m_Tb ? " (o e' nella regione critica)" : "");
         return FuoriCampo;
     }
     if (modello.densita(T, p, z.data(), false, 0, rho)) {
-        errore = nome + ": densita' del vapore non trovata a T = " + numeroK(T) + ", p = " + std::to_string(p) + " Pa";
+        errore = nome + ": densita' del vapore non trovata a T = " + numeroK(T) +
+                 ", p = " + std::to_string(p) + " Pa";
         return NonConverge;
     }
     // Belt and braces: a vapour below the critical region is less dense than the mixture's
@@ -741,7 +810,8 @@ int Miscela::densitaVapore(double T, double p, double& rho, std::string& errore)
     double Tr = 0, vr = 0, Tx[MaxComponenti], vx[MaxComponenti];
     modello.riduzione(z.data(), Tr, vr, Tx, vx);
     if (!(rho * vr < 1)) {
-        errore = nome + ": a T = " + numeroK(T) + " e p = " + std::to_string(p) + " Pa trovata solo la densita' del liquido";
+        errore = nome + ": a T = " + numeroK(T) + " e p = " + std::to_string(p) +
+                 " Pa trovata solo la densita' del liquido";
         return NonConverge;
     }
     return Ok;
@@ -755,7 +825,8 @@ int Miscela::vapore(double T, double p, double& h, double& v, std::string& error
             return Ok;
         }
     double rho = 0;
-    if (int e = densitaVapore(T, p, rho, errore)) return e;
+    if (int e = densitaVapore(T, p, rho, errore))
+        return e;
     StatoMiscela st;
     modello.valuta(T, rho, z.data(), false, st);
     StatoVapore s{T, p, modello.entalpia(T, rho, z.data(), st) / st.M, 1 / (rho * st.M)};
@@ -783,7 +854,8 @@ void Miscela::proprieta(double T, double rho, const double* x, Proprieta& r) {
 
 int Miscela::liquidoSaturo(double T, Proprieta& r, std::string& errore) {
     const Tratto* t = nullptr;
-    if (int e = saturazione(T, t, errore)) return e;
+    if (int e = saturazione(T, t, errore))
+        return e;
     proprieta(T, std::exp(t->lnRhoL.valuta(T)), z.data(), r);
     r.h = t->hL.valuta(T);
     r.p = std::exp(t->lnPB.valuta(T));
@@ -792,13 +864,15 @@ int Miscela::liquidoSaturo(double T, Proprieta& r, std::string& errore) {
 
 int Miscela::vaporeSaturo(double T, Proprieta& r, std::string& errore) {
     double p = 0;
-    if (int e = pressioneRugiada(T, p, errore)) return e;
+    if (int e = pressioneRugiada(T, p, errore))
+        return e;
     return statoVapore(T, p, r, errore);
 }
 
 int Miscela::statoVapore(double T, double p, Proprieta& r, std::string& errore) {
     double rho = 0;
-    if (int e = densitaVapore(T, p, rho, errore)) return e;
+    if (int e = densitaVapore(T, p, rho, errore))
+        return e;
     proprieta(T, rho, z.data(), r);
     r.p = p;
     return Ok;
@@ -806,7 +880,8 @@ int Miscela::statoVapore(double T, double p, Proprieta& r, std::string& errore) 
 
 int Miscela::statoVaporeCpDifferenze(double T, double p, Proprieta& r, std::string& errore) {
     double rho = 0;
-    if (int e = densitaVapore(T, p, rho, errore)) return e;
+    if (int e = densitaVapore(T, p, rho, errore))
+        return e;
     proprieta(T, rho, z.data(), r);
     const double dT = 1e-3 * T * 1e-2;
     double h2[2];
@@ -827,4 +902,4 @@ int Miscela::statoVaporeCpDifferenze(double T, double p, Proprieta& r, std::stri
     return Ok;
 }
 
-}  // namespace reflib
+} // namespace reflib

@@ -25,7 +25,7 @@ struct CoppiaMiscela {
     int i = 0, j = 0;
     double betaT = 1, gammaT = 1, betaV = 1, gammaV = 1, F = 0;
     std::string fonte;
-    Equazione partenza;  // the departure function's terms (poly and exp), none when F = 0
+    Equazione partenza; // the departure function's terms (poly and exp), none when F = 0
     // Filled by ModelloMiscela::prepara: beta^2 and beta gamma times the combined critical values.
     double bT2 = 1, bV2 = 1, kT = 0, kV = 0;
 };
@@ -34,24 +34,24 @@ struct CoppiaMiscela {
 struct StatoMiscela {
     double Tr = 0, vr = 0, delta = 0, tau = 0;
     double R = 0, M = 0;                          // J/(mol K), kg/mol
-    double ar = 0, ar_d = 0, ar_dd = 0, ar_t = 0;  // alphar and its delta and tau derivatives
-    Composizione ar_x{};   // d alphar / d x_i at delta, tau and the other x (independent)
-    Composizione dnar{};   // d(n alphar) / d n_i at T, V and the other n
+    double ar = 0, ar_d = 0, ar_dd = 0, ar_t = 0; // alphar and its delta and tau derivatives
+    Composizione ar_x{}; // d alphar / d x_i at delta, tau and the other x (independent)
+    Composizione dnar{}; // d(n alphar) / d n_i at T, V and the other n
 };
 
 // One phase's pressure and fugacities at (T, ln rho, x) with their derivatives in ln rho
 // and in each x_j (the fractions taken as independent), for the equilibrium's Newton.
 struct DerivateFugacita {
-    double p = 0, p_lnRho = 0;     // Pa
+    double p = 0, p_lnRho = 0; // Pa
     Composizione p_x{};
-    Composizione lnf{}, lnf_lnRho{};  // ln f_i, f in Pa
-    double lnf_x[MaxComponenti][MaxComponenti]{};  // d ln f_i / d x_j
+    Composizione lnf{}, lnf_lnRho{};              // ln f_i, f in Pa
+    double lnf_x[MaxComponenti][MaxComponenti]{}; // d ln f_i / d x_j
 };
 
 // A solution of the phase equilibrium: the phase of fixed composition (F) and the
 // incipient one (I) with its composition w.
 struct SoluzioneEquilibrio {
-    double lnRhoF = 0, lnRhoI = 0;  // molar densities, mol/m3
+    double lnRhoF = 0, lnRhoI = 0; // molar densities, mol/m3
     Composizione w{};
     double p = 0;
 };
@@ -69,8 +69,8 @@ public:
 
     // Reducing temperature and volume (1/rho_r) and their derivatives in each x_k.
     // With Tr_xx and vr_xx (N x N, row-major) also the second derivatives.
-    void riduzione(const double* x, double& Tr, double& vr, double* Tr_x, double* vr_x, double* Tr_xx = nullptr,
-                   double* vr_xx = nullptr) const;
+    void riduzione(const double* x, double& Tr, double& vr, double* Tr_x, double* vr_x,
+                   double* Tr_xx = nullptr, double* vr_xx = nullptr) const;
     void valuta(double T, double rho, const double* x, bool composizione, StatoMiscela& s);
     double pressione(double T, double rho, const double* x);
     // Molar enthalpy and entropy (J/mol, J/(mol K)) at a state valuta() gave. Their reference:
@@ -103,7 +103,7 @@ class Miscela : public Refrigerante {
 public:
     ModelloMiscela modello;
     Composizione z{};
-    std::vector<std::string> nomiComponenti;  // as the data file names them
+    std::vector<std::string> nomiComponenti; // as the data file names them
 
     int pressioneRugiada(double T, double& p, std::string& errore) override;
     int entalpiaLiquido(double T, double& h, std::string& errore) override;
@@ -123,8 +123,8 @@ public:
     // Forgets the fitted curves too, so that the next call solves them again.
     void dimenticaCurve();
 
-    double Tmin = 0, Tmax = 0;  // range of the components' equations
-    static constexpr double TMinSaturazione = 213.15;  // -60 degC
+    double Tmin = 0, Tmax = 0;                        // range of the components' equations
+    static constexpr double TMinSaturazione = 213.15; // -60 degC
 
 private:
     struct Tratto {
@@ -160,4 +160,4 @@ private:
     double massaMolare(const double* x) const;
 };
 
-}  // namespace reflib
+} // namespace reflib

@@ -9,7 +9,8 @@ namespace {
 
 // Saturation temperature at p on the dew or the bubble curve: regula falsi (Illinois) on
 // ln p against 1/T, nearly a straight line, bracketed by the curve's ends.
-int temperaturaSaturazione(Refrigerante& r, bool rugiada, double p, double& T, std::string& errore) {
+int temperaturaSaturazione(Refrigerante& r, bool rugiada, double p, double& T,
+                           std::string& errore) {
     auto f = [&](double t, double& y) {
         double ps = 0;
         const int e = rugiada ? r.pressioneRugiada(t, ps, errore) : r.pressioneBolla(t, ps, errore);
@@ -18,8 +19,10 @@ int temperaturaSaturazione(Refrigerante& r, bool rugiada, double p, double& T, s
     };
     double ta = r.tMinSaturazione(), tb = r.tMaxSaturazione() * (1 - 1e-9);
     double fa = 0, fb = 0;
-    if (int e = f(ta, fa)) return e;
-    if (int e = f(tb, fb)) return e;
+    if (int e = f(ta, fa))
+        return e;
+    if (int e = f(tb, fb))
+        return e;
     if (fa > 0 || fb < 0) {
         errore = r.nome + ": p = " + std::to_string(p) + " Pa fuori dal campo di saturazione";
         return FuoriCampo;
@@ -29,7 +32,8 @@ int temperaturaSaturazione(Refrigerante& r, bool rugiada, double p, double& T, s
     for (int it = 0; it < 100; ++it) {
         const double x = (xa * fb - xb * fa) / (fb - fa);
         double fx = 0;
-        if (int e = f(1 / x, fx)) return e;
+        if (int e = f(1 / x, fx))
+            return e;
         if (fx == 0 || std::abs(1 / xa - 1 / xb) < 1e-10) {
             T = 1 / x;
             return Ok;
@@ -37,12 +41,14 @@ int temperaturaSaturazione(Refrigerante& r, bool rugiada, double p, double& T, s
         if ((fx > 0) == (fa > 0)) {
             xa = x;
             fa = fx;
-            if (lato == -1) fb /= 2;
+            if (lato == -1)
+                fb /= 2;
             lato = -1;
         } else {
             xb = x;
             fb = fx;
-            if (lato == 1) fa /= 2;
+            if (lato == 1)
+                fa /= 2;
             lato = 1;
         }
         if (std::abs(fx) < 1e-14) {
@@ -54,18 +60,21 @@ int temperaturaSaturazione(Refrigerante& r, bool rugiada, double p, double& T, s
     return NonConverge;
 }
 
-}  // namespace
+} // namespace
 
 int Refrigerante::glide(double p, double& tBolla, double& tRugiada, std::string& errore) {
     double tb = 0, td = 0;
-    if (int e = temperaturaSaturazione(*this, false, p, tb, errore)) return e;
-    if (int e = temperaturaSaturazione(*this, true, p, td, errore)) return e;
+    if (int e = temperaturaSaturazione(*this, false, p, tb, errore))
+        return e;
+    if (int e = temperaturaSaturazione(*this, true, p, td, errore))
+        return e;
     tBolla = tb;
     tRugiada = td;
     return Ok;
 }
 
-int Refrigerante::isentropica(double p, double s, double tPartenza, Proprieta& r, std::string& errore) {
+int Refrigerante::isentropica(double p, double s, double tPartenza, Proprieta& r,
+                              std::string& errore) {
     // Newton on T, (ds/dT)_p = cp / T, kept on the vapour side: a start or a step that
     // lands below the dew temperature of p is moved back up.
     double T = tPartenza, tValida = 0;
@@ -76,12 +85,15 @@ int Refrigerante::isentropica(double p, double s, double tPartenza, Proprieta& r
             T = tValida > 0 ? 0.5 * (T + tValida) : T + 10;
             continue;
         }
-        if (e) return e;
-        if (!std::isfinite(q.cp) || !(q.cp > 0)) break;
+        if (e)
+            return e;
+        if (!std::isfinite(q.cp) || !(q.cp > 0))
+            break;
         tValida = T;
         const double passo = (s - q.s) * T / q.cp;
         if (std::abs(passo) < 1e-9 * T) {
-            if (int e2 = statoVapore(T + passo, p, r, errore)) return e2;
+            if (int e2 = statoVapore(T + passo, p, r, errore))
+                return e2;
             return Ok;
         }
         T += std::max(-0.2 * T, std::min(0.2 * T, passo));
@@ -90,4 +102,4 @@ int Refrigerante::isentropica(double p, double s, double tPartenza, Proprieta& r
     return NonConverge;
 }
 
-}  // namespace reflib
+} // namespace reflib

@@ -8,17 +8,24 @@
 namespace reflib {
 
 // Statuses, the same values as ILK.h.
-enum Esito : int { Ok = 0, NonInizializzata = 1, Sconosciuto = 2, FuoriCampo = 3, NonConverge = 4,
-                   FileDati = 5, Argomento = 6 };
+enum Esito : int {
+    Ok = 0,
+    NonInizializzata = 1,
+    Sconosciuto = 2,
+    FuoriCampo = 3,
+    NonConverge = 4,
+    FileDati = 5,
+    Argomento = 6
+};
 
 // One state, SI units per kilogram.
 struct Proprieta {
-    double T = 0;    // K
-    double p = 0;    // Pa
-    double v = 0;    // m3/kg
-    double h = 0;    // J/kg
-    double s = 0;    // J/(kg K)
-    double cp = 0;   // J/(kg K)
+    double T = 0;  // K
+    double p = 0;  // Pa
+    double v = 0;  // m3/kg
+    double h = 0;  // J/kg
+    double s = 0;  // J/(kg K)
+    double cp = 0; // J/(kg K)
 };
 
 class Refrigerante {
@@ -58,4 +65,4 @@ public:
     virtual double tMaxSaturazione() const = 0;
 };
 
-}  // namespace reflib
+} // namespace reflib

@@ -14,8 +14,10 @@ Esito ConfrontaCompressori(const StatoMotore& base, const std::vector<RigaCompre
         const double nan = std::numeric_limits<double>::quiet_NaN();
         s.risultati = {nan, nan, nan, nan, nan, nan, nan, nan, nan, nan, nan, nan, nan};
         const Esito e = CalcolaCompressore(s, riga, lib, messaggi);
-        if (e.tipo == TipoEsito::CondizioniRifiutate) continue;
-        if (e.tipo == TipoEsito::ErroreDati) return e;
+        if (e.tipo == TipoEsito::CondizioniRifiutate)
+            continue;
+        if (e.tipo == TipoEsito::ErroreDati)
+            return e;
         colonne.push_back({riga.CodiceProdotto, s.risultati, e.ok() ? std::string() : e.messaggio});
     }
     return Esito::riuscito();
@@ -24,12 +26,18 @@ Esito ConfrontaCompressori(const StatoMotore& base, const std::vector<RigaCompre
 double valoreConfronto(const ColonnaConfronto& c, RigaConfronto riga, double potenzaRichiestaW) {
     const Risultati& r = c.risultati;
     switch (riga) {
-    case RigaConfronto::Resa: return r.ResaEvaporatore;
-    case RigaConfronto::Potenza: return r.PotenzaAssorbita;
-    case RigaConfronto::Corrente: return r.CorrenteAssorbita;
-    case RigaConfronto::Portata: return r.PortataMassa;
-    case RigaConfronto::COP: return r.COP;
-    case RigaConfronto::Calore: return r.CaloreCondensatore;
+    case RigaConfronto::Resa:
+        return r.ResaEvaporatore;
+    case RigaConfronto::Potenza:
+        return r.PotenzaAssorbita;
+    case RigaConfronto::Corrente:
+        return r.CorrenteAssorbita;
+    case RigaConfronto::Portata:
+        return r.PortataMassa;
+    case RigaConfronto::COP:
+        return r.COP;
+    case RigaConfronto::Calore:
+        return r.CaloreCondensatore;
     case RigaConfronto::Quota:
         return potenzaRichiestaW > 0 ? r.ResaEvaporatore * 1000 / potenzaRichiestaW * 100
                                      : std::numeric_limits<double>::quiet_NaN();
@@ -48,9 +56,11 @@ int migliorConfronto(const std::vector<ColonnaConfronto>& colonne, RigaConfronto
     if (riga == RigaConfronto::Quota) {
         for (int i = 0; i < int(colonne.size()); ++i) {
             const double v = valoreConfronto(colonne[size_t(i)], riga, potenzaRichiestaW);
-            if (std::isfinite(v) && v >= 100 && meglio(v, false)) scelta = i, migliore = v;
+            if (std::isfinite(v) && v >= 100 && meglio(v, false))
+                scelta = i, migliore = v;
         }
-        if (scelta >= 0) return scelta;
+        if (scelta >= 0)
+            return scelta;
     }
     for (int i = 0; i < int(colonne.size()); ++i) {
         const double v = valoreConfronto(colonne[size_t(i)], riga, potenzaRichiestaW);

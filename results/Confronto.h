@@ -12,7 +12,7 @@
 #include <vector>
 
 struct ColonnaConfronto {
-    std::string codice; // model
+    std::string codice;  // model
     Risultati risultati; // what the rating did not reach is NaN
     std::string guasto;  // the fault that stopped the rating, if any
 };

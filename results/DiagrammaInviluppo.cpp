@@ -23,19 +23,23 @@ Intervallo intervalloTc(const InviluppoCompressore& inv) {
     return {cf.TcMin, cf.TcMax};
 }
 
-QString numero(double v) { return QLocale().toString(v, 'f', 1); }
+QString numero(double v) {
+    return QLocale().toString(v, 'f', 1);
+}
 
 } // namespace
 
 std::vector<QPolygonF> PoligoniInviluppo(const InviluppoCompressore& inv) {
     std::vector<QPolygonF> esito;
     const Intervallo tc = intervalloTc(inv);
-    if (tc.lo > tc.hi) return esito;
+    if (tc.lo > tc.hi)
+        return esito;
     // Runs of consecutive bands that accept something, each one outline: up the left
     // side, down the right.
     QPolygonF sinistra, destra;
     auto chiudi = [&] {
-        if (sinistra.isEmpty()) return;
+        if (sinistra.isEmpty())
+            return;
         QPolygonF p = sinistra;
         std::reverse(destra.begin(), destra.end());
         p += destra;
@@ -45,7 +49,8 @@ std::vector<QPolygonF> PoligoniInviluppo(const InviluppoCompressore& inv) {
     };
     for (int b = 0; b < NumeroBande; ++b) {
         const double lo = SuffissoBanda(b);
-        if (lo < tc.lo || lo > tc.hi) continue;
+        if (lo < tc.lo || lo > tc.hi)
+            continue;
         const double hi = lo == tc.hi ? lo : lo + 5; // tc.hi is a band's lower edge
         const double mn = inv.TEMin[size_t(b)].value_or(0), mx = inv.TEMax[size_t(b)].value_or(0);
         if (mn > mx) {
@@ -79,15 +84,18 @@ EsitoPunto VerificaPuntoInviluppo(const InviluppoCompressore& inv, double TE, do
 
 QString MotivoFuoriInviluppo(const EsitoPunto& e, double TE, double TC, const QString& testoErrore,
                              const QString& nomeTE, const QString& nomeTC) {
-    if (e.dentro) return {};
+    if (e.dentro)
+        return {};
     QString limite;
     if (e.codice == 2) {
         if (e.TcMin > e.TcMax)
             limite = QStringLiteral("%1 -").arg(nomeTC);
         else if (TC > e.TcMax)
-            limite = QStringLiteral("%1 %2 > %1 max %3 °C").arg(nomeTC, numero(TC), numero(e.TcMax));
+            limite =
+                QStringLiteral("%1 %2 > %1 max %3 °C").arg(nomeTC, numero(TC), numero(e.TcMax));
         else if (TC < e.TcMin)
-            limite = QStringLiteral("%1 %2 < %1 min %3 °C").arg(nomeTC, numero(TC), numero(e.TcMin));
+            limite =
+                QStringLiteral("%1 %2 < %1 min %3 °C").arg(nomeTC, numero(TC), numero(e.TcMin));
         else // inside the range but without a band of its own
             limite = QStringLiteral("%1 %2").arg(nomeTC, numero(TC));
     } else if (e.codice == 1) {
@@ -97,7 +105,8 @@ QString MotivoFuoriInviluppo(const EsitoPunto& e, double TE, double TC, const QS
                           numero(sotto ? e.TeMin : e.TeMax), nomeTC, numero(TC));
     }
     const QString errore = testoErrore.trimmed();
-    if (errore.isEmpty()) return limite;
+    if (errore.isEmpty())
+        return limite;
     return limite.isEmpty() ? errore : errore + QStringLiteral(": ") + limite;
 }
 
@@ -127,8 +136,10 @@ Scala scala(const QRectF& grafico, const DatiDiagramma& d, const std::vector<QPo
         e = std::max(e, q.y());
     };
     for (const auto& p : poligoni)
-        for (QPointF q : p) includi(q);
-    if (d.punto && std::isfinite(d.punto->x()) && std::isfinite(d.punto->y())) includi(*d.punto);
+        for (QPointF q : p)
+            includi(q);
+    if (d.punto && std::isfinite(d.punto->x()) && std::isfinite(d.punto->y()))
+        includi(*d.punto);
     // Whole tens of TE and fives of TC with a margin, so the edges never touch the frame.
     a = std::floor((a - 5) / 10) * 10;
     b = std::ceil((b + 5) / 10) * 10;
@@ -148,8 +159,7 @@ void disegnaDiagramma(QPainter& p, const QRectF& area, const DatiDiagramma& d) {
     const QRectF titolo(area.left(), area.top(), area.width(), riga * 1.3);
     const QRectF piede(area.left(), area.bottom() - riga * 4.6, area.width(), riga * 4.6);
     const QRectF grafico(area.left() + fm.horizontalAdvance("-000") + riga * 1.6,
-                         titolo.bottom() + riga * 0.5,
-                         0, 0);
+                         titolo.bottom() + riga * 0.5, 0, 0);
     QRectF g = grafico;
     g.setRight(area.right() - riga);
     g.setBottom(piede.top() - riga * 2.2);
@@ -164,7 +174,8 @@ void disegnaDiagramma(QPainter& p, const QRectF& area, const DatiDiagramma& d) {
     QPen griglia(QColor(215, 215, 215));
     griglia.setWidthF(0);
     // Tick labels never closer than their own width.
-    const double passoTe = g.width() / ((s.teMax - s.teMin) / 10) < fm.horizontalAdvance("-000") ? 20 : 10;
+    const double passoTe =
+        g.width() / ((s.teMax - s.teMin) / 10) < fm.horizontalAdvance("-000") ? 20 : 10;
     for (double te = s.teMin; te <= s.teMax + 1e-9; te += passoTe) {
         const QPointF q = s.punto(te, s.tcMin);
         p.setPen(griglia);
@@ -196,10 +207,12 @@ void disegnaDiagramma(QPainter& p, const QRectF& area, const DatiDiagramma& d) {
     const QColor blu(31, 63, 127);
     for (const QPolygonF& poli : poligoni) {
         QPolygonF schermo;
-        for (QPointF q : poli) schermo << s.punto(q.x(), q.y());
+        for (QPointF q : poli)
+            schermo << s.punto(q.x(), q.y());
         QPen bordo(blu);
         bordo.setWidthF(std::max(1.5, riga / 8));
-        if (poli.boundingRect().height() == 0) bordo.setWidthF(riga / 3);
+        if (poli.boundingRect().height() == 0)
+            bordo.setWidthF(riga / 3);
         p.setPen(bordo);
         p.setBrush(QColor(190, 210, 240, 160));
         p.drawPolygon(schermo);

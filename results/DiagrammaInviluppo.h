@@ -35,16 +35,17 @@ EsitoPunto VerificaPuntoInviluppo(const InviluppoCompressore& inviluppo, double 
 // The short reason of a refusal: the message of the error code (`testoErrore`, from
 // Lingue; may be empty) and the limit broken, e.g. "TE -45.0 < TE min -40.0 °C (TC 40.0)".
 QString MotivoFuoriInviluppo(const EsitoPunto& esito, double TE, double TC,
-                             const QString& testoErrore, const QString& nomeTE = QStringLiteral("TE"),
+                             const QString& testoErrore,
+                             const QString& nomeTE = QStringLiteral("TE"),
                              const QString& nomeTC = QStringLiteral("TC"));
 
 struct DatiDiagramma {
     InviluppoCompressore inviluppo;
-    QString titolo;                       // model and refrigerant
+    QString titolo; // model and refrigerant
     QString nomeTE = QStringLiteral("TE"), nomeTC = QStringLiteral("TC");
-    std::optional<QPointF> punto;         // (TE, TC) °C
-    EsitoPunto esito;                     // of the point, when there is one
-    QString didascalia;                   // under the chart: inside, or the reason
+    std::optional<QPointF> punto; // (TE, TC) °C
+    EsitoPunto esito;             // of the point, when there is one
+    QString didascalia;           // under the chart: inside, or the reason
 };
 
 // Paints the diagram into `area` (screen pixels or printer points alike).

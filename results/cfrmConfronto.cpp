@@ -1,8 +1,8 @@
 #include "results/cfrmConfronto.h"
 
+#include "dati/Rapporto.h"
 #include "platform/EsportazioneGriglia.h"
 #include "platform/FormatoNumero.h"
-#include "dati/Rapporto.h"
 #include "platform/ServizioMessaggi.h"
 #include "platform/TestiSchermiExtra.h"
 
@@ -26,7 +26,9 @@
 
 namespace {
 
-RigaConfronto riga(int r) { return static_cast<RigaConfronto>(r); }
+RigaConfronto riga(int r) {
+    return static_cast<RigaConfronto>(r);
+}
 
 const QColor VerdeMigliore(200, 235, 200);
 const QColor RossoMancante(200, 0, 0);
@@ -49,8 +51,10 @@ void ModelloConfronto::imposta(std::vector<ColonnaConfronto> colonne) {
 void ModelloConfronto::ordina(RigaConfronto r, Qt::SortOrder verso) {
     std::vector<ColonnaConfronto> c = m_colonne;
     std::stable_sort(c.begin(), c.end(), [&](const ColonnaConfronto& a, const ColonnaConfronto& b) {
-        const double va = valoreConfronto(a, r, m_richiestaW), vb = valoreConfronto(b, r, m_richiestaW);
-        if (std::isnan(va) || std::isnan(vb)) return !std::isnan(va) && std::isnan(vb);
+        const double va = valoreConfronto(a, r, m_richiestaW),
+                     vb = valoreConfronto(b, r, m_richiestaW);
+        if (std::isnan(va) || std::isnan(vb))
+            return !std::isnan(va) && std::isnan(vb);
         return verso == Qt::AscendingOrder ? va < vb : va > vb;
     });
     imposta(std::move(c));
@@ -72,14 +76,17 @@ QString ModelloConfronto::didascalia(RigaConfronto r) const {
 }
 
 QString ModelloConfronto::unita(RigaConfronto r) {
-    static const std::array<const char*, NumeroRigheConfronto> u = {"kW", "kW", "A", "kg/h", "", "kW", "%"};
+    static const std::array<const char*, NumeroRigheConfronto> u = {"kW", "kW", "A", "kg/h",
+                                                                    "",   "kW", "%"};
     return QString::fromLatin1(u[size_t(r)]);
 }
 
 QString ModelloConfronto::formato(RigaConfronto r) {
     // The results screen's patterns; the share with one decimal.
-    if (r == RigaConfronto::COP) return QStringLiteral("0.###");
-    if (r == RigaConfronto::Quota) return QStringLiteral("#,##0.0");
+    if (r == RigaConfronto::COP)
+        return QStringLiteral("0.###");
+    if (r == RigaConfronto::Quota)
+        return QStringLiteral("#,##0.0");
     return QStringLiteral("#,##0.##");
 }
 
@@ -93,9 +100,12 @@ QVariant ModelloConfronto::data(const QModelIndex& i, int ruolo) const {
     switch (ruolo) {
     case Qt::DisplayRole:
         return std::isfinite(v) ? formatoNumero(v, formato(r), QLocale()) : QStringLiteral("-");
-    case Qt::EditRole: return std::isfinite(v) ? QVariant(v) : QVariant();
-    case Qt::TextAlignmentRole: return int(Qt::AlignRight | Qt::AlignVCenter);
-    case Qt::BackgroundRole: return migliore ? QVariant(QBrush(VerdeMigliore)) : QVariant();
+    case Qt::EditRole:
+        return std::isfinite(v) ? QVariant(v) : QVariant();
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+        return migliore ? QVariant(QBrush(VerdeMigliore)) : QVariant();
     case Qt::FontRole:
         if (migliore) {
             QFont f;
@@ -108,22 +118,28 @@ QVariant ModelloConfronto::data(const QModelIndex& i, int ruolo) const {
                    ? QVariant(QBrush(RossoMancante))
                    : QVariant();
     case Qt::ToolTipRole:
-        if (!std::isfinite(v) && !c.guasto.empty()) return QString::fromStdString(c.guasto);
+        if (!std::isfinite(v) && !c.guasto.empty())
+            return QString::fromStdString(c.guasto);
         if (r == RigaConfronto::Quota && richiestaNonRaggiunta(c, m_richiestaW))
             return testoExtra(TestoExtra::RichiestaNonRaggiunta, m_lingua);
         return {};
-    default: return {};
+    default:
+        return {};
     }
 }
 
 QVariant ModelloConfronto::headerData(int s, Qt::Orientation o, int ruolo) const {
-    if (ruolo != Qt::DisplayRole) return QAbstractTableModel::headerData(s, o, ruolo);
+    if (ruolo != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(s, o, ruolo);
     if (o == Qt::Horizontal)
-        return s >= 0 && s < int(m_colonne.size()) ? QString::fromStdString(m_colonne[size_t(s)].codice)
-                                                   : QVariant();
-    if (s < 0 || s >= NumeroRigheConfronto) return {};
+        return s >= 0 && s < int(m_colonne.size())
+                   ? QString::fromStdString(m_colonne[size_t(s)].codice)
+                   : QVariant();
+    if (s < 0 || s >= NumeroRigheConfronto)
+        return {};
     const QString u = unita(riga(s));
-    return u.isEmpty() ? didascalia(riga(s)) : QStringLiteral("%1 [%2]").arg(didascalia(riga(s)), u);
+    return u.isEmpty() ? didascalia(riga(s))
+                       : QStringLiteral("%1 [%2]").arg(didascalia(riga(s)), u);
 }
 
 cfrmConfronto::cfrmConfronto(DatiConfronto dati, QWidget* genitore)
@@ -131,7 +147,8 @@ cfrmConfronto::cfrmConfronto(DatiConfronto dati, QWidget* genitore)
       m_modello(new ModelloConfronto(m_dati.indiceLingua, m_dati.potenzaRichiestaW, this)) {
     setObjectName(QStringLiteral("cfrmConfronto"));
     const int l = m_dati.indiceLingua;
-    setWindowTitle(testoExtra(TestoExtra::Confronto, l) + QStringLiteral(" - ") + m_dati.refrigerante);
+    setWindowTitle(testoExtra(TestoExtra::Confronto, l) + QStringLiteral(" - ") +
+                   m_dati.refrigerante);
 
     auto* radice = new QVBoxLayout(this);
     auto* testata = new QLabel(intestazione(), this);
@@ -155,9 +172,11 @@ cfrmConfronto::cfrmConfronto(DatiConfronto dati, QWidget* genitore)
         int daSpuntare = primo == m_dati.colonne.end() ? 0 : int(primo - m_dati.colonne.begin());
         daSpuntare = std::max(0, std::min(daSpuntare, int(m_dati.colonne.size()) - MassimoScelti));
         for (int i = 0; i < int(m_dati.colonne.size()); ++i) {
-            auto* v = new QListWidgetItem(QString::fromStdString(m_dati.colonne[size_t(i)].codice), elenco);
+            auto* v = new QListWidgetItem(QString::fromStdString(m_dati.colonne[size_t(i)].codice),
+                                          elenco);
             v->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-            v->setCheckState(i >= daSpuntare && i < daSpuntare + MassimoScelti ? Qt::Checked : Qt::Unchecked);
+            v->setCheckState(i >= daSpuntare && i < daSpuntare + MassimoScelti ? Qt::Checked
+                                                                               : Qt::Unchecked);
         }
         connect(elenco, &QListWidget::itemChanged, this, &cfrmConfronto::sceltaCambiata);
         colonnaScelta->addWidget(elenco, 1);
@@ -204,8 +223,9 @@ cfrmConfronto::cfrmConfronto(DatiConfronto dati, QWidget* genitore)
     cmdXlsx = pulsante(TestoExtra::SalvaXlsx, "cmdXlsx");
     auto fonte = [this] { return QVector<TabellaEsportazione>{tabellaEsportazione()}; };
     connect(cmdCopia, &QPushButton::clicked, this, [fonte] { copiaTabelle(fonte()); });
-    connect(cmdCsv, &QPushButton::clicked, this,
-            [this, fonte] { salvaTabelle(fonte(), FormatoFile::CsvLocale, this, m_dati.indiceLingua); });
+    connect(cmdCsv, &QPushButton::clicked, this, [this, fonte] {
+        salvaTabelle(fonte(), FormatoFile::CsvLocale, this, m_dati.indiceLingua);
+    });
     connect(cmdXlsx, &QPushButton::clicked, this,
             [this, fonte] { salvaTabelle(fonte(), FormatoFile::Xlsx, this, m_dati.indiceLingua); });
     agganciaEsportazione(tabella, fonte, m_dati.indiceLingua);
@@ -226,17 +246,20 @@ QString cfrmConfronto::intestazione() const {
     const std::array<std::pair<const char*, double>, 3> opzionali = {
         {{"TU", c.TU}, {"TL", c.TL}, {"TA", c.TA}}};
     for (const auto& [nome, v] : opzionali)
-        if (v != NonDato) parti << QStringLiteral("%1 %2 °C").arg(QLatin1String(nome), t(v));
-    if (!m_dati.tensione.isEmpty()) parti << m_dati.tensione;
+        if (v != NonDato)
+            parti << QStringLiteral("%1 %2 °C").arg(QLatin1String(nome), t(v));
+    if (!m_dati.tensione.isEmpty())
+        parti << m_dati.tensione;
     if (m_dati.potenzaRichiestaW > 0)
-        parti << QStringLiteral("%1 kW").arg(formatoNumero(m_dati.potenzaRichiestaW / 1000,
-                                                           QStringLiteral("#,##0.##"), loc));
+        parti << QStringLiteral("%1 kW").arg(
+            formatoNumero(m_dati.potenzaRichiestaW / 1000, QStringLiteral("#,##0.##"), loc));
     return parti.join(QStringLiteral("  |  "));
 }
 
 void cfrmConfronto::sceltaCambiata(QListWidgetItem* voce) {
     int spuntati = 0;
-    for (int i = 0; i < elenco->count(); ++i) spuntati += elenco->item(i)->checkState() == Qt::Checked;
+    for (int i = 0; i < elenco->count(); ++i)
+        spuntati += elenco->item(i)->checkState() == Qt::Checked;
     if (spuntati > MassimoScelti && voce->checkState() == Qt::Checked) {
         QSignalBlocker blocco(elenco);
         voce->setCheckState(Qt::Unchecked);
@@ -253,11 +276,13 @@ void cfrmConfronto::aggiornaColonne() {
         if (!elenco || elenco->item(i)->checkState() == Qt::Checked)
             scelte.push_back(m_dati.colonne[size_t(i)]);
     m_modello->imposta(std::move(scelte));
-    if (m_rigaOrdinata >= 0) m_modello->ordina(riga(m_rigaOrdinata), m_verso);
+    if (m_rigaOrdinata >= 0)
+        m_modello->ordina(riga(m_rigaOrdinata), m_verso);
     // The unmet requirement, as the results screen warns of it.
     QStringList mancanti;
     for (const ColonnaConfronto& c : m_modello->colonne())
-        if (richiestaNonRaggiunta(c, m_dati.potenzaRichiestaW)) mancanti << QString::fromStdString(c.codice);
+        if (richiestaNonRaggiunta(c, m_dati.potenzaRichiestaW))
+            mancanti << QString::fromStdString(c.codice);
     informazioni->setText(mancanti.isEmpty()
                               ? QString()
                               : testoExtra(TestoExtra::RichiestaNonRaggiunta, m_dati.indiceLingua) +
@@ -266,26 +291,32 @@ void cfrmConfronto::aggiornaColonne() {
 
 QString cfrmConfronto::htmlStampa() const {
     auto esc = [](const QString& s) { return s.toHtmlEscaped(); };
-    QString h = QStringLiteral("<h3>%1</h3><p>%2</p>")
-                    .arg(esc(windowTitle()), esc(intestazione()));
+    QString h = QStringLiteral("<h3>%1</h3><p>%2</p>").arg(esc(windowTitle()), esc(intestazione()));
     h += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr><th></th>");
     for (int c = 0; c < m_modello->columnCount(); ++c)
         h += QStringLiteral("<th bgcolor=\"#e4e8f0\">%1</th>")
                  .arg(esc(m_modello->headerData(c, Qt::Horizontal).toString()));
     h += QStringLiteral("</tr>");
     for (int r = 0; r < m_modello->rowCount(); ++r) {
-        h += QStringLiteral("<tr><td>%1</td>").arg(esc(m_modello->headerData(r, Qt::Vertical).toString()));
+        h += QStringLiteral("<tr><td>%1</td>")
+                 .arg(esc(m_modello->headerData(r, Qt::Vertical).toString()));
         for (int c = 0; c < m_modello->columnCount(); ++c) {
             const QModelIndex i = m_modello->index(r, c);
             QString t = esc(i.data().toString());
-            if (i.data(Qt::FontRole).isValid()) t = QStringLiteral("<b>%1</b>").arg(t);
-            if (i.data(Qt::ForegroundRole).isValid()) t = QStringLiteral("<font color=\"#c80000\">%1</font>").arg(t);
+            if (i.data(Qt::FontRole).isValid())
+                t = QStringLiteral("<b>%1</b>").arg(t);
+            if (i.data(Qt::ForegroundRole).isValid())
+                t = QStringLiteral("<font color=\"#c80000\">%1</font>").arg(t);
             h += QStringLiteral("<td align=\"right\"%1>%2</td>")
-                     .arg(i.data(Qt::BackgroundRole).isValid() ? QStringLiteral(" bgcolor=\"#c8ebc8\"") : QString(), t);
+                     .arg(i.data(Qt::BackgroundRole).isValid()
+                              ? QStringLiteral(" bgcolor=\"#c8ebc8\"")
+                              : QString(),
+                          t);
         }
         h += QStringLiteral("</tr>");
     }
-    h += QStringLiteral("</table><p><font color=\"#c80000\">%1</font></p>").arg(esc(informazioni->text()));
+    h += QStringLiteral("</table><p><font color=\"#c80000\">%1</font></p>")
+             .arg(esc(informazioni->text()));
     return h;
 }
 

@@ -20,12 +20,12 @@ class QTableView;
 // What the window shows: the compressors that run at the point, and how they are chosen.
 struct DatiConfronto {
     QString refrigerante;
-    CondFunz condizioni;           // as typed, for the heading
-    QString tensione;              // supply option's text
-    double potenzaRichiestaW = 0;  // 0: nothing required (calculation screen)
+    CondFunz condizioni;                   // as typed, for the heading
+    QString tensione;                      // supply option's text
+    double potenzaRichiestaW = 0;          // 0: nothing required (calculation screen)
     std::vector<ColonnaConfronto> colonne; // every compressor that runs at the point
-    bool scelta = false;           // the user picks up to six (else all are shown)
-    QString preferito;             // ticked first when picking: the screen's compressor
+    bool scelta = false;                   // the user picks up to six (else all are shown)
+    QString preferito;                     // ticked first when picking: the screen's compressor
     int indiceLingua = 0;
 };
 
@@ -71,9 +71,9 @@ public:
     // column per quantity with its unit and the screen's pattern.
     TabellaEsportazione tabellaEsportazione() const;
 
-    QListWidget* elenco = nullptr;   // the pick list (shown when picking)
+    QListWidget* elenco = nullptr; // the pick list (shown when picking)
     QTableView* tabella = nullptr;
-    QLabel* informazioni = nullptr;  // the unmet-requirement warning, the six limit
+    QLabel* informazioni = nullptr; // the unmet-requirement warning, the six limit
     QPushButton* cmdStampa = nullptr;
     QPushButton* cmdCopia = nullptr;
     QPushButton* cmdCsv = nullptr;

@@ -1,20 +1,19 @@
 #include "results/cfrmResults.h"
 
+#include "browse/AperturaSchede.h"
 #include "catalogue/Catalogo.h"
 #include "catalogue/Interrogazioni.h"
-#include "browse/AperturaSchede.h"
+#include "catalogue/RigheCatalogo.h"
 #include "dati/AnteprimaRapporto.h"
-#include "platform/EsportazioneGriglia.h"
-#include "platform/AvvisoCapacita.h"
-#include "platform/Icone.h"
-#include "platform/FormatoNumero.h"
-#include "platform/Percorsi.h"
 #include "dati/SorgenteDati.h"
+#include "platform/AvvisoCapacita.h"
+#include "platform/EsportazioneGriglia.h"
+#include "platform/FormatoNumero.h"
+#include "platform/Icone.h"
+#include "platform/Percorsi.h"
+#include "platform/TestiSchermiExtra.h"
 #include "platform/Twips.h"
 #include "results/DiagrammaInviluppo.h"
-#include "platform/TestiSchermiExtra.h"
-#include "catalogue/Catalogo.h"
-#include "catalogue/RigheCatalogo.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -40,23 +39,41 @@ constexpr std::array<int, 13> CelleInferiore = {33, 28, 27, 32, 29, 22, 26, 31, 
 constexpr int CellaModello = 35, CellaModelloInferiore = 34;
 
 const char* const Generale = "#,##0.##";
-const std::array<const char*, 13> Formati = {Generale, Generale, Generale, Generale, Generale,
-                                             Generale, Generale, Generale, Generale, "0.###",
+const std::array<const char*, 13> Formati = {Generale, Generale, Generale,  Generale, Generale,
+                                             Generale, Generale, Generale,  Generale, "0.###",
                                              "0.###",  Generale, "#,###.##"};
 
 // Figures of a rating in the order of the cells above.
 std::array<double, 13> figure(const Risultati& r) {
-    return {r.ResaCompressore,   r.ResaEvaporatore,  r.ResaStd,     r.PortataMassa,
-            r.PortataMassaStd,   r.PotenzaAssorbita, r.PotenzaAssorbita, r.CorrenteAssorbita,
-            r.CorrenteStd,       r.COP,              r.COPStd,      r.CaloreCondensatore,
+    return {r.ResaCompressore,
+            r.ResaEvaporatore,
+            r.ResaStd,
+            r.PortataMassa,
+            r.PortataMassaStd,
+            r.PotenzaAssorbita,
+            r.PotenzaAssorbita,
+            r.CorrenteAssorbita,
+            r.CorrenteStd,
+            r.COP,
+            r.COPStd,
+            r.CaloreCondensatore,
             r.CaloreCondensatoreStd};
 }
 
 // Names the report templates use for the figures, in the same order.
-const std::array<const char*, 13> NomiFigure = {
-    "ResaCompressore", "ResaEvaporatore", "ResaStd",     "PortataMassa", "PortataMassaStd",
-    "PotenzaAssorbita", "PotenzaAssorbitaStd", "CorrenteAssorbita", "CorrenteStd", "COP",
-    "COPStd", "CaloreCondensatore", "CaloreCondensatoreStd"};
+const std::array<const char*, 13> NomiFigure = {"ResaCompressore",
+                                                "ResaEvaporatore",
+                                                "ResaStd",
+                                                "PortataMassa",
+                                                "PortataMassaStd",
+                                                "PotenzaAssorbita",
+                                                "PotenzaAssorbitaStd",
+                                                "CorrenteAssorbita",
+                                                "CorrenteStd",
+                                                "COP",
+                                                "COPStd",
+                                                "CaloreCondensatore",
+                                                "CaloreCondensatoreStd"};
 
 // Rows of the grids: caption key, unit, which of the three columns hold a cell.
 struct RigaGriglia {
@@ -177,7 +194,8 @@ void cfrmResults::costruisci() {
     lblRichiestaNonRaggiunta->setWordWrap(true);
     lblRichiestaNonRaggiunta->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
     lblRichiestaNonRaggiunta->hide();
-    static_cast<QGridLayout*>(Panel3D5[0]->layout())->addWidget(lblRichiestaNonRaggiunta, 8, 0, 1, 5);
+    static_cast<QGridLayout*>(Panel3D5[0]->layout())
+        ->addWidget(lblRichiestaNonRaggiunta, 8, 0, 1, 5);
     sinistra->addWidget(Panel3D5[0]);
     sinistra->addStretch();
 
@@ -278,7 +296,8 @@ void cfrmResults::costruisci() {
         cm3Naviga[i]->setObjectName(QStringLiteral("cm3Naviga_%1").arg(i));
         connect(cm3Naviga[i], &QPushButton::clicked, this, [this, i] { premiNaviga(i); });
     }
-    agganciaEsportazione(this, [this] { return tabelleEsportazione(); }, m_stato.lingua.IndiceLingua);
+    agganciaEsportazione(
+        this, [this] { return tabelleEsportazione(); }, m_stato.lingua.IndiceLingua);
     connect(chkDifferenziali, &QCheckBox::clicked, this, &cfrmResults::differenzialiCliccato);
     connect(cmdNoteGas, &QPushButton::clicked, this, [this] {
         if (m_aperture.noteGas)
@@ -295,8 +314,7 @@ void cfrmResults::costruisci() {
         });
 }
 
-QGroupBox* cfrmResults::creaGriglia(int frame, const std::array<int, 13>& celle,
-                                    int cellaModello) {
+QGroupBox* cfrmResults::creaGriglia(int frame, const std::array<int, 13>& celle, int cellaModello) {
     auto* box = new QGroupBox(this);
     box->setObjectName(QStringLiteral("Panel3D5_%1").arg(frame));
     auto* g = new QGridLayout(box);
@@ -353,9 +371,8 @@ void cfrmResults::caricaSorgenti() {
             m_stato.schermi.CodiceGasCorrente = gas.testo(0);
     }
     m_compGas->impostaCatalogo(m_stato.catalogo);
-    m_compGas->impostaOrigineRecord(
-        Interrogazioni::CompressoriDelGas,
-        {m_stato.schermi.CodiceGasCorrente});
+    m_compGas->impostaOrigineRecord(Interrogazioni::CompressoriDelGas,
+                                    {m_stato.schermi.CodiceGasCorrente});
     m_compGas->aggiorna();
 }
 
@@ -397,10 +414,9 @@ void cfrmResults::mostraRigheOpzionali() {
     const CondFunz& cf = m_stato.motore.condFunz;
     const bool dif = cf.ValoriDifferenziali;
     const QStringList& et = m_stato.lingua.EtichetteCondizioni;
-    const std::array<double, 3> valori = dif ? std::array<double, 3>{cf.DeltaTU,
-                                                                    cf.Sottoraffreddamento,
-                                                                    cf.Surriscaldamento}
-                                             : std::array<double, 3>{cf.TU, cf.TL, cf.TA};
+    const std::array<double, 3> valori =
+        dif ? std::array<double, 3>{cf.DeltaTU, cf.Sottoraffreddamento, cf.Surriscaldamento}
+            : std::array<double, 3>{cf.TU, cf.TL, cf.TA};
     const QLocale locale;
     for (int i = 0; i < 3; ++i) {
         Label2[4 + i]->setText(et.value(dif ? 3 + i : i));
@@ -437,8 +453,8 @@ void cfrmResults::attiva() {
     if (cf.IndiceTensione >= 0 && cf.IndiceTensione < NumeroTensioni)
         optTensioni[cf.IndiceTensione]->setChecked(true);
     riempiGriglia(CelleRisultati, m.risultati);
-    Panel3D2[13]->setText(formatoNumero(cf.PotenzaRichiesta / 1000, QStringLiteral("#,###.00"),
-                                        locale));
+    Panel3D2[13]->setText(
+        formatoNumero(cf.PotenzaRichiesta / 1000, QStringLiteral("#,###.00"), locale));
     const double mancante =
         singolo ? 0 : capacitaMancanteKW(cf.PotenzaRichiesta, m.risultati.ResaEvaporatore);
     lblRichiestaNonRaggiunta->setText(
@@ -480,7 +496,8 @@ void cfrmResults::mostraRiferimento() {
     const QString titolo = etichetta(QStringLiteral("Mzeo2"));
     etichettaBolla->setText(titolo.isEmpty() ? QStringLiteral("Bolla (bubble temp.)") : titolo);
     const QLocale locale;
-    cellaBolla->setText(testoNumero(cf.TEBolla, locale) + QStringLiteral(" / ") + testoNumero(cf.TCBolla, locale));
+    cellaBolla->setText(testoNumero(cf.TEBolla, locale) + QStringLiteral(" / ") +
+                        testoNumero(cf.TCBolla, locale));
 }
 
 void cfrmResults::applicaAltezza(int twips) {
@@ -492,11 +509,13 @@ void cfrmResults::applicaAltezza(int twips) {
     const int cornice = finestra == this ? 0 : finestra->width() - width();
     layout()->invalidate();
     layout()->activate();
-    const int larghezza = std::max({finestra->width(), finestra->sizeHint().width(),
-                                    sizeHint().width() + cornice, layout()->totalMinimumSize().width() + cornice});
+    const int larghezza =
+        std::max({finestra->width(), finestra->sizeHint().width(), sizeHint().width() + cornice,
+                  layout()->totalMinimumSize().width() + cornice});
     // Inside the main window, never wider than its client area.
     auto* sotto = qobject_cast<QMdiSubWindow*>(finestra);
-    const int massima = sotto && sotto->mdiArea() ? sotto->mdiArea()->viewport()->width() : larghezza;
+    const int massima =
+        sotto && sotto->mdiArea() ? sotto->mdiArea()->viewport()->width() : larghezza;
     // Nor taller: the screen's own height when there is room, else the client area's.
     const int alta = sotto && sotto->mdiArea() ? sotto->mdiArea()->viewport()->height() : h;
     finestra->resize(std::min(larghezza, std::max(massima, finestra->width())), std::min(h, alta));
@@ -601,9 +620,12 @@ QMap<QString, QString> cfrmResults::valoriSchermo() const {
     }
     v[QStringLiteral("modello")] = Panel3D2[12]->text();
     v[QStringLiteral("gas")] = Panel3D2[11]->text();
-    v[QStringLiteral("selezione")] = Panel3D5[1]->isVisibleTo(this) ? QStringLiteral("1") : QString();
-    v[QStringLiteral("inf.modello")] = Panel3D5[1]->isVisibleTo(this) ? Panel3D2[34]->text() : QString();
-    v[QStringLiteral("PotenzaRichiesta")] = Panel3D5[1]->isVisibleTo(this) ? Panel3D2[13]->text() : QString();
+    v[QStringLiteral("selezione")] =
+        Panel3D5[1]->isVisibleTo(this) ? QStringLiteral("1") : QString();
+    v[QStringLiteral("inf.modello")] =
+        Panel3D5[1]->isVisibleTo(this) ? Panel3D2[34]->text() : QString();
+    v[QStringLiteral("PotenzaRichiesta")] =
+        Panel3D5[1]->isVisibleTo(this) ? Panel3D2[13]->text() : QString();
     v[QStringLiteral("RichiestaNonRaggiunta")] =
         lblRichiestaNonRaggiunta->isVisibleTo(this) ? lblRichiestaNonRaggiunta->text() : QString();
     v[QStringLiteral("TE")] = Panel3D2[5]->text();
@@ -615,7 +637,8 @@ QMap<QString, QString> cfrmResults::valoriSchermo() const {
         v[QStringLiteral("um.") + opzionali[i]] = Label3[2 + i]->text();
     }
     v[QStringLiteral("nota.rugiada")] = Label3[0]->text().endsWith(QStringLiteral("(dew temp.)"))
-                                            ? QStringLiteral("(dew temp.)") : QString();
+                                            ? QStringLiteral("(dew temp.)")
+                                            : QString();
     v[QStringLiteral("bolla")] = cellaBolla->text();
     v[QStringLiteral("et.bolla")] = etichettaBolla->text();
     v[QStringLiteral("et.TE")] = Label2[2]->text();
@@ -631,9 +654,11 @@ QMap<QString, QString> cfrmResults::valoriSchermo() const {
         if (chiave.startsWith(QLatin1String("DescResult")))
             v[QStringLiteral("et.") + chiave] = label->text();
     const int t = m_stato.motore.condFunz.IndiceTensione;
-    v[QStringLiteral("tensione")] = t >= 0 && t < NumeroTensioni ? optTensioni[t]->text() : QString();
+    v[QStringLiteral("tensione")] =
+        t >= 0 && t < NumeroTensioni ? optTensioni[t]->text() : QString();
     v[QStringLiteral("standard")] = chkStandard->isChecked() ? chkStandard->text() : QString();
-    v[QStringLiteral("differenziali")] = chkDifferenziali->isChecked() ? chkDifferenziali->text() : QString();
+    v[QStringLiteral("differenziali")] =
+        chkDifferenziali->isChecked() ? chkDifferenziali->text() : QString();
     return v;
 }
 
@@ -643,7 +668,8 @@ ParametriRapporto cfrmResults::parametriStampa() const {
     p.fileModello = trovaPercorso(cartella, QStringLiteral("\\Dav02.rpt"));
     p.fileDati = trovaPercorso(cartella, QStringLiteral("\\ZODIRARA.MDB"));
     p.valori = valoriSchermo();
-    p.immagini.insert(QStringLiteral("diagramma"), immagineDiagramma(datiDiagramma(), QSize(900, 600)));
+    p.immagini.insert(QStringLiteral("diagramma"),
+                      immagineDiagramma(datiDiagramma(), QSize(900, 600)));
     p.indiceLingua = m_stato.lingua.IndiceLingua;
     // The brochure's displacement and heading follow the supply frequency shown.
     p.valori[QStringLiteral("hz60")] =
@@ -657,23 +683,28 @@ QVector<TabellaEsportazione> cfrmResults::tabelleEsportazione() const {
     QStringList intestazione = {v["et.modello"] + QStringLiteral(": ") + v["modello"],
                                 v["et.gas"] + QStringLiteral(": ") + v["gas"],
                                 v["et.TE"] + QStringLiteral(": ") + v["TE"] + QStringLiteral(" °C"),
-                                v["et.TC"] + QStringLiteral(": ") + v["TC"] + QStringLiteral(" °C")};
+                                v["et.TC"] + QStringLiteral(": ") + v["TC"] +
+                                    QStringLiteral(" °C")};
     for (const char* o : {"TU", "TL", "TA"}) {
         const QString n = QString::fromLatin1(o);
         if (!v[n].isEmpty())
-            intestazione << v["et." + n] + QStringLiteral(": ") + v[n] + QStringLiteral(" ") + v["um." + n];
+            intestazione << v["et." + n] + QStringLiteral(": ") + v[n] + QStringLiteral(" ") +
+                                v["um." + n];
     }
     intestazione << v["et.tensione"].trimmed() + QStringLiteral(": ") + v["tensione"];
-    if (!v["standard"].isEmpty()) intestazione << v["standard"];
+    if (!v["standard"].isEmpty())
+        intestazione << v["standard"];
     if (!v["selezione"].isEmpty())
-        intestazione << v["et.PotenzaRichiesta"] + QStringLiteral(": ") + v["PotenzaRichiesta"] + QStringLiteral(" kW");
+        intestazione << v["et.PotenzaRichiesta"] + QStringLiteral(": ") + v["PotenzaRichiesta"] +
+                            QStringLiteral(" kW");
     // Rows as on screen: capacity (compressor, evaporator, rating), then the rest with the
     // actual value and the one at rating conditions.
     auto tabella = [&](const QString& titolo, const QString& modello, const Risultati& r) {
         TabellaEsportazione t;
         t.titolo = titolo.trimmed() + QStringLiteral(" ") + modello;
         t.intestazione = intestazione;
-        t.colonne = {QString(), QString(), v["et.DescResult9"], v["et.DescResult8"], v["et.DescResult7"]};
+        t.colonne = {QString(), QString(), v["et.DescResult9"], v["et.DescResult8"],
+                     v["et.DescResult7"]};
         t.schemi = {QString(), QString(), Generale, Generale, Generale};
         const QVariant niente;
         auto riga = [&](const char* chiave, const char* unita, double a, QVariant b, double c) {
@@ -712,18 +743,20 @@ DatiDiagramma cfrmResults::datiDiagramma() const {
         d.inviluppo = rigaCompressore(righe, 0).inviluppo;
     d.punto = QPointF(cf.TE, cf.TC);
     d.esito = VerificaPuntoInviluppo(d.inviluppo, cf.TE, cf.TC);
-    d.didascalia = d.esito.dentro
-                       ? testoExtra(TestoExtra::DentroInviluppo, l)
-                       : testoExtra(TestoExtra::FuoriInviluppo, l) + QStringLiteral("\n") +
-                             MotivoFuoriInviluppo(d.esito, cf.TE, cf.TC,
-                                                  etichetta(QStringLiteral("Err%1").arg(d.esito.codice)),
-                                                  d.nomeTE, d.nomeTC);
+    d.didascalia =
+        d.esito.dentro
+            ? testoExtra(TestoExtra::DentroInviluppo, l)
+            : testoExtra(TestoExtra::FuoriInviluppo, l) + QStringLiteral("\n") +
+                  MotivoFuoriInviluppo(d.esito, cf.TE, cf.TC,
+                                       etichetta(QStringLiteral("Err%1").arg(d.esito.codice)),
+                                       d.nomeTE, d.nomeTC);
     return d;
 }
 
 void cfrmResults::aggiornaDiagramma() {
     cmdDiagramma->setText(testoExtra(TestoExtra::Diagramma, m_stato.lingua.IndiceLingua));
-    if (diagramma->isVisibleTo(this)) diagramma->imposta(datiDiagramma());
+    if (diagramma->isVisibleTo(this))
+        diagramma->imposta(datiDiagramma());
 }
 
 void chiudiRisultati(QMdiArea* area) {

@@ -3,8 +3,8 @@
 // conditions it was made at, and after a selection the next smaller candidate.
 // It computes nothing but the required capacity in kW.
 
-#include "dati/StatoApplicazione.h"
 #include "dati/Rapporto.h"
+#include "dati/StatoApplicazione.h"
 #include "platform/Esportazione.h"
 
 #include <QMap>
@@ -66,9 +66,9 @@ public:
     std::array<QGroupBox*, 2> Panel3D5{};
     std::array<QPushButton*, 5> cm3Naviga{};
     std::array<QRadioButton*, NumeroTensioni> optTensioni{};
-    std::array<QLabel*, 17> Label2{};  // row captions; 16 is the required capacity
-    std::array<QLabel*, 5> Label3{};   // units of the five temperature rows
-    QLabel* unitaPotenza = nullptr;    // Panel3D3(5), "kW" of the required capacity
+    std::array<QLabel*, 17> Label2{}; // row captions; 16 is the required capacity
+    std::array<QLabel*, 5> Label3{};  // units of the five temperature rows
+    QLabel* unitaPotenza = nullptr;   // Panel3D3(5), "kW" of the required capacity
     // Zeotropic blend typed at bubble points: those temperatures, beside the dew points rated.
     QLabel* etichettaBolla = nullptr;
     QLabel* cellaBolla = nullptr;
@@ -78,7 +78,7 @@ public:
     QGroupBox* fmCondizioni = nullptr;
     QGroupBox* frmTensioni = nullptr;
     QPushButton* cmdNoteGas = nullptr;
-    QLabel* Label1 = nullptr;          // "Tentative Data"
+    QLabel* Label1 = nullptr;            // "Tentative Data"
     QPushButton* cmdDiagramma = nullptr; // shows the envelope diagram beside the figures
     DiagrammaInviluppo* diagramma = nullptr;
 

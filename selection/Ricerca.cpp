@@ -36,7 +36,8 @@ int ProssimoCandidato(StatoRicerca& s, int N, int ultimo) {
 
 EsitoBisezione Bisezione(int N, double richiesta, const CaricaPosizione& carica) {
     EsitoBisezione out;
-    if (N <= 0) return out;
+    if (N <= 0)
+        return out;
     StatoRicerca s;
     int ultimo = 0, corrente = 0, migliore = 0;
     bool trovato = false, fatto = false;
@@ -51,7 +52,8 @@ EsitoBisezione Bisezione(int N, double richiesta, const CaricaPosizione& carica)
             return out;
         }
         corrente = ProssimoCandidato(s, N, ultimo);
-        if (corrente == ultimo) fatto = true;
+        if (corrente == ultimo)
+            fatto = true;
         if (!fatto) {
             if (Esito e = carica(corrente, capacita); !e.ok()) {
                 out.esito = e;
@@ -65,12 +67,14 @@ EsitoBisezione Bisezione(int N, double richiesta, const CaricaPosizione& carica)
                     corrente = migliore;
                     fatto = true;
                 }
-                if (s.PassoRicerca == 1) s.PassoRicerca = 2;
+                if (s.PassoRicerca == 1)
+                    s.PassoRicerca = 2;
             } else if (capacita > TolleranzaSelezione * richiesta) { // too large
                 s.DirezioneRicerca = 2;
                 trovato = true;
                 migliore = corrente;
-                if (s.PassoRicerca == 1) s.PassoRicerca = 2;
+                if (s.PassoRicerca == 1)
+                    s.PassoRicerca = 2;
                 ultimo = corrente;
             } else {
                 fatto = true;
@@ -116,7 +120,8 @@ Esito SelezionaCompressore(StatoMotore& stato, const std::vector<RigaCompressore
             cf.TeMin = riga.inviluppo.TEMin[banda].value_or(0);
             cf.TeMax = riga.inviluppo.TEMax[banda].value_or(0);
             // A model that does not offer the chosen supply option cannot be rated at it.
-            if (cf.TeMin <= cf.TE && cf.TE <= cf.TeMax && TensioneOfferta(cf.IndiceTensione, riga.bk8)) {
+            if (cf.TeMin <= cf.TE && cf.TE <= cf.TeMax &&
+                TensioneOfferta(cf.IndiceTensione, riga.bk8)) {
                 candidati.push_back(&riga);
                 uscita.CandidatiSelezione.push_back(riga.IDCollCompGas);
                 uscita.codiciCandidati.push_back(riga.CodiceProdotto);
@@ -126,7 +131,8 @@ Esito SelezionaCompressore(StatoMotore& stato, const std::vector<RigaCompressore
     const int N = static_cast<int>(candidati.size());
     uscita.NumCandidati = N;
     if (N == 0)
-        return Esito::errore(TipoEsito::NessunCandidato, "NumCandidati", "Nessun compressore trovato");
+        return Esito::errore(TipoEsito::NessunCandidato, "NumCandidati",
+                             "Nessun compressore trovato");
 
     // A candidate's rating can fault after its capacity (a compressor without motor
     // data has no current): the comparison needs only the capacity, so the walk goes on.
@@ -149,13 +155,16 @@ Esito SelezionaCompressore(StatoMotore& stato, const std::vector<RigaCompressore
     };
     EsitoBisezione b = Bisezione(N, cf.PotenzaRichiesta, carica);
     uscita.Visitati = b.Visitati;
-    if (!b.esito.ok()) return b.esito;
+    if (!b.esito.ok())
+        return b.esito;
 
     const int c = b.scelta;
     double ignorata = 0;
     if (c > 1) {
-        if (Esito e = carica(c - 1, ignorata); !e.ok()) return e;
-        if (guasti.count(c - 1)) uscita.erroreInferiore = guasti[c - 1];
+        if (Esito e = carica(c - 1, ignorata); !e.ok())
+            return e;
+        if (guasti.count(c - 1))
+            uscita.erroreInferiore = guasti[c - 1];
         stato.codiceProdottoInferiore = cf.CodiceProdotto;
         stato.risultatiInferiore = stato.risultati;
     } else {
@@ -163,9 +172,11 @@ Esito SelezionaCompressore(StatoMotore& stato, const std::vector<RigaCompressore
         stato.codiceProdottoInferiore.clear();
         stato.risultatiInferiore = Risultati{};
     }
-    if (Esito e = carica(c, ignorata); !e.ok()) return e;
+    if (Esito e = carica(c, ignorata); !e.ok())
+        return e;
     uscita.posizioneScelta = c;
-    if (guasti.count(c)) return guasti[c];
+    if (guasti.count(c))
+        return guasti[c];
     return Esito::riuscito();
 }
 
@@ -177,8 +188,10 @@ Esito EseguiSelezione(StatoMotore& stato, const std::string& codiceGas, Sorgente
         return Esito::errore(TipoEsito::CondizioniRifiutate, "CondFunz",
                              "Condizioni rifiutate: codice " +
                                  std::to_string(stato.condFunz.CodiceErrore));
-    if (Esito e = CalcolaCorrezioni(stato, lib, messaggi); !e.ok()) return e;
+    if (Esito e = CalcolaCorrezioni(stato, lib, messaggi); !e.ok())
+        return e;
     std::vector<RigaCompressore> righe;
-    if (Esito e = sorgente.candidati(codiceGas, stato.condFunz.TC, righe); !e.ok()) return e;
+    if (Esito e = sorgente.candidati(codiceGas, stato.condFunz.TC, righe); !e.ok())
+        return e;
     return SelezionaCompressore(stato, righe, uscita);
 }

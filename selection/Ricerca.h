@@ -39,7 +39,7 @@ struct EsitoBisezione {
 EsitoBisezione Bisezione(int N, double potenzaRichiestaW, const CaricaPosizione& carica);
 
 struct RisultatoSelezione {
-    std::vector<int32_t> CandidatiSelezione; // IDCollCompGas of positions 1..N (index 0 = 1)
+    std::vector<int32_t> CandidatiSelezione;  // IDCollCompGas of positions 1..N (index 0 = 1)
     std::vector<std::string> codiciCandidati; // their model codes, catalogue order
     int NumCandidati = 0;
     std::vector<int> Visitati;

@@ -12,6 +12,7 @@ Esito SorgenteCatalogo::candidati(const std::string& codiceGas, double TC,
     if (!errore.isEmpty())
         return Esito::errore(TipoEsito::ErroreDati, "CandidatiSelezione", errore.toStdString());
     righe.reserve(ist.numeroRighe());
-    for (int i = 0; i < ist.numeroRighe(); ++i) righe.push_back(rigaCompressore(ist, i));
+    for (int i = 0; i < ist.numeroRighe(); ++i)
+        righe.push_back(rigaCompressore(ist, i));
     return Esito::riuscito();
 }

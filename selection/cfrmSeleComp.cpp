@@ -1,19 +1,19 @@
 #include "selection/cfrmSeleComp.h"
 
-#include "catalogue/Interrogazioni.h"
 #include "calculation/PannelloCondizioni.h"
-#include "engine/Rugiada.h"
-#include "dati/SorgenteDati.h" // before ComboDati.h
+#include "catalogue/Interrogazioni.h"
 #include "dati/ComboDati.h"
 #include "dati/EtichettaDati.h"
+#include "dati/SorgenteDati.h" // before ComboDati.h
+#include "engine/Rugiada.h"
 #include "platform/FormatoNumero.h"
 #include "platform/LetturaNumeri.h"
 #include "platform/ServizioMessaggi.h"
+#include "platform/TestiSchermiExtra.h"
 #include "platform/TestoUtf8.h"
+#include "results/cfrmConfronto.h"
 #include "selection/Ricerca.h"
 #include "selection/SorgenteCatalogo.h"
-#include "platform/TestiSchermiExtra.h"
-#include "results/cfrmConfronto.h"
 
 #include <QMdiArea>
 #include <algorithm>
@@ -34,7 +34,6 @@
 
 namespace {
 
-
 class MessaggiSchermo : public MessaggiMotore {
 public:
     void mostra(const std::string& testo) override {
@@ -45,7 +44,9 @@ public:
 
 // A temperature the engine worked out, as text for a field: the default form (fifteen
 // significant digits), so a default such as -10 + 11.1 reads 1.1.
-QString testoTemperatura(double valore) { return testoNumero(valore, QLocale()); }
+QString testoTemperatura(double valore) {
+    return testoNumero(valore, QLocale());
+}
 
 // Positions of the four limits in the Panel3D5 array, and their Gas columns.
 const std::array<std::pair<int, const char*>, 4> Limiti = {
@@ -56,7 +57,8 @@ const std::array<std::pair<int, const char*>, 4> Limiti = {
 cfrmSeleComp::cfrmSeleComp(StatoApplicazione& stato, AgganciSelezione agganci, QWidget* parent)
     : QWidget(parent), stato(stato), agganci(std::move(agganci)) {
     setObjectName("cfrmSeleComp");
-    for (auto& s : sorgenti) s = new SorgenteDati(this);
+    for (auto& s : sorgenti)
+        s = new SorgenteDati(this);
     ElencoGasPannello gas;
     gas.trovaPrimo = [this](const QString& c) { return Data1(2).trovaPrimo(c); };
     gas.valore = [this](const QString& c) { return Data1(2).valore(c); };
@@ -88,7 +90,8 @@ void cfrmSeleComp::creaControlli() {
 
     Panel3D2 = new QGroupBox(u("Campo di Applicazione"), this);
     const std::array<const char*, 4> intestazioni = {"Min.", "Max.", "T.Evap.", "T.Cond."};
-    for (int i = 0; i < 4; ++i) Panel3D6[size_t(i)] = new QLabel(u(intestazioni[size_t(i)]), Panel3D2);
+    for (int i = 0; i < 4; ++i)
+        Panel3D6[size_t(i)] = new QLabel(u(intestazioni[size_t(i)]), Panel3D2);
     for (const auto& [i, colonna] : Limiti) {
         auto* l = new EtichettaDati(Panel3D2);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -115,12 +118,14 @@ void cfrmSeleComp::creaControlli() {
     connect(cm3Naviga[5], &QPushButton::clicked, this, [this] { AvviaRicerca(); });
     connect(cm3Naviga[6], &QPushButton::clicked, pannello, &PannelloCondizioni::chiudiOspite);
     connect(cmdNoteGas, &QPushButton::clicked, this, [this] {
-        if (agganci.apriNoteGas) agganci.apriNoteGas(etichetta("dESCCAMPOAPP"));
+        if (agganci.apriNoteGas)
+            agganci.apriNoteGas(etichetta("dESCCAMPOAPP"));
     });
     connect(pannello->cmdInfo407C, &QPushButton::clicked, this, [this] {
         // About the refrigerant this screen shows: another screen may have made another current.
         stato.schermi.CodiceGasCorrente = pannello->CSCombo2->currentText();
-        if (agganci.apriInfo407C) agganci.apriInfo407C();
+        if (agganci.apriInfo407C)
+            agganci.apriInfo407C();
     });
     connect(pannello, &PannelloCondizioni::campoAttivato, this,
             [this](int i) { Panel3D2->setVisible(i <= 1); });
@@ -141,7 +146,8 @@ void cfrmSeleComp::disponi() {
     inv->addWidget(Panel3D5[9], 1, 2);
     inv->addWidget(Panel3D5[1], 2, 1);
     inv->addWidget(Panel3D5[11], 2, 2);
-    for (QWidget* w : {static_cast<QWidget*>(Panel3D2), static_cast<QWidget*>(pannello->fmNonAzeo)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(Panel3D2), static_cast<QWidget*>(pannello->fmNonAzeo)}) {
         QSizePolicy sp = w->sizePolicy();
         sp.setRetainSizeWhenHidden(true);
         w->setSizePolicy(sp);
@@ -178,7 +184,8 @@ void cfrmSeleComp::disponi() {
     centro->addLayout(destra, 2);
 
     auto* pulsanti = new QHBoxLayout;
-    cmdConfronto = new QPushButton(testoExtra(TestoExtra::Confronto, stato.lingua.IndiceLingua), this);
+    cmdConfronto =
+        new QPushButton(testoExtra(TestoExtra::Confronto, stato.lingua.IndiceLingua), this);
     cmdConfronto->setObjectName("cmdConfronto");
     cmdConfronto->setEnabled(false);
     connect(cmdConfronto, &QPushButton::clicked, this, [this] { Confronta(); });
@@ -220,7 +227,8 @@ void cfrmSeleComp::carica() {
     Panel3D5[9]->setText(QString::number(imp.LimiteMaxTE));
     Panel3D5[11]->setText(QString::number(imp.LimiteMaxTC));
 
-    for (auto* s : sorgenti) s->impostaCatalogo(stato.catalogo);
+    for (auto* s : sorgenti)
+        s->impostaCatalogo(stato.catalogo);
     Data1(1).impostaOrigineRecord(Interrogazioni::Lingue);
     Data1(1).aggiorna();
     Data1(2).impostaOrigineRecord(Interrogazioni::GasSelezionabili);
@@ -228,7 +236,8 @@ void cfrmSeleComp::carica() {
     Data1(2).muoviPrimo();
     // The bound limits of the first refrigerant replace the settings' ones.
     for (const auto& [i, colonna] : Limiti)
-        if (Data1(2).numeroRecord() > 0) Panel3D5[size_t(i)]->collega(sorgenti[2], colonna);
+        if (Data1(2).numeroRecord() > 0)
+            Panel3D5[size_t(i)]->collega(sorgenti[2], colonna);
 
     const QString codice = Data1(2).testo(0);
     pannello->CSCombo2->impostaTesto(codice); // a change of the combo's text
@@ -236,7 +245,8 @@ void cfrmSeleComp::carica() {
     interrogaCompressori();
 
     Data1(1).muoviPrimo();
-    for (int i = 0; i < stato.lingua.IndiceLingua; ++i) Data1(1).muoviSuccessivo();
+    for (int i = 0; i < stato.lingua.IndiceLingua; ++i)
+        Data1(1).muoviSuccessivo();
     applicaEtichette();
 
     const bool tedesco = stato.lingua.IndiceLingua == 3;
@@ -254,13 +264,15 @@ void cfrmSeleComp::applicaEtichette() {
 
 void cfrmSeleComp::showEvent(QShowEvent* evento) {
     QWidget::showEvent(evento);
-    if (!inAltoASinistra) return;
+    if (!inAltoASinistra)
+        return;
     inAltoASinistra = false;
     (qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this)->move(0, 0);
 }
 
 bool cfrmSeleComp::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto == Text1_6 && evento->type() == QEvent::FocusIn) Panel3D2->hide();
+    if (oggetto == Text1_6 && evento->type() == QEvent::FocusIn)
+        Panel3D2->hide();
     return QWidget::eventFilter(oggetto, evento);
 }
 
@@ -275,7 +287,8 @@ void cfrmSeleComp::potenzaCambiata() {
 }
 
 void cfrmSeleComp::interrogaCompressori() {
-    Data1(0).impostaOrigineRecord(Interrogazioni::CompressoriDelGas, {stato.schermi.CodiceGasCorrente});
+    Data1(0).impostaOrigineRecord(Interrogazioni::CompressoriDelGas,
+                                  {stato.schermi.CodiceGasCorrente});
     Data1(0).aggiorna();
 }
 
@@ -285,7 +298,8 @@ void cfrmSeleComp::refrigeranteScelto() {
 }
 
 void cfrmSeleComp::AvviaRicerca() {
-    if (Data1(0).numeroRecord() == 0 || !stato.catalogo) return;
+    if (Data1(0).numeroRecord() == 0 || !stato.catalogo)
+        return;
     P3DInformazioni->clear();
     pannello->ApplicaCondizioniSelezione();
     CondFunz& cf = stato.motore.condFunz;
@@ -304,7 +318,8 @@ void cfrmSeleComp::AvviaRicerca() {
     Esito esito = RiferisciARugiada(cf, agganci.libreria);
     const StatoMotore base = stato.motore; // the search completes the conditions
     if (esito.ok())
-        esito = EseguiSelezione(stato.motore, cf.NomeGas, candidati, agganci.libreria, messaggi, uscita);
+        esito = EseguiSelezione(stato.motore, cf.NomeGas, candidati, agganci.libreria, messaggi,
+                                uscita);
     stato.schermi.bCalcoloSingolo = false;
     const TestoDebug& dbg = stato.motore.correzioni.debug;
     if (dbg.daMostrare && agganci.mostraDebug)
@@ -312,13 +327,15 @@ void cfrmSeleComp::AvviaRicerca() {
 
     // The state now holds this run's conditions: an open results screen of an earlier
     // run would show them beside its old figures.
-    if (!esito.ok() && agganci.chiudiRisultati) agganci.chiudiRisultati();
+    if (!esito.ok() && agganci.chiudiRisultati)
+        agganci.chiudiRisultati();
     switch (esito.tipo) {
     case TipoEsito::Ok:
         baseConfronto = base;
         candidatiConfronto = uscita.codiciCandidati;
         cmdConfronto->setEnabled(true);
-        if (agganci.apriRisultati) agganci.apriRisultati();
+        if (agganci.apriRisultati)
+            agganci.apriRisultati();
         break;
     case TipoEsito::NessunCandidato:
         P3DInformazioni->setText(etichetta("Err6"));
@@ -341,7 +358,8 @@ void cfrmSeleComp::AvviaRicerca() {
 }
 
 cfrmConfronto* cfrmSeleComp::Confronta() {
-    if (!baseConfronto || !stato.catalogo) return nullptr;
+    if (!baseConfronto || !stato.catalogo)
+        return nullptr;
     const CondFunz& cf = baseConfronto->condFunz;
     std::vector<RigaCompressore> righe;
     SorgenteCatalogo candidati(*stato.catalogo);
@@ -358,11 +376,13 @@ cfrmConfronto* cfrmSeleComp::Confronta() {
     dati.refrigerante = QString::fromStdString(cf.NomeGas);
     dati.condizioni = cf;
     const int t = cf.IndiceTensione;
-    if (t >= 0 && t < int(pannello->optTensioni.size())) dati.tensione = pannello->optTensioni[size_t(t)]->text();
+    if (t >= 0 && t < int(pannello->optTensioni.size()))
+        dati.tensione = pannello->optTensioni[size_t(t)]->text();
     dati.potenzaRichiestaW = cf.PotenzaRichiesta;
     dati.indiceLingua = stato.lingua.IndiceLingua;
     StatoMotore base = *baseConfronto;
     base.debug = 0;
     auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
-    return mostraConfronto(base, righe, std::move(dati), agganci.libreria, sotto ? sotto->mdiArea() : nullptr);
+    return mostraConfronto(base, righe, std::move(dati), agganci.libreria,
+                           sotto ? sotto->mdiArea() : nullptr);
 }

@@ -26,7 +26,7 @@ class cfrmConfronto;
 // The windows the screen opens; an empty hook leaves its button without effect.
 struct AgganciSelezione {
     LibreriaProprieta libreria;
-    std::function<void()> apriRisultati;                        // after a successful search
+    std::function<void()> apriRisultati;   // after a successful search
     std::function<void()> chiudiRisultati; // after a failed one: no screen of an older run stays
     std::function<void(const QString& didascalia)> apriNoteGas; // envelope picture of NomeDis
     std::function<void()> apriInfo407C;
@@ -36,15 +36,16 @@ struct AgganciSelezione {
 class cfrmSeleComp : public QWidget {
     Q_OBJECT
 public:
-    cfrmSeleComp(StatoApplicazione& stato, AgganciSelezione agganci = {}, QWidget* parent = nullptr);
+    cfrmSeleComp(StatoApplicazione& stato, AgganciSelezione agganci = {},
+                 QWidget* parent = nullptr);
     ~cfrmSeleComp() override;
 
     PannelloCondizioni* pannello;
-    QLineEdit* Text1_6;                  // required capacity, W
-    QLabel* Label2Potenza;               // Label2(0)
-    QLabel* unitaPotenza;                // Panel3D3(5) "Watt"
-    QGroupBox* Panel3D2;                 // the refrigerant's limits
-    std::array<QLabel*, 4> Panel3D6{};   // "Min.", "Max.", row headers
+    QLineEdit* Text1_6;                        // required capacity, W
+    QLabel* Label2Potenza;                     // Label2(0)
+    QLabel* unitaPotenza;                      // Panel3D3(5) "Watt"
+    QGroupBox* Panel3D2;                       // the refrigerant's limits
+    std::array<QLabel*, 4> Panel3D6{};         // "Min.", "Max.", row headers
     std::array<EtichettaDati*, 12> Panel3D5{}; // 0, 1, 9, 11 used
     QLabel* P3DInformazioni;
     std::array<QPushButton*, 7> cm3Naviga{}; // 5 run, 6 close

@@ -8,11 +8,15 @@
 #include <QScrollArea>
 
 // The text stops after 255 characters, in the middle of a word, as the window has it.
-const QString Form1::TestoR407C = QString::fromUtf8(
-    "Il refrigerante R407C è una miscela zeotropica, composta da R32, R125 e R134a, che presenta "
-    "un forte effetto glide: durante la condensazione e l'evaporazione la temperatura del fluido "
-    "non resta costante a pressione costante, ma si sposta di alcuni gradi tra l'inizio e la fine "
-    "del cambiamento di stato").left(255);
+const QString Form1::TestoR407C =
+    QString::fromUtf8("Il refrigerante R407C è una miscela zeotropica, composta da R32, R125 e "
+                      "R134a, che presenta "
+                      "un forte effetto glide: durante la condensazione e l'evaporazione la "
+                      "temperatura del fluido "
+                      "non resta costante a pressione costante, ma si sposta di alcuni gradi tra "
+                      "l'inizio e la fine "
+                      "del cambiamento di stato")
+        .left(255);
 
 namespace {
 
@@ -51,12 +55,15 @@ void schizzo(QPainter& p, const QRectF& r, bool glide) {
     // lines in the two-phase region
     if (!glide) {
         p.setPen(QPen(Qt::darkGreen, 1, Qt::DashLine));
-        for (double y : {0.35, 0.5, 0.6}) p.drawLine(pt(0.22, y), pt(0.80, y));
+        for (double y : {0.35, 0.5, 0.6})
+            p.drawLine(pt(0.22, y), pt(0.80, y));
     } else {
         p.setPen(QPen(Qt::darkGreen, 1, Qt::DashLine));
-        for (double y : {0.35, 0.5, 0.6}) p.drawLine(pt(0.22, y), pt(0.80, y));
+        for (double y : {0.35, 0.5, 0.6})
+            p.drawLine(pt(0.22, y), pt(0.80, y));
         p.setPen(QPen(Qt::magenta, 1, Qt::DotLine));
-        for (double y : {0.30, 0.45, 0.58}) p.drawLine(pt(0.22, y + 0.05), pt(0.80, y - 0.07));
+        for (double y : {0.30, 0.45, 0.58})
+            p.drawLine(pt(0.22, y + 0.05), pt(0.80, y - 0.07));
     }
 }
 
@@ -83,7 +90,8 @@ QImage Form1::disegno() {
     titolo.setBold(true);
     p.setFont(titolo);
     p.setPen(Qt::black);
-    p.drawText(QRectF(0, 4, LarghezzaDisegno, 20), Qt::AlignHCenter, "Refrigerant without glide effect");
+    p.drawText(QRectF(0, 4, LarghezzaDisegno, 20), Qt::AlignHCenter,
+               "Refrigerant without glide effect");
     schizzo(p, QRectF(0, 24, LarghezzaDisegno, meta - 30), false);
     // callout of the upper sketch: one line is both isobar and isotherm
     const QRectF su(0, 24, LarghezzaDisegno, meta - 30);
@@ -95,15 +103,18 @@ QImage Form1::disegno() {
     p.setFont(titolo);
     p.setPen(Qt::black);
     p.drawLine(QPointF(8, meta), QPointF(LarghezzaDisegno - 8, meta));
-    p.drawText(QRectF(0, meta + 4, LarghezzaDisegno, 20), Qt::AlignHCenter, "Refrigerant with glide effect");
+    p.drawText(QRectF(0, meta + 4, LarghezzaDisegno, 20), Qt::AlignHCenter,
+               "Refrigerant with glide effect");
     const QRectF giu(0, meta + 24, LarghezzaDisegno, meta - 30);
     schizzo(p, giu, true);
     const QRectF areaGiu = giu.adjusted(34, 34, -10, -26);
-    richiamo(p, QPointF(areaGiu.left() + 220, areaGiu.top() + 6),
-             QPointF(areaGiu.left() + 0.7 * areaGiu.width(), areaGiu.bottom() - 0.5 * areaGiu.height()),
-             QString::fromUtf8("isobare"));
+    richiamo(
+        p, QPointF(areaGiu.left() + 220, areaGiu.top() + 6),
+        QPointF(areaGiu.left() + 0.7 * areaGiu.width(), areaGiu.bottom() - 0.5 * areaGiu.height()),
+        QString::fromUtf8("isobare"));
     richiamo(p, QPointF(areaGiu.left() + 250, areaGiu.top() + 26),
-             QPointF(areaGiu.left() + 0.62 * areaGiu.width(), areaGiu.bottom() - 0.40 * areaGiu.height()),
+             QPointF(areaGiu.left() + 0.62 * areaGiu.width(),
+                     areaGiu.bottom() - 0.40 * areaGiu.height()),
              QString::fromUtf8("isoterme"));
     return img;
 }

@@ -28,7 +28,8 @@ std::vector<CurvaResa> grigliaResa(const RigaCompressore& riga) {
     for (int i = iLo; i <= iHi; ++i) {
         const auto& lo = riga.inviluppo.TEMin[size_t(i)];
         const auto& hi = riga.inviluppo.TEMax[size_t(i)];
-        if (!lo || !hi) continue;
+        if (!lo || !hi)
+            continue;
         CurvaResa c;
         c.Tc = 30 + 5 * i;
         // The whole envelope, 4 K apart from its minimum, closed at its maximum.
@@ -39,10 +40,12 @@ std::vector<CurvaResa> grigliaResa(const RigaCompressore& riga) {
             te.push_back(*hi);
         for (double t : te) {
             const double r = Polinomio(dati.WR, t, c.Tc), w = Polinomio(dati.WA, t, c.Tc);
-            if (!std::isfinite(r) || !std::isfinite(w)) continue;
+            if (!std::isfinite(r) || !std::isfinite(w))
+                continue;
             c.punti.push_back({t, r, w});
         }
-        if (!c.punti.empty()) curve.push_back(std::move(c));
+        if (!c.punti.empty())
+            curve.push_back(std::move(c));
     }
     return curve;
 }

@@ -11,14 +11,14 @@
 #include <vector>
 
 struct PuntoResa {
-    double Te = 0;       // °C
-    double resa = 0;     // W
-    double potenza = 0;  // W
+    double Te = 0;      // °C
+    double resa = 0;    // W
+    double potenza = 0; // W
 };
 
 struct CurvaResa {
-    int Tc = 0;                    // °C
-    std::vector<PuntoResa> punti;  // rising Te
+    int Tc = 0;                   // °C
+    std::vector<PuntoResa> punti; // rising Te
 };
 
 inline constexpr int MassimoCurve = 10;

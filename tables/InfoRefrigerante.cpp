@@ -29,7 +29,9 @@ constexpr Miscela Miscele[] = {
     {"R513A", "R1234yf R134a", "56/44"},
 };
 
-int lingua(int i) { return i >= 0 && i <= 4 ? i : 0; }
+int lingua(int i) {
+    return i >= 0 && i <= 4 ? i : 0;
+}
 
 QString normalizza(QString c) {
     c = c.toUpper();
@@ -41,26 +43,31 @@ QString normalizza(QString c) {
 // "A, B e C" in the language's own words.
 QString elenco(const QStringList& nomi, int l) {
     static const std::array<const char*, 5> e = {" e ", " and ", " et ", " und ", " y "};
-    if (nomi.size() < 2) return nomi.join(QString());
-    return nomi.mid(0, nomi.size() - 1).join(QStringLiteral(", ")) + QString::fromUtf8(e[size_t(l)]) + nomi.back();
+    if (nomi.size() < 2)
+        return nomi.join(QString());
+    return nomi.mid(0, nomi.size() - 1).join(QStringLiteral(", ")) +
+           QString::fromUtf8(e[size_t(l)]) + nomi.back();
 }
 
 std::optional<double> glide(const LibreriaProprieta& lib, const std::string& gas, double tRugiada) {
     double bolla = 0;
-    if (!TemperaturaBolla(lib, gas, tRugiada, bolla).ok()) return std::nullopt;
+    if (!TemperaturaBolla(lib, gas, tRugiada, bolla).ok())
+        return std::nullopt;
     return tRugiada - bolla;
 }
 
 } // namespace
 
-InfoRefrigerante infoRefrigerante(const LibreriaProprieta& lib, const QString& codice, int indiceLingua) {
+InfoRefrigerante infoRefrigerante(const LibreriaProprieta& lib, const QString& codice,
+                                  int indiceLingua) {
     InfoRefrigerante info;
     info.codice = codice;
     const QString n = normalizza(codice);
     for (const Miscela& m : Miscele)
         if (n == QLatin1String(m.codice)) {
-            info.componenti = elenco(QString::fromLatin1(m.componenti).split(' '), lingua(indiceLingua))
-                              + QStringLiteral(" (") + QString::fromLatin1(m.percentuali) + QStringLiteral(" %)");
+            info.componenti =
+                elenco(QString::fromLatin1(m.componenti).split(' '), lingua(indiceLingua)) +
+                QStringLiteral(" (") + QString::fromLatin1(m.percentuali) + QStringLiteral(" %)");
             break;
         }
     const std::string gas = codice.toStdString();
@@ -70,31 +77,34 @@ InfoRefrigerante infoRefrigerante(const LibreriaProprieta& lib, const QString& c
 }
 
 QString titoloInfo(const QString& codice, int indiceLingua) {
-    static const std::array<const char*, 5> t = {"Informazioni su %1", "About %1", "Informations sur %1",
-                                                 "Informationen zu %1", "Información sobre %1"};
+    static const std::array<const char*, 5> t = {"Informazioni su %1", "About %1",
+                                                 "Informations sur %1", "Informationen zu %1",
+                                                 "Información sobre %1"};
     return QString::fromUtf8(t[size_t(lingua(indiceLingua))]).arg(codice);
 }
 
 QString testoInfo(const InfoRefrigerante& info, int indiceLingua) {
     const int l = lingua(indiceLingua);
     static const std::array<const char*, 5> miscela = {
-        "Il refrigerante %1 è una miscela zeotropica",
-        "The refrigerant %1 is a zeotropic blend",
-        "Le réfrigérant %1 est un mélange zéotrope",
-        "Das Kältemittel %1 ist ein zeotropes Gemisch",
+        "Il refrigerante %1 è una miscela zeotropica", "The refrigerant %1 is a zeotropic blend",
+        "Le réfrigérant %1 est un mélange zéotrope", "Das Kältemittel %1 ist ein zeotropes Gemisch",
         "El refrigerante %1 es una mezcla zeotrópica"};
-    static const std::array<const char*, 5> composta = {", composta da %1", " of %1", " composé de %1",
-                                                        " aus %1", " compuesta por %1"};
+    static const std::array<const char*, 5> composta = {
+        ", composta da %1", " of %1", " composé de %1", " aus %1", " compuesta por %1"};
     static const std::array<const char*, 5> effetto = {
         ". Durante l'evaporazione e la condensazione la temperatura non resta costante a pressione "
         "costante, ma scorre tra la temperatura di bolla e quella di rugiada (effetto glide).",
         ". During evaporation and condensation its temperature does not stay constant at constant "
         "pressure but glides between the bubble point and the dew point (temperature glide).",
-        ". Pendant l'évaporation et la condensation, sa température ne reste pas constante à pression "
-        "constante mais glisse entre le point de bulle et le point de rosée (glissement de température).",
-        ". Beim Verdampfen und Verflüssigen bleibt die Temperatur bei konstantem Druck nicht konstant, "
+        ". Pendant l'évaporation et la condensation, sa température ne reste pas constante à "
+        "pression "
+        "constante mais glisse entre le point de bulle et le point de rosée (glissement de "
+        "température).",
+        ". Beim Verdampfen und Verflüssigen bleibt die Temperatur bei konstantem Druck nicht "
+        "konstant, "
         "sondern gleitet zwischen Siede- und Taupunkt (Temperaturgleit).",
-        ". Durante la evaporación y la condensación su temperatura no se mantiene constante a presión "
+        ". Durante la evaporación y la condensación su temperatura no se mantiene constante a "
+        "presión "
         "constante, sino que se desliza entre el punto de burbuja y el de rocío (deslizamiento)."};
     static const std::array<const char*, 5> valori = {
         " Glide alla pressione di rugiada di -10 °C: %1 K; di 40 °C: %2 K.",
@@ -103,17 +113,23 @@ QString testoInfo(const InfoRefrigerante& info, int indiceLingua) {
         " Gleit beim Taudruck von -10 °C: %1 K; von 40 °C: %2 K.",
         " Deslizamiento a la presión de rocío de -10 °C: %1 K; de 40 °C: %2 K."};
     static const std::array<const char*, 5> riferimento = {
-        " Le temperature di evaporazione e di condensazione del catalogo sono temperature di rugiada (EN 12900).",
-        " The catalogue's evaporating and condensing temperatures are dew-point temperatures (EN 12900).",
-        " Les températures d'évaporation et de condensation du catalogue sont des températures de rosée (EN 12900).",
-        " Die Verdampfungs- und Verflüssigungstemperaturen des Katalogs sind Taupunkttemperaturen (EN 12900).",
-        " Las temperaturas de evaporación y condensación del catálogo son temperaturas de rocío (EN 12900)."};
+        " Le temperature di evaporazione e di condensazione del catalogo sono temperature di "
+        "rugiada (EN 12900).",
+        " The catalogue's evaporating and condensing temperatures are dew-point temperatures (EN "
+        "12900).",
+        " Les températures d'évaporation et de condensation du catalogue sont des températures de "
+        "rosée (EN 12900).",
+        " Die Verdampfungs- und Verflüssigungstemperaturen des Katalogs sind Taupunkttemperaturen "
+        "(EN 12900).",
+        " Las temperaturas de evaporación y condensación del catálogo son temperaturas de rocío "
+        "(EN 12900)."};
     const QLocale locale;
     auto k = [&](const std::optional<double>& g) {
         return g ? locale.toString(*g, 'f', 1) : QStringLiteral("–");
     };
     QString t = QString::fromUtf8(miscela[size_t(l)]).arg(info.codice);
-    if (!info.componenti.isEmpty()) t += QString::fromUtf8(composta[size_t(l)]).arg(info.componenti);
+    if (!info.componenti.isEmpty())
+        t += QString::fromUtf8(composta[size_t(l)]).arg(info.componenti);
     t += QString::fromUtf8(effetto[size_t(l)]);
     t += QString::fromUtf8(valori[size_t(l)]).arg(k(info.glideEvap), k(info.glideCond));
     t += QString::fromUtf8(riferimento[size_t(l)]);

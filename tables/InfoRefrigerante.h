@@ -16,7 +16,8 @@ struct InfoRefrigerante {
 
 // Components (by the refrigerant's normalised code) and the glide from `lib`; a glide the
 // library cannot give stays empty.
-InfoRefrigerante infoRefrigerante(const LibreriaProprieta& lib, const QString& codice, int indiceLingua);
+InfoRefrigerante infoRefrigerante(const LibreriaProprieta& lib, const QString& codice,
+                                  int indiceLingua);
 
 // The window's text and title in language 0..4 (Italian for any other index).
 QString testoInfo(const InfoRefrigerante& info, int indiceLingua);

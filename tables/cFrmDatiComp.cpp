@@ -1,8 +1,8 @@
 #include "tables/cFrmDatiComp.h"
 
 #include "calculation/DatiSchermoCalcoli.h"
-#include "catalogue/Interrogazioni.h"
 #include "catalogue/Catalogo.h"
+#include "catalogue/Interrogazioni.h"
 #include "catalogue/RigheCatalogo.h"
 #include "engine/Numeri.h"
 #include "engine/Prestazioni.h"
@@ -10,8 +10,8 @@
 #include "platform/EsportazioneGriglia.h"
 #include "platform/FormatoNumero.h"
 #include "platform/ServizioMessaggi.h"
-#include "platform/Twips.h"
 #include "platform/TestoUtf8.h"
+#include "platform/Twips.h"
 #include "tables/ModelloTabella.h"
 #include "tables/RiempimentoTabelle.h"
 #include "tables/cFrmCaricam.h"
@@ -61,31 +61,40 @@ cFrmDatiComp::cFrmDatiComp(StatoApplicazione& stato, DatiSchermoCalcoli& calcoli
     carica();
     // Ctrl+C copies the grid in view; the files take all four tables, one sheet each.
     for (int k = 0; k < 4; ++k)
-        agganciaEsportazione(TDBGrid1[size_t(k)], [this, k] { return tabelleEsportazione(k); },
-                             stato.lingua.IndiceLingua, [this] { return tabelleEsportazione(); });
+        agganciaEsportazione(
+            TDBGrid1[size_t(k)], [this, k] { return tabelleEsportazione(k); },
+            stato.lingua.IndiceLingua, [this] { return tabelleEsportazione(); });
 }
 
 QVector<TabellaEsportazione> cFrmDatiComp::tabelleEsportazione(int k) const {
     QVector<TabellaEsportazione> esito;
     QString tensione;
     for (QRadioButton* o : optTensioni)
-        if (o->isChecked() && o->isVisible()) tensione = o->text();
+        if (o->isChecked() && o->isVisible())
+            tensione = o->text();
     for (int i = 0; i < 4; ++i) {
-        if (k >= 0 && i != k) continue;
-        const QStringList intestazione = {
-            Label1[0]->text() + u(" ") + Label2->text(), Label3->text() + u(" ") + Label4->text(),
-            Label1[1]->text(), Label1[2]->text(), Label1[3]->text(),
-            fmTensioni->title().trimmed() + u(": ") + tensione};
+        if (k >= 0 && i != k)
+            continue;
+        const QStringList intestazione = {Label1[0]->text() + u(" ") + Label2->text(),
+                                          Label3->text() + u(" ") + Label4->text(),
+                                          Label1[1]->text(),
+                                          Label1[2]->text(),
+                                          Label1[3]->text(),
+                                          fmTensioni->title().trimmed() + u(": ") + tensione};
         QStringList schemi{QString()};
-        for (int c = 1; c < m_modelli[size_t(i)]->columnCount(); ++c) schemi << m_modelli[size_t(i)]->schema();
-        esito << tabellaDaModello(*m_modelli[size_t(i)], SSTab1->tabText(i), intestazione, false, schemi);
+        for (int c = 1; c < m_modelli[size_t(i)]->columnCount(); ++c)
+            schemi << m_modelli[size_t(i)]->schema();
+        esito << tabellaDaModello(*m_modelli[size_t(i)], SSTab1->tabText(i), intestazione, false,
+                                  schemi);
     }
     return esito;
 }
 
 cFrmDatiComp::~cFrmDatiComp() = default;
 
-QString cFrmDatiComp::etichetta(const QString& chiave) const { return m_lingue.etichetta(chiave) + QString(); }
+QString cFrmDatiComp::etichetta(const QString& chiave) const {
+    return m_lingue.etichetta(chiave) + QString();
+}
 
 void cFrmDatiComp::creaControlli() {
     Frame2 = new QGroupBox(u("  Dati "), this);
@@ -110,7 +119,8 @@ void cFrmDatiComp::creaControlli() {
     Label1[2] = new QLabel(u("Sottoraffred. del liquido: 0°C"), fmCondizioni);
     Label1[3] = new QLabel(u("Surriscaldamento utile 100%"), fmCondizioni);
     auto* lCond = new QVBoxLayout(fmCondizioni);
-    for (int i = 1; i <= 3; ++i) lCond->addWidget(Label1[size_t(i)]);
+    for (int i = 1; i <= 3; ++i)
+        lCond->addWidget(Label1[size_t(i)]);
 
     fmUmis = new QGroupBox(u("Unità mis."), this);
     optUM[0] = new QRadioButton(u("kW"), fmUmis);
@@ -120,7 +130,8 @@ void cFrmDatiComp::creaControlli() {
         optUM[size_t(i)]->setObjectName(QStringLiteral("optUM%1").arg(i));
         lUm->addWidget(optUM[size_t(i)]);
         connect(optUM[size_t(i)], &QRadioButton::toggled, this, [this, i](bool acceso) {
-            if (acceso) unitaScelta(i);
+            if (acceso)
+                unitaScelta(i);
         });
     }
 
@@ -132,7 +143,8 @@ void cFrmDatiComp::creaControlli() {
         o->setObjectName(QStringLiteral("optTensioni%1").arg(i));
         lTens->addWidget(o);
         connect(o, &QRadioButton::toggled, this, [this, i](bool acceso) {
-            if (acceso) tensioneScelta(i);
+            if (acceso)
+                tensioneScelta(i);
         });
     }
 
@@ -195,7 +207,8 @@ void cFrmDatiComp::carica() {
     lingue.impostaOrigineRecord(Interrogazioni::Lingue);
     lingue.aggiorna();
     lingue.muoviPrimo();
-    for (int i = 0; i < stato.lingua.IndiceLingua; ++i) lingue.muoviSuccessivo();
+    for (int i = 0; i < stato.lingua.IndiceLingua; ++i)
+        lingue.muoviSuccessivo();
     m_lingue = EtichetteLingua::daSorgente(lingue);
 
     fmCondizioni->setTitle(etichetta("DescCondFunz"));
@@ -222,7 +235,8 @@ void cFrmDatiComp::carica() {
     tagliaTensionik8();
     // An index outside the options this model offers falls back to the first one.
     int indice = stato.motore.condFunz.IndiceTensione;
-    if (!TensioneOfferta(indice, stato.schermi.bk8)) indice = 0;
+    if (!TensioneOfferta(indice, stato.schermi.bk8))
+        indice = 0;
     optTensioni[size_t(indice)]->setChecked(true); // ignored by tensioneScelta while loading
     m_indiceTensioneTabelle = indice;
 
@@ -264,8 +278,8 @@ void cFrmDatiComp::RicalcolaTutto() {
     // Coefficients (Null = 0) and the motor table of the calculation screen's row.
     const SorgenteDati& corrente = calcoli.compressoreCorrente();
     const bool haRiga = !corrente.bof() && !corrente.eof();
-    const RigaCompressore riga = haRiga ? rigaCompressore(corrente.righe(), corrente.posizione())
-                                        : RigaCompressore{};
+    const RigaCompressore riga =
+        haRiga ? rigaCompressore(corrente.righe(), corrente.posizione()) : RigaCompressore{};
     m_dati = {};
     CaricaDatiCompressore(m_dati, riga); // WMAX Null or above 21: the 21 segments
     DatiCompressore& motore = stato.motore.datiCompressore;
@@ -273,11 +287,12 @@ void cFrmDatiComp::RicalcolaTutto() {
     motore.W = m_dati.W;
     motore.WMAX = m_dati.WMAX;
 
-    Data1(0).impostaOrigineRecord(
-        Interrogazioni::CompressoreConGas,
-        {m_testoCompressore, m_testoRefrigerante});
-    for (int k = 0; k < 4; ++k) Data1(k + 1).impostaOrigineRecord(TabelleLavoro[size_t(k)]);
-    for (int i = 0; i <= 4; ++i) Data1(i).aggiorna();
+    Data1(0).impostaOrigineRecord(Interrogazioni::CompressoreConGas,
+                                  {m_testoCompressore, m_testoRefrigerante});
+    for (int k = 0; k < 4; ++k)
+        Data1(k + 1).impostaOrigineRecord(TabelleLavoro[size_t(k)]);
+    for (int i = 0; i <= 4; ++i)
+        Data1(i).aggiorna();
 
     m_valido = haRiga && inviluppoDaRiga(Data1(0).righe(), 0, m_inviluppo);
     if (!stato.catalogo) {
@@ -291,25 +306,30 @@ void cFrmDatiComp::RicalcolaTutto() {
 }
 
 double cFrmDatiComp::Calcolores(double Tc, double Te, int k) const {
-    return ::Calcolores(m_dati, stato.motore.fattoriTensione, m_indiceTensioneTabelle, m_bKW, Tc, Te, k);
+    return ::Calcolores(m_dati, stato.motore.fattoriTensione, m_indiceTensioneTabelle, m_bKW, Tc,
+                        Te, k);
 }
 
 // The rows and the values of the four tables, computed by the engine (the same
 // function selcomp-cli uses), ready to be written.
 void cFrmDatiComp::CreaTab() {
-    for (auto& t : m_tabelle.tabelle) t.clear();
-    if (!m_valido) return;
+    for (auto& t : m_tabelle.tabelle)
+        t.clear();
+    if (!m_valido)
+        return;
     const Esito e = CalcolaTabelle(m_dati, m_inviluppo, stato.motore.fattoriTensione,
                                    m_indiceTensioneTabelle, m_bKW, m_tabelle);
     if (!e.ok()) {
-        for (auto& t : m_tabelle.tabelle) t.clear();
+        for (auto& t : m_tabelle.tabelle)
+            t.clear();
         messaggio(QString::fromStdString(e.messaggio));
     }
 }
 
 // Writes the tables in one transaction and refreshes each grid once.
 void cFrmDatiComp::riempimento() {
-    if (!stato.catalogo) return;
+    if (!stato.catalogo)
+        return;
     std::array<SorgenteDati*, 4> s{&Data1(1), &Data1(2), &Data1(3), &Data1(4)};
     QString errore;
     if (!scriviTabelle(*stato.catalogo, m_tabelle, s, &errore))
@@ -319,14 +339,16 @@ void cFrmDatiComp::riempimento() {
 void cFrmDatiComp::AdjustTab() {
     const int n = Data1(1).numeroRecord();
     // The tab page's room below its tab bar (the grid scrolls past it).
-    const int limite = twipsInPixel(AltezzaSSTab, this) - SSTab1->tabBar()->sizeHint().height() - 24;
+    const int limite =
+        twipsInPixel(AltezzaSSTab, this) - SSTab1->tabBar()->sizeHint().height() - 24;
     for (QTableView* g : TDBGrid1) {
         g->setColumnWidth(0, twipsInPixel(450, this));
         for (int c = 1; c < ModelloTabella::NumeroColonne; ++c)
             g->setColumnWidth(c, twipsInPixel(LarghezzaColonna, this));
         const int riga = std::max(twipsInPixel(225, this), g->fontMetrics().height() + 4);
         g->verticalHeader()->setDefaultSectionSize(riga);
-        const int alto = n * riga + g->horizontalHeader()->sizeHint().height() + 2 * g->frameWidth();
+        const int alto =
+            n * riga + g->horizontalHeader()->sizeHint().height() + 2 * g->frameWidth();
         g->setFixedHeight(std::min(alto, limite));
     }
 }
@@ -340,8 +362,10 @@ void cFrmDatiComp::AggiustaKW() {
 }
 
 void cFrmDatiComp::tensioneScelta(int i) {
-    if (m_bCaricamento) return;
-    if (i == m_indiceTensioneTabelle) return;
+    if (m_bCaricamento)
+        return;
+    if (i == m_indiceTensioneTabelle)
+        return;
     m_indiceTensioneTabelle = i;
     CreaTab();
     riempimento();
@@ -356,6 +380,8 @@ void cFrmDatiComp::unitaScelta(int i) {
 }
 
 void cFrmDatiComp::chiudi() {
-    if (auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget())) sotto->close();
-    else close();
+    if (auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sotto->close();
+    else
+        close();
 }

@@ -5,9 +5,9 @@
 // into the working tables tmpWR/tmpWA/tmpCA/tmpPM and shown by grids bound to them.
 // The calculation screen must stay open while this one is shown.
 
+#include "dati/SorgenteDati.h"
 #include "dati/StatoApplicazione.h"
 #include "engine/Tabelle.h"
-#include "dati/SorgenteDati.h"
 #include "platform/Esportazione.h"
 
 #include <QWidget>

@@ -15,9 +15,11 @@ namespace {
 // The entry of `cartella` named `nome` in any case (pictures come from old catalogues).
 QString trovaFile(const QString& cartella, const QString& nome) {
     const QDir dir(cartella);
-    if (QFileInfo::exists(dir.filePath(nome))) return dir.filePath(nome);
+    if (QFileInfo::exists(dir.filePath(nome)))
+        return dir.filePath(nome);
     for (const QString& voce : dir.entryList(QDir::Files))
-        if (voce.compare(nome, Qt::CaseInsensitive) == 0) return dir.filePath(voce);
+        if (voce.compare(nome, Qt::CaseInsensitive) == 0)
+            return dir.filePath(voce);
     return dir.filePath(nome);
 }
 } // namespace
@@ -35,8 +37,8 @@ frmNoteGas::frmNoteGas(const QString& cartella, const QString& nomeDis, QWidget*
     Image1->installEventFilter(this);
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName("OKButton");
-    OKButton->setGeometry(twipsInPixel(8145, this), twipsInPixel(7110, this), twipsInPixel(360, this),
-                          twipsInPixel(375, this));
+    OKButton->setGeometry(twipsInPixel(8145, this), twipsInPixel(7110, this),
+                          twipsInPixel(360, this), twipsInPixel(375, this));
     connect(OKButton, &QPushButton::clicked, this, [this] { chiudi(); });
 
     // Only a plain file name: a NomeDis with folders in it would reach outside.
@@ -62,6 +64,8 @@ bool frmNoteGas::eventFilter(QObject* o, QEvent* e) {
 }
 
 void frmNoteGas::chiudi() {
-    if (auto* s = qobject_cast<QMdiSubWindow*>(parentWidget())) s->close();
-    else close();
+    if (auto* s = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        s->close();
+    else
+        close();
 }

@@ -37,8 +37,10 @@ frmResa::frmResa(QWidget* parent) : QWidget(parent) {
     Command1->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
     Command1->setIconSize(QSize(24, 24));
     connect(Command1, &QPushButton::clicked, this, [this] {
-        if (auto* s = qobject_cast<QMdiSubWindow*>(parentWidget())) s->close();
-        else close();
+        if (auto* s = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            s->close();
+        else
+            close();
     });
     auto* g = new QGridLayout(Frame1);
     g->addWidget(Label3[0], 0, 0, Qt::AlignVCenter);

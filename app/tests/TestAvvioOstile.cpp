@@ -1,19 +1,19 @@
 // The program on hostile catalogues: start-up says what is wrong, every screen opens or
 // says why it cannot, its buttons do not crash, and the catalogue file stays as it was.
 
+#include "app/AperturaCalcoli.h"
+#include "app/AperturaCatalogo.h"
+#include "app/AperturaSelezione.h"
+#include "app/FinestreTabelle.h"
 #include "app/MDIUser.h"
 #include "app/PassiProgramma.h"
-#include "app/AperturaCatalogo.h"
-#include "app/AperturaCalcoli.h"
 #include "calculation/cfrmCalcoli.h"
 #include "catalogue/Catalogo.h"
 #include "catalogue/tests/CataloghiOstili.h"
 #include "platform/ArchivioImpostazioni.h"
-#include "tests/supporto/MessaggiDiProva.h"
 #include "reflib/ILK.h"
-#include "app/AperturaSelezione.h"
 #include "selection/cfrmSeleComp.h"
-#include "app/FinestreTabelle.h"
+#include "tests/supporto/MessaggiDiProva.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,7 +27,8 @@
 namespace {
 // Any modal box a screen opens by itself is closed, so the test cannot block.
 void chiudiModali() {
-    if (QWidget* m = QApplication::activeModalWidget()) m->close();
+    if (QWidget* m = QApplication::activeModalWidget())
+        m->close();
 }
 
 void registraSchermi(MDIUser& w) {
@@ -39,14 +40,12 @@ void registraSchermi(MDIUser& w) {
         return new cfrmCalcoli(m.stato(), a);
     });
 }
-}  // namespace
+} // namespace
 
 class TestAvvioOstile : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        ILK_Set_Fluids(SELCOMP_RUNTIME_DIR "/Reflibs");
-    }
+    void initTestCase() { ILK_Set_Fluids(SELCOMP_RUNTIME_DIR "/Reflibs"); }
 
     void avvio_data() {
         QTest::addColumn<int>("indice");
@@ -54,7 +53,8 @@ private slots:
         const auto casi = cataloghiOstili();
         for (int i = 0; i < int(casi.size()); ++i)
             for (int lingua : {0, 4})
-                QTest::newRow(qPrintable(QStringLiteral("%1, lingua %2").arg(casi[size_t(i)].nome).arg(lingua)))
+                QTest::newRow(qPrintable(
+                    QStringLiteral("%1, lingua %2").arg(casi[size_t(i)].nome).arg(lingua)))
                     << i << lingua;
     }
 
@@ -65,7 +65,8 @@ private slots:
         QTemporaryDir cartella;
         QString motivo;
         const QString file = caso.crea(QDir(cartella.path()), motivo);
-        if (file.isEmpty()) SENZA_FILE_OSTILE(motivo);
+        if (file.isEmpty())
+            SENZA_FILE_OSTILE(motivo);
         const QByteArray prima = improntaFile(file);
 
         MessaggiDiProva messaggi;
@@ -89,11 +90,13 @@ private slots:
             } else {
                 QVERIFY2(stato.catalogo, qPrintable(messaggi.testi().join('\n')));
                 // A Lingue table without the chosen language's row says so, once.
-                const bool senzaRiga = caso.nome == "Lingue vuota" || (caso.nome == "Lingue corta" && lingua >= 2);
+                const bool senzaRiga =
+                    caso.nome == "Lingue vuota" || (caso.nome == "Lingue corta" && lingua >= 2);
                 QCOMPARE(messaggi.testi().filter("tabella Lingue").size(), senzaRiga ? 1 : 0);
             }
 
-            ArchivioImpostazioni archivio("selcomp-prova-ostile", cartella.filePath("impostazioni"));
+            ArchivioImpostazioni archivio("selcomp-prova-ostile",
+                                          cartella.filePath("impostazioni"));
             MDIUser w(stato, archivio);
             registraSchermi(w);
             w.show();
@@ -105,9 +108,10 @@ private slots:
                 QTest::qWait(30);
                 if (!stato.catalogo) {
                     // Without a catalogue a screen says so, or does not open.
-                    QVERIFY2(messaggi.messaggi.size() > primaMessaggi ||
-                                 w.area()->subWindowList().size() == primaFinestre,
-                             qPrintable(QStringLiteral("menu entry %1 opened silently").arg(int(voce))));
+                    QVERIFY2(
+                        messaggi.messaggi.size() > primaMessaggi ||
+                            w.area()->subWindowList().size() == primaFinestre,
+                        qPrintable(QStringLiteral("menu entry %1 opened silently").arg(int(voce))));
                 }
             }
             // The working buttons: search, rating, tables and chart.
@@ -116,7 +120,8 @@ private slots:
                 QTest::qWait(30);
             }
             for (auto* c : w.findChildren<cfrmCalcoli*>()) {
-                for (int i : {0, 2, 3}) c->naviga(i);
+                for (int i : {0, 2, 3})
+                    c->naviga(i);
                 c->Elabora();
                 QTest::qWait(30);
                 for (auto* b : c->Command1)
@@ -133,8 +138,8 @@ private slots:
                 QCOMPARE(messaggi.testi().filter("tabella Lingue").size(), 1);
             }
             for (const auto& m : messaggi.messaggi) {
-                static const QRegularExpression nonNumero("\\b(nan|inf)\\b",
-                                                          QRegularExpression::CaseInsensitiveOption);
+                static const QRegularExpression nonNumero(
+                    "\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
                 QVERIFY2(!nonNumero.match(m.testo).hasMatch(), qPrintable(m.testo));
                 QVERIFY2(!m.testo.trimmed().isEmpty(), "an empty message");
             }

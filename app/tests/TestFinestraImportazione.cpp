@@ -2,9 +2,9 @@
 // it in a progress window that names the file and cancels. Fake import programs stand in
 // for the real one: missing, unable to start, slow, or copying the demo catalogue.
 
+#include "app/FinestraImportazione.h"
 #include "catalogue/Catalogo.h"
 #include "catalogue/ImportaJet.h"
-#include "app/FinestraImportazione.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,7 +20,8 @@ namespace {
 
 QProgressDialog* finestraVisibile() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* d = qobject_cast<QProgressDialog*>(w); d && d->isVisible()) return d;
+        if (auto* d = qobject_cast<QProgressDialog*>(w); d && d->isVisible())
+            return d;
     return nullptr;
 }
 
@@ -36,7 +37,8 @@ class TestFinestraImportazione : public QObject {
     QString fileJet() {
         const QString file = m_dir.filePath(QString("catalogo-%1.mdb").arg(++m_file));
         QFile f(file);
-        if (!f.open(QIODevice::WriteOnly)) return {};
+        if (!f.open(QIODevice::WriteOnly))
+            return {};
         QByteArray intestazione(100, '\0');
         intestazione.replace(4, 15, "Standard Jet DB");
         f.write(intestazione);
@@ -47,10 +49,12 @@ class TestFinestraImportazione : public QObject {
         QDir(m_dir.path()).mkpath(cartella);
         const QString file = m_dir.filePath(cartella + "/selcomp-importa-jet");
         QFile f(file);
-        if (!f.open(QIODevice::WriteOnly)) return {};
+        if (!f.open(QIODevice::WriteOnly))
+            return {};
         f.write(testo);
         f.close();
-        if (eseguibile) f.setPermissions(f.permissions() | QFile::ExeOwner);
+        if (eseguibile)
+            f.setPermissions(f.permissions() | QFile::ExeOwner);
         return file;
     }
 
@@ -60,7 +64,9 @@ private slots:
         QVERIFY(m_dir.isValid());
         impostaAttesaImportazione(&m_attesa);
     }
-    void init() { QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).removeRecursively(); }
+    void init() {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).removeRecursively();
+    }
     void cleanup() { impostaProgrammaImportaJet({}); }
     void cleanupTestCase() { impostaAttesaImportazione(nullptr); }
 
@@ -69,8 +75,10 @@ private slots:
         QTest::addColumn<QByteArray>("testo");
         QTest::addColumn<bool>("eseguibile");
         QTest::newRow("missing") << "manca" << QByteArray() << false;
-        QTest::newRow("not executable") << "non-eseguibile" << QByteArray("#!/bin/sh\nexit 0\n") << false;
-        QTest::newRow("cannot start") << "non-parte" << QByteArray("#!/percorso/che/non/esiste\n") << true;
+        QTest::newRow("not executable")
+            << "non-eseguibile" << QByteArray("#!/bin/sh\nexit 0\n") << false;
+        QTest::newRow("cannot start")
+            << "non-parte" << QByteArray("#!/percorso/che/non/esiste\n") << true;
     }
     void senzaProgrammaIlCatalogoERifiutato() {
         QFETCH(QString, cartella);
@@ -83,7 +91,8 @@ private slots:
         QString errore;
         QVERIFY(!Catalogo::apri(file, &errore));
         QVERIFY2(errore.contains(QDir::toNativeSeparators(file)), qPrintable(errore));
-        QVERIFY2(errore.contains("manca il programma di importazione selcomp-importa-jet"), qPrintable(errore));
+        QVERIFY2(errore.contains("manca il programma di importazione selcomp-importa-jet"),
+                 qPrintable(errore));
         QVERIFY2(errore.contains(QDir::toNativeSeparators(p)), qPrintable(errore));
         QVERIFY(!finestraVisibile());
     }
@@ -97,7 +106,8 @@ private slots:
         QTimer prova;
         connect(&prova, &QTimer::timeout, this, [&] {
             QProgressDialog* d = finestraVisibile();
-            if (!d) return;
+            if (!d)
+                return;
             prova.stop();
             etichetta = d->labelText();
             modale = d->isModal();
@@ -109,7 +119,8 @@ private slots:
         QString errore;
         QVERIFY(!Catalogo::apri(file, &errore));
         QVERIFY2(errore.contains("importazione annullata"), qPrintable(errore));
-        QVERIFY2(etichetta.contains("catalogo-") && etichetta.contains(QDir::toNativeSeparators(file)),
+        QVERIFY2(etichetta.contains("catalogo-") &&
+                     etichetta.contains(QDir::toNativeSeparators(file)),
                  qPrintable(etichetta));
         QVERIFY(modale);
         QVERIFY(!finestraVisibile());
@@ -120,7 +131,8 @@ private slots:
         // the window is seen.
         const QString demo = QStringLiteral(SELCOMP_RUNTIME_DIR "/zodirara.mdb");
         QVERIFY2(QFile::exists(demo), "the build always puts the demo catalogue in bin/");
-        impostaProgrammaImportaJet(programma("copia", "#!/bin/sh\nsleep 0.3\ncp '" + demo.toUtf8() + "' \"$2\"\n"));
+        impostaProgrammaImportaJet(
+            programma("copia", "#!/bin/sh\nsleep 0.3\ncp '" + demo.toUtf8() + "' \"$2\"\n"));
         bool vista = false;
         QTimer prova;
         connect(&prova, &QTimer::timeout, this, [&] { vista = vista || finestraVisibile(); });

@@ -12,9 +12,9 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -35,41 +35,101 @@ private slots:
         QTest::addColumn<QString>("esegui");
         QTest::addColumn<QString>("avvio");
         QTest::newRow("Italian") << 0
-            << QStringList{"&File", "&Selezione stampante", "&Uscita", "&Archivi",
-                           "&Caratteristiche tecniche", "&Elenco compressori", "&Calcoli",
-                           "&Selezione compressore", "&Calcoli su compressore", "&Stampe",
-                           "&Lingua", "&Garanzie", "&?", "&Informazioni"}
-            << "Didaz S.p.A. - Selezione Compressori " << "Calcoli su compressore " << "Esegui"
-            << "&Avvio";
+                                 << QStringList{"&File",
+                                                "&Selezione stampante",
+                                                "&Uscita",
+                                                "&Archivi",
+                                                "&Caratteristiche tecniche",
+                                                "&Elenco compressori",
+                                                "&Calcoli",
+                                                "&Selezione compressore",
+                                                "&Calcoli su compressore",
+                                                "&Stampe",
+                                                "&Lingua",
+                                                "&Garanzie",
+                                                "&?",
+                                                "&Informazioni"}
+                                 << "Didaz S.p.A. - Selezione Compressori "
+                                 << "Calcoli su compressore "
+                                 << "Esegui"
+                                 << "&Avvio";
         QTest::newRow("English") << 1
-            << QStringList{"&File", "&Printers...", "E&xit", "&Catalogue",
-                           "&Technicals Characteristics", "&Compressors List", "&Calculation",
-                           "Compressor &selection", "Compressor &calculation", "&Printout",
-                           "&Language", "&Warranty", "&Help", "&About ..."}
-            << "Didaz S.p.A. -  Compressor Selection" << "Compressor calculation " << "GO !"
-            << "&Start";
+                                 << QStringList{"&File",
+                                                "&Printers...",
+                                                "E&xit",
+                                                "&Catalogue",
+                                                "&Technicals Characteristics",
+                                                "&Compressors List",
+                                                "&Calculation",
+                                                "Compressor &selection",
+                                                "Compressor &calculation",
+                                                "&Printout",
+                                                "&Language",
+                                                "&Warranty",
+                                                "&Help",
+                                                "&About ..."}
+                                 << "Didaz S.p.A. -  Compressor Selection"
+                                 << "Compressor calculation "
+                                 << "GO !"
+                                 << "&Start";
         QTest::newRow("French") << 2
-            << QStringList{"&Fichier", "S&élection Imprimante", "&Quitter", "C&atalogue",
-                           "&Caractéristiques", "&Liste des compresseurs", "&Calculs",
-                           "&Sélection d'un compresseur", "&Calcul pour un compresseur",
-                           "&Impression", "&Langue", "&Garanties", "&?", "&A propos de ..."}
-            << "Didaz S.p.A. -  Sélection des Compresseurs" << "Calcul pour un compresseur"
-            << "Execute !" << "&Démarrer";
+                                << QStringList{"&Fichier",
+                                               "S&élection Imprimante",
+                                               "&Quitter",
+                                               "C&atalogue",
+                                               "&Caractéristiques",
+                                               "&Liste des compresseurs",
+                                               "&Calculs",
+                                               "&Sélection d'un compresseur",
+                                               "&Calcul pour un compresseur",
+                                               "&Impression",
+                                               "&Langue",
+                                               "&Garanties",
+                                               "&?",
+                                               "&A propos de ..."}
+                                << "Didaz S.p.A. -  Sélection des Compresseurs"
+                                << "Calcul pour un compresseur"
+                                << "Execute !"
+                                << "&Démarrer";
         // German keeps two Italian captions.
         QTest::newRow("German") << 3
-            << QStringList{"&Datei", "&Selezione stampante", "B&eenden", "Ka&talog",
-                           "&Charakteristiken", "&Liste der Kompressoren", "&Kalculation",
-                           "Kompressor&auswahl", "Kompressorka&lculation", "&Stampe",
-                           "Spr&ache", "&Garantiebedingungen", "&Hilfe", "&Informationen"}
-            << "Didaz S.p.A. - Kompressor Auswahl " << "Kompressorkalculation " << "Start"
-            << "&Start";
+                                << QStringList{"&Datei",
+                                               "&Selezione stampante",
+                                               "B&eenden",
+                                               "Ka&talog",
+                                               "&Charakteristiken",
+                                               "&Liste der Kompressoren",
+                                               "&Kalculation",
+                                               "Kompressor&auswahl",
+                                               "Kompressorka&lculation",
+                                               "&Stampe",
+                                               "Spr&ache",
+                                               "&Garantiebedingungen",
+                                               "&Hilfe",
+                                               "&Informationen"}
+                                << "Didaz S.p.A. - Kompressor Auswahl "
+                                << "Kompressorkalculation "
+                                << "Start"
+                                << "&Start";
         QTest::newRow("Spanish") << 4
-            << QStringList{"&File", "&Seleccion de imprimante", "Sa&lida", "&Archivos",
-                           "&Características técnicas", "&Lista de Compresores", "&Cálculos",
-                           "&Selección de Compressor", "&Càlculos sobre un compresor",
-                           "&Impresion", "&Lenguas", "&Garantia", "&?", "&Informaciónes"}
-            << "Didaz S.p.A. - Selección de Compressor " << "Cálculos sobre un compresor "
-            << "Seguir" << "&Start"; // the design caption stays
+                                 << QStringList{"&File",
+                                                "&Seleccion de imprimante",
+                                                "Sa&lida",
+                                                "&Archivos",
+                                                "&Características técnicas",
+                                                "&Lista de Compresores",
+                                                "&Cálculos",
+                                                "&Selección de Compressor",
+                                                "&Càlculos sobre un compresor",
+                                                "&Impresion",
+                                                "&Lenguas",
+                                                "&Garantia",
+                                                "&?",
+                                                "&Informaciónes"}
+                                 << "Didaz S.p.A. - Selección de Compressor "
+                                 << "Cálculos sobre un compresor "
+                                 << "Seguir"
+                                 << "&Start"; // the design caption stays
     }
     void didascalieDelleLingue() {
         QFETCH(int, lingua);
@@ -93,7 +153,8 @@ private slots:
         QCOMPARE(stato.lingua.Didascalie[10], esegui);
         QVERIFY(stato.lingua.MessaggioInfoK.contains("\r\n"));
         QSettings s(QDir(dir.path()).filePath("selcomp.ini"), QSettings::IniFormat);
-        QCOMPARE(s.value("ParametriGenerali/LinguaSelezionata").toString(), QString::number(lingua));
+        QCOMPARE(s.value("ParametriGenerali/LinguaSelezionata").toString(),
+                 QString::number(lingua));
         QCOMPARE(s.value("ParametriGenerali/MaxTC").toString(), QString("70"));
         frmStart start(stato);
         QCOMPARE(start.Command1->text(), avvio);
@@ -104,11 +165,15 @@ private slots:
         QTest::addColumn<int>("lingua");
         QTest::addColumn<QString>("chiudi");
         QTest::addColumn<QString>("annulla");
-        QTest::newRow("Italian") << 0 << "Chiudi" << "Annulla";
-        QTest::newRow("English") << 1 << "Close" << "Cancel";
-        QTest::newRow("French") << 2 << "Fermer" << "Annuler";
+        QTest::newRow("Italian") << 0 << "Chiudi"
+                                 << "Annulla";
+        QTest::newRow("English") << 1 << "Close"
+                                 << "Cancel";
+        QTest::newRow("French") << 2 << "Fermer"
+                                << "Annuler";
         QTest::newRow("German") << 3 << QString::fromUtf8("Schließen") << "Abbrechen";
-        QTest::newRow("Spanish") << 4 << "Cerrar" << "Cancelar";
+        QTest::newRow("Spanish") << 4 << "Cerrar"
+                                 << "Cancelar";
     }
     void dialoghiQtNellaLingua() {
         QFETCH(int, lingua);
@@ -188,7 +253,8 @@ private slots:
         MDIUser w(stato, archivio);
         QCOMPARE(w.width(), twipsInPixel(11375, &w));
         QCOMPARE(w.height(), twipsInPixel(8300, &w));
-        QCOMPARE(twipsInPixel(1440), int(QGuiApplication::primaryScreen()->logicalDotsPerInchY() + 0.5));
+        QCOMPARE(twipsInPixel(1440),
+                 int(QGuiApplication::primaryScreen()->logicalDotsPerInchY() + 0.5));
     }
 
     void garanziaDellaLingua() {
@@ -261,10 +327,10 @@ private slots:
         QVERIFY(stato.schermi.AvvioConfermato);
         QCOMPARE(avvio.passiEseguiti(),
                  (QStringList{"Didascalie", "AvvioConfermato", "LeggiParametri", "ImpostaLingua",
-                              "NomeFileDatabase", "InizializzaFattori", "frmStart",
-                              "ApriDatabase", "Attesa", "MDIUser"}));
-        QCOMPARE(chiamate, (QStringList{"ILK_Set_Fluids Reflibs", "fattori",
-                                        "database \\zodirara.mdb"}));
+                              "NomeFileDatabase", "InizializzaFattori", "frmStart", "ApriDatabase",
+                              "Attesa", "MDIUser"}));
+        QCOMPARE(chiamate,
+                 (QStringList{"ILK_Set_Fluids Reflibs", "fattori", "database \\zodirara.mdb"}));
         // The refrigerant warning came once, before the start window.
         QCOMPARE(messaggiAllaPartenza, 1);
         QCOMPARE(messaggi.messaggi.size(), 1);

@@ -53,14 +53,22 @@ private slots:
         QTest::addColumn<QString>("testo");
         QTest::addColumn<int>("atteso");
         QTest::addColumn<bool>("messaggio");
-        QTest::newRow("German language") << "LinguaSelezionata" << "3" << 3 << false;
-        QTest::newRow("MinTC edited by hand") << "MinTC" << "25" << 25 << false;
-        QTest::newRow("leading number") << "MaxTE" << "12abc" << 12 << false;
-        QTest::newRow("no leading number") << "MaxTE" << "abc" << 0 << false;
-        QTest::newRow("rounded") << "MinTE" << "-7.6" << -8 << false;
-        QTest::newRow("out of 16 bits") << "MaxTC" << "40000" << 70 << true;
-        QTest::newRow("air conditioning") << "AirCondition" << "1" << 1 << false;
-        QTest::newRow("debug") << "Debug" << "2" << 2 << false;
+        QTest::newRow("German language") << "LinguaSelezionata"
+                                         << "3" << 3 << false;
+        QTest::newRow("MinTC edited by hand") << "MinTC"
+                                              << "25" << 25 << false;
+        QTest::newRow("leading number") << "MaxTE"
+                                        << "12abc" << 12 << false;
+        QTest::newRow("no leading number") << "MaxTE"
+                                           << "abc" << 0 << false;
+        QTest::newRow("rounded") << "MinTE"
+                                 << "-7.6" << -8 << false;
+        QTest::newRow("out of 16 bits") << "MaxTC"
+                                        << "40000" << 70 << true;
+        QTest::newRow("air conditioning") << "AirCondition"
+                                          << "1" << 1 << false;
+        QTest::newRow("debug") << "Debug"
+                               << "2" << 2 << false;
     }
     void valoriLetti() {
         QFETCH(QString, chiave);
@@ -74,10 +82,13 @@ private slots:
         StatoApplicazione stato;
         LeggiParametri(stato, archivio, messaggi);
         const Impostazioni& i = stato.impostazioni;
-        const QMap<QString, int> letti = {
-            {"LinguaSelezionata", stato.lingua.IndiceLingua}, {"MinTC", i.LimiteMinTC},
-            {"MaxTC", i.LimiteMaxTC}, {"MinTE", i.LimiteMinTE}, {"MaxTE", i.LimiteMaxTE},
-            {"AirCondition", i.ModoCondizionamento}, {"Debug", i.Debug}};
+        const QMap<QString, int> letti = {{"LinguaSelezionata", stato.lingua.IndiceLingua},
+                                          {"MinTC", i.LimiteMinTC},
+                                          {"MaxTC", i.LimiteMaxTC},
+                                          {"MinTE", i.LimiteMinTE},
+                                          {"MaxTE", i.LimiteMaxTE},
+                                          {"AirCondition", i.ModoCondizionamento},
+                                          {"Debug", i.Debug}};
         QCOMPARE(letti.value(chiave), atteso);
         QCOMPARE(messaggi.messaggi.size(), messaggio ? 1 : 0);
         if (messaggio)

@@ -71,8 +71,10 @@ QImage disegno(const Serie& s) {
     p.drawRect(QRectF(o.x() + L * 0.7, o.y() - H * 0.2, L * 0.25, H * 0.2));
     // Its dimensions.
     p.setPen(sottile);
-    quota(p, QPointF(o.x(), o.y() + 40), QPointF(o.x() + L, o.y() + 40), QString::number(s.lunghezza), {0, 1});
-    quota(p, QPointF(o.x() - 30, o.y()), QPointF(o.x() - 30, o.y() - H), QString::number(s.altezza), {-1, 0});
+    quota(p, QPointF(o.x(), o.y() + 40), QPointF(o.x() + L, o.y() + 40),
+          QString::number(s.lunghezza), {0, 1});
+    quota(p, QPointF(o.x() - 30, o.y()), QPointF(o.x() - 30, o.y() - H), QString::number(s.altezza),
+          {-1, 0});
 
     // Front view.
     const QPointF v(o.x() + L + 120, 600);
@@ -81,13 +83,15 @@ QImage disegno(const Serie& s) {
     p.drawRect(QRectF(v.x() + W * 0.2, v.y() - H, W * 0.6, H * 0.25));
     p.drawRect(QRectF(v.x() - 10, v.y() - H * 0.15, W + 20, H * 0.15));
     p.setPen(sottile);
-    quota(p, QPointF(v.x(), v.y() + 40), QPointF(v.x() + W, v.y() + 40), QString::number(s.larghezza), {0, 1});
+    quota(p, QPointF(v.x(), v.y() + 40), QPointF(v.x() + W, v.y() + 40),
+          QString::number(s.larghezza), {0, 1});
 
     // Title block.
     p.setPen(Qt::black);
     p.setFont(QFont(QStringLiteral("DejaVu Sans"), 16, QFont::Bold));
     p.drawText(QRectF(40, 20, 1120, 40), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Serie %1 - ingombri / overall dimensions (mm)").arg(QString::fromLatin1(s.nome)));
+               QStringLiteral("Serie %1 - ingombri / overall dimensions (mm)")
+                   .arg(QString::fromLatin1(s.nome)));
     p.setFont(f);
     p.drawText(QRectF(40, 60, 1120, 30), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("%1 cilindri / cylinders").arg(s.cilindri));
@@ -105,7 +109,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     for (const Serie& s : Elenco) {
-        const QString file = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/%1.png").arg(QString::fromLatin1(s.nome));
+        const QString file = QString::fromLocal8Bit(argv[1]) +
+                             QStringLiteral("/%1.png").arg(QString::fromLatin1(s.nome));
         if (!disegno(s).save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;

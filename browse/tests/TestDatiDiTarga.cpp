@@ -4,18 +4,18 @@
 #include "browse/frmAccessori.h"
 #include "browse/frmIngombri.h"
 
-#include "tests/supporto/CatalogoDiProva.h"
 #include "catalogue/Catalogo.h"
 #include "dati/ComboDati.h"
-#include "tests/supporto/MessaggiDiProva.h"
 #include "dati/SorgenteDati.h"
+#include "tests/supporto/CatalogoDiProva.h"
+#include "tests/supporto/MessaggiDiProva.h"
 
 #include <QImage>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QLabel>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -55,7 +55,8 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         const QString file = cartella.filePath("ZODIRARA.MDB");
         QString errore;
-        QVERIFY2(creaCatalogoDiProva(SELCOMP_TEST_DATA "/catalogo.sql", file, &errore), qPrintable(errore));
+        QVERIFY2(creaCatalogoDiProva(SELCOMP_TEST_DATA "/catalogo.sql", file, &errore),
+                 qPrintable(errore));
         catalogo = Catalogo::apri(file, &errore);
         QVERIFY2(catalogo, qPrintable(errore));
     }
@@ -96,10 +97,15 @@ private slots:
         QTest::addColumn<QString>("titolo");
         QTest::addColumn<QStringList>("descrizioni");
         QTest::addColumn<QStringList>("tipi");
-        QTest::newRow("accessories, standard first") << 0 << true << 1 << "Accessori" << QStringList{"Fan", "Crankcase heater"} << QStringList{"Standard", "su Richiesta"};
-        QTest::newRow("notes in English by code") << 1 << false << 1 << "Note" << QStringList{"Note one", "Note two"} << QStringList{};
-        QTest::newRow("voltages only V codes") << 2 << false << 0 << "Tensioni" << QStringList{"460 V 60 Hz"} << QStringList{};
-        QTest::newRow("another kind lists nothing") << 7 << false << 0 << "Accessori" << QStringList{} << QStringList{};
+        QTest::newRow("accessories, standard first")
+            << 0 << true << 1 << "Accessori" << QStringList{"Fan", "Crankcase heater"}
+            << QStringList{"Standard", "su Richiesta"};
+        QTest::newRow("notes in English by code")
+            << 1 << false << 1 << "Note" << QStringList{"Note one", "Note two"} << QStringList{};
+        QTest::newRow("voltages only V codes")
+            << 2 << false << 0 << "Tensioni" << QStringList{"460 V 60 Hz"} << QStringList{};
+        QTest::newRow("another kind lists nothing")
+            << 7 << false << 0 << "Accessori" << QStringList{} << QStringList{};
     }
     void optionWindows() {
         QFETCH(int, tipo);
@@ -119,7 +125,8 @@ private slots:
         QCOMPARE(colonna(f.TDBGrid1, 0), descrizioni);
         if (fornitura)
             QCOMPARE(colonna(f.TDBGrid1, 1), tipi);
-        QCOMPARE(f.TDBGrid1->horizontalHeaderItem(0)->text(), fornitura ? QString("Descrizione ") : QString("Desc"));
+        QCOMPARE(f.TDBGrid1->horizontalHeaderItem(0)->text(),
+                 fornitura ? QString("Descrizione ") : QString("Desc"));
     }
 
     void navigationStopsAtTheEnds() {
@@ -148,7 +155,9 @@ private slots:
         QStringList aperti;
         cfrmDatiDiTarga w(s);
         w.impostaAperture({[&](QWidget*, bool fornitura) {
-            aperti << QString("%1:%2:%3").arg(s.schermi.TipoElencoOpzioni).arg(fornitura)
+            aperti << QString("%1:%2:%3")
+                          .arg(s.schermi.TipoElencoOpzioni)
+                          .arg(fornitura)
                           .arg(QString::fromStdString(s.motore.codiceProdottoCorrente));
         }});
         w.show();
@@ -172,7 +181,8 @@ private slots:
         StatoApplicazione s = stato();
         QStringList schede;
         cfrmTabella w(s);
-        w.impostaAperturaScheda([&](QWidget*) { schede << QString::fromStdString(s.motore.codiceProdottoCorrente); });
+        w.impostaAperturaScheda(
+            [&](QWidget*) { schede << QString::fromStdString(s.motore.codiceProdottoCorrente); });
         w.show();
         QTableWidget* g = w.TDBGrid1;
         immagine(w, "tabella");
@@ -235,7 +245,8 @@ private slots:
         QFETCH(int, modo);
         const QString demo = SELCOMP_RUNTIME_DIR "/zodirara.mdb";
         QVERIFY2(QFile::exists(demo), "the build puts the demo catalogue in bin/");
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext is not installed");
         QString errore;
         auto cat = Catalogo::apri(demo, &errore);
         QVERIFY2(cat, qPrintable(errore));
@@ -253,7 +264,8 @@ private slots:
         QVERIFY(p.waitForFinished(30000));
         const QString t = QString::fromUtf8(p.readAllStandardOutput());
         if (qEnvironmentVariableIsSet("SELCOMP_IMMAGINI"))
-            QFile::copy(pdf, qEnvironmentVariable("SELCOMP_IMMAGINI") + "/" + QFileInfo(pdf).fileName());
+            QFile::copy(pdf,
+                        qEnvironmentVariable("SELCOMP_IMMAGINI") + "/" + QFileInfo(pdf).fileName());
         for (const char* atteso : {"Didaz", "2DZ-005", "DZ2", "40.0", "23.0", "R134a", "16 mm"})
             QVERIFY2(t.contains(atteso), atteso);
         QVERIFY(t.contains(modo ? "air conditioning" : "Technical data"));
@@ -279,8 +291,10 @@ private slots:
                 const QRect spazio = tensione->contentsRect();
                 const QRect occupato = tensione->fontMetrics().boundingRect(
                     spazio, Qt::TextWordWrap | int(tensione->alignment()), tensione->text());
-                QVERIFY2(spazio.contains(occupato) && !tensione->text().isEmpty(),
-                         qPrintable(QString("%1, lingua %2: %3").arg(prima).arg(lingua).arg(tensione->text())));
+                QVERIFY2(
+                    spazio.contains(occupato) && !tensione->text().isEmpty(),
+                    qPrintable(
+                        QString("%1, lingua %2: %3").arg(prima).arg(lingua).arg(tensione->text())));
                 QCOMPARE(tensione->toolTip(), tensione->text());
                 QTest::mouseClick(w.cm3Naviga[2], Qt::LeftButton);
             }

@@ -1,14 +1,14 @@
 // The operating-conditions panel and the calculation screen, driven through their widgets
 // on a small catalogue (tests/data/catalogo_calcoli.sql).
 
-#include "tests/supporto/Digitazione.h"
-#include "tests/supporto/CatalogoDiProva.h"
 #include "calculation/PannelloCondizioni.h"
 #include "calculation/cfrmCalcoli.h"
 #include "dati/ComboDati.h"
 #include "dati/EtichettaDati.h"
-#include "tests/supporto/MessaggiDiProva.h"
 #include "dati/SorgenteDati.h"
+#include "tests/supporto/CatalogoDiProva.h"
+#include "tests/supporto/Digitazione.h"
+#include "tests/supporto/MessaggiDiProva.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -61,7 +61,8 @@ private slots:
     void initTestCase() {
         QVERIFY(cartella.isValid());
         QString errore;
-        catalogo = catalogoDaScript(cartella, QString(SELCOMP_TEST_DATA) + "/catalogo_calcoli.sql", &errore);
+        catalogo = catalogoDaScript(cartella, QString(SELCOMP_TEST_DATA) + "/catalogo_calcoli.sql",
+                                    &errore);
         QVERIFY2(catalogo, qPrintable(errore));
     }
     void init() {
@@ -70,7 +71,8 @@ private slots:
         stato->catalogo = catalogo.get();
         stato->lingua.Didascalie[2] = "Calcoli su compressore ";
         stato->lingua.Didascalie[10] = "Esegui";
-        stato->motore.fattoriTensione = {{{1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {}}};
+        stato->motore.fattoriTensione = {
+            {{1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {}}};
         messaggi = std::make_unique<MessaggiDiProva>();
         risultatiAperti = 0;
         risultatiChiusi = 0;
@@ -149,10 +151,22 @@ private slots:
         QTest::addColumn<QString>("te");
         QTest::addColumn<QString>("surriscaldamento");
         QTest::addColumn<QString>("sottoraffreddamento");
-        QTest::newRow("en -10") << "en_US" << "-10" << "30.0" << ".0";
-        QTest::newRow("it -10") << "it_IT" << "-10" << "30,0" << ",0";
-        QTest::newRow("en vuoto") << "en_US" << "" << "" << ".0";
-        QTest::newRow("en non numerico") << "en_US" << "x" << "20.0" << ".0";
+        QTest::newRow("en -10") << "en_US"
+                                << "-10"
+                                << "30.0"
+                                << ".0";
+        QTest::newRow("it -10") << "it_IT"
+                                << "-10"
+                                << "30,0"
+                                << ",0";
+        QTest::newRow("en vuoto") << "en_US"
+                                  << ""
+                                  << ""
+                                  << ".0";
+        QTest::newRow("en non numerico") << "en_US"
+                                         << "x"
+                                         << "20.0"
+                                         << ".0";
     }
     void entrambeLeCaselle() {
         QFETCH(QString, locale);
@@ -235,8 +249,10 @@ private slots:
         QTest::mouseClick(w->cm3Naviga[2], Qt::LeftButton); // K11, bk8 true
         QCOMPARE(w->CSCombo1->currentText(), QString("K11"));
         QVERIFY(stato->schermi.bk8);
-        for (int i : {1, 3, 4}) QVERIFY(p.optTensioni[size_t(i)]->isHidden());
-        for (int i : {0, 2}) QVERIFY(!p.optTensioni[size_t(i)]->isHidden());
+        for (int i : {1, 3, 4})
+            QVERIFY(p.optTensioni[size_t(i)]->isHidden());
+        for (int i : {0, 2})
+            QVERIFY(!p.optTensioni[size_t(i)]->isHidden());
         // The option chosen before is no longer offered: option 0 is in force, and shown.
         QVERIFY(!p.optTensioni[3]->isChecked());
         QVERIFY(p.optTensioni[0]->isChecked());

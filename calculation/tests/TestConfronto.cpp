@@ -2,17 +2,17 @@
 // column's figures equal `selcomp-cli rate --json` for that model, and its grid leaves the
 // program as clipboard text, CSV and an .xlsx workbook with numbers and header.
 
-#include "tests/supporto/Digitazione.h"
 #include "calculation/PannelloCondizioni.h"
 #include "calculation/cfrmCalcoli.h"
 #include "catalogue/Catalogo.h"
-#include "engine/Prestazioni.h"
 #include "dati/ComboDati.h"
+#include "engine/Prestazioni.h"
 #include "platform/EsportazioneGriglia.h"
-#include "tests/supporto/MessaggiDiProva.h"
 #include "reflib/ILK.h"
 #include "results/DiagrammaInviluppo.h"
 #include "results/cfrmConfronto.h"
+#include "tests/supporto/Digitazione.h"
+#include "tests/supporto/MessaggiDiProva.h"
 #include "tools/cli/Comandi.h"
 
 #include <QApplication>
@@ -43,7 +43,8 @@ QString decomprimi(const QString& xlsx, const QString& parte) {
 // With SELCOMP_SCHERMATE set to a folder, the window as drawn is saved there to look at.
 void schermata(QWidget* w, const QString& nome) {
     const QString cartella = qEnvironmentVariable("SELCOMP_SCHERMATE");
-    if (!cartella.isEmpty()) w->window()->grab().save(cartella + "/" + nome + ".png");
+    if (!cartella.isEmpty())
+        w->window()->grab().save(cartella + "/" + nome + ".png");
 }
 } // namespace
 
@@ -64,12 +65,14 @@ class TestConfronto : public QObject {
         calcoli->show();
         PannelloCondizioni& p = *calcoli->pannello;
         const int i = p.CSCombo2->findText("R404A");
-        if (i < 0) QSKIP("R404A not in the demo catalogue");
+        if (i < 0)
+            QSKIP("R404A not in the demo catalogue");
         p.CSCombo2->setCurrentIndex(i);
         emit p.CSCombo2->activated(i);
         QTest::mouseClick(calcoli->cm3Naviga[2], Qt::LeftButton);
         if (p.chkStandard->isChecked())
-            QTest::mouseClick(p.chkStandard, Qt::LeftButton, {}, QPoint(8, p.chkStandard->height() / 2));
+            QTest::mouseClick(p.chkStandard, Qt::LeftButton, {},
+                              QPoint(8, p.chkStandard->height() / 2));
         scrivi(p.Text1[0], te);
         scrivi(p.Text1[1], tc);
     }
@@ -80,7 +83,8 @@ class TestConfronto : public QObject {
             if (auto* c = qobject_cast<cfrmConfronto*>(w)) {
                 // Shortcuts reach only the active window.
                 c->activateWindow();
-                if (!QTest::qWaitForWindowActive(c)) return nullptr;
+                if (!QTest::qWaitForWindowActive(c))
+                    return nullptr;
                 return c;
             }
         return nullptr;
@@ -88,8 +92,10 @@ class TestConfronto : public QObject {
 
 private slots:
     void initTestCase() {
-        if (!QFileInfo::exists(demo)) QSKIP("demo catalogue not built");
-        if (ILK_Set_Fluids(reflibs.toLocal8Bit().constData()) != 0) QSKIP("no Reflibs folder");
+        if (!QFileInfo::exists(demo))
+            QSKIP("demo catalogue not built");
+        if (ILK_Set_Fluids(reflibs.toLocal8Bit().constData()) != 0)
+            QSKIP("no Reflibs folder");
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         catalogo = Catalogo::apri(demo);
         QVERIFY(catalogo);
@@ -99,7 +105,8 @@ private slots:
 
     void cleanup() {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<cfrmConfronto*>(w)) delete w;
+            if (qobject_cast<cfrmConfronto*>(w))
+                delete w;
         calcoli.reset();
     }
 
@@ -116,22 +123,35 @@ private slots:
         QCOMPARE(QString::fromStdString(m.colonne()[0].codice), corrente);
         for (const ColonnaConfronto& col : m.colonne()) {
             std::ostringstream out, err;
-            const std::vector<std::string> argomenti = {
-                "--catalogue", demo.toStdString(), "--reflibs", reflibs.toStdString(), "--json", "rate",
-                "--gas", "R404A", "--model", col.codice, "--te", "-10", "--tc", "40", "--voltage", "0"};
+            const std::vector<std::string> argomenti = {"--catalogue", demo.toStdString(),
+                                                        "--reflibs",   reflibs.toStdString(),
+                                                        "--json",      "rate",
+                                                        "--gas",       "R404A",
+                                                        "--model",     col.codice,
+                                                        "--te",        "-10",
+                                                        "--tc",        "40",
+                                                        "--voltage",   "0"};
             // A rating that faults partway (some figure NaN) fails in the tool too.
             const bool guasto = !col.guasto.empty();
-            QCOMPARE(eseguiCli(argomenti, out, err, SELCOMP_RUNTIME_DIR), guasto ? int(UscitaCalcolo) : 0);
-            if (guasto) continue;
+            QCOMPARE(eseguiCli(argomenti, out, err, SELCOMP_RUNTIME_DIR),
+                     guasto ? int(UscitaCalcolo) : 0);
+            if (guasto)
+                continue;
             const QJsonObject r = QJsonDocument::fromJson(QByteArray::fromStdString(out.str()))
-                                      .object()["Risultati"].toObject();
+                                      .object()["Risultati"]
+                                      .toObject();
             const Risultati& s = col.risultati;
-            for (const auto& [nome, valore] :
-                 {std::pair{"ResaEvaporatore", s.ResaEvaporatore}, {"PotenzaAssorbita", s.PotenzaAssorbita},
-                  {"CorrenteAssorbita", s.CorrenteAssorbita}, {"PortataMassa", s.PortataMassa},
-                  {"COP", s.COP}, {"CaloreCondensatore", s.CaloreCondensatore}})
+            for (const auto& [nome, valore] : {std::pair{"ResaEvaporatore", s.ResaEvaporatore},
+                                               {"PotenzaAssorbita", s.PotenzaAssorbita},
+                                               {"CorrenteAssorbita", s.CorrenteAssorbita},
+                                               {"PortataMassa", s.PortataMassa},
+                                               {"COP", s.COP},
+                                               {"CaloreCondensatore", s.CaloreCondensatore}})
                 QVERIFY2(qFuzzyCompare(valore, r[nome].toDouble()),
-                         qPrintable(QString("%1 %2: %3 / %4").arg(col.codice.c_str(), nome).arg(valore).arg(r[nome].toDouble())));
+                         qPrintable(QString("%1 %2: %3 / %4")
+                                        .arg(col.codice.c_str(), nome)
+                                        .arg(valore)
+                                        .arg(r[nome].toDouble())));
         }
     }
 
@@ -141,10 +161,12 @@ private slots:
         apriCalcoli("-10", "40");
         cfrmConfronto* c = confronta();
         QVERIFY(c && c->elenco);
-        if (c->elenco->count() <= cfrmConfronto::MassimoScelti) QSKIP("too few compressors run here");
+        if (c->elenco->count() <= cfrmConfronto::MassimoScelti)
+            QSKIP("too few compressors run here");
         QListWidgetItem* libero = nullptr;
         for (int i = 0; i < c->elenco->count(); ++i)
-            if (c->elenco->item(i)->checkState() == Qt::Unchecked) libero = c->elenco->item(i);
+            if (c->elenco->item(i)->checkState() == Qt::Unchecked)
+                libero = c->elenco->item(i);
         QVERIFY(libero);
         libero->setCheckState(Qt::Checked);
         QCOMPARE(libero->checkState(), Qt::Unchecked);
@@ -169,21 +191,25 @@ private slots:
         // Figures a faulted rating did not reach go last.
         auto cop = [&] {
             QList<double> v;
-            for (const ColonnaConfronto& col : m.colonne()) v << col.risultati.COP;
+            for (const ColonnaConfronto& col : m.colonne())
+                v << col.risultati.COP;
             return v;
         };
         auto ordinati = [](QList<double> v, bool calando) {
             QList<double> finiti;
             for (double x : v)
-                if (std::isfinite(x)) finiti << x;
+                if (std::isfinite(x))
+                    finiti << x;
             QList<double> atteso = finiti;
             std::sort(atteso.begin(), atteso.end());
-            if (calando) std::reverse(atteso.begin(), atteso.end());
+            if (calando)
+                std::reverse(atteso.begin(), atteso.end());
             return finiti == atteso && v.mid(0, finiti.size()) == finiti;
         };
         auto testo = [&] {
             QStringList t;
-            for (double x : cop()) t << QString::number(x);
+            for (double x : cop())
+                t << QString::number(x);
             return t.join(' ');
         };
         QVERIFY2(ordinati(cop(), true), qPrintable(testo()));
@@ -204,10 +230,14 @@ private slots:
         c->tabella->setFocus();
         QTest::keyClick(c->tabella, Qt::Key_C, Qt::ControlModifier);
         const QStringList righe = QApplication::clipboard()->text().split('\n');
-        QVERIFY2(righe.join('\n').contains("R404A  |  TE -10.0 °C  |  TC 40.0 °C"), qPrintable(righe.join('\n')));
+        QVERIFY2(righe.join('\n').contains("R404A  |  TE -10.0 °C  |  TC 40.0 °C"),
+                 qPrintable(righe.join('\n')));
         const QStringList titoli = righe.filter("Resa frigorifera [kW]");
         QCOMPARE(titoli.size(), 1);
-        const QStringList riga = righe.filter(QRegularExpression("^" + QRegularExpression::escape(codice) + "\t")).value(0).split('\t');
+        const QStringList riga =
+            righe.filter(QRegularExpression("^" + QRegularExpression::escape(codice) + "\t"))
+                .value(0)
+                .split('\t');
         QCOMPARE(riga.size(), 1 + NumeroRigheConfronto);
         QCOMPARE(riga[1].toDouble(), std::round(primo.risultati.ResaEvaporatore * 100) / 100);
 
@@ -218,7 +248,11 @@ private slots:
         QFile csv(cartella.filePath("confronto.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QStringList righeCsv = QString::fromUtf8(csv.readAll()).split("\r\n");
-        const QStringList campi = righeCsv.filter(QRegularExpression("^\"?" + QRegularExpression::escape(codice) + "\"?,")).value(0).split(',');
+        const QStringList campi =
+            righeCsv
+                .filter(QRegularExpression("^\"?" + QRegularExpression::escape(codice) + "\"?,"))
+                .value(0)
+                .split(',');
         QCOMPARE(campi.size(), 1 + NumeroRigheConfronto);
         QCOMPARE(campi[int(RigaConfronto::Potenza) + 1].toDouble(),
                  std::round(primo.risultati.PotenzaAssorbita * 100) / 100);
@@ -235,7 +269,8 @@ private slots:
         const QRegularExpression numero("<v>([-0-9.Ee+]+)</v>");
         bool trovato = false;
         for (auto it = numero.globalMatch(foglio); it.hasNext();)
-            trovato |= qFuzzyCompare(it.next().captured(1).toDouble(), primo.risultati.ResaEvaporatore);
+            trovato |=
+                qFuzzyCompare(it.next().captured(1).toDouble(), primo.risultati.ResaEvaporatore);
         QVERIFY(trovato);
         QVERIFY(messaggi.messaggi.isEmpty());
     }

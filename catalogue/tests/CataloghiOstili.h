@@ -30,22 +30,26 @@ struct CatalogoOstile {
 
 inline QByteArray improntaFile(const QString& file) {
     QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) return QByteArrayLiteral("(unreadable)");
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArrayLiteral("(unreadable)");
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256).toHex();
 }
 
 // The demo catalogue beside the programs, as the build writes it.
-inline QString catalogoDemo() { return QStringLiteral(SELCOMP_RUNTIME_DIR "/zodirara.mdb"); }
+inline QString catalogoDemo() {
+    return QStringLiteral(SELCOMP_RUNTIME_DIR "/zodirara.mdb");
+}
 inline QString catalogoJetProva() {
     return QStringLiteral(SELCOMP_SHARED_DIR "/testdata/jet/catalogo.mdb");
 }
 
 // A case whose file could not be made fails, unless what is missing is the Jet test file
 // from ../shared on a developer's machine.
-#define SENZA_FILE_OSTILE(motivo)                                                   \
-    do {                                                                            \
-        if ((motivo).contains(catalogoJetProva())) RICHIEDI_DATI_CONDIVISI(catalogoJetProva()); \
-        QFAIL(qPrintable(motivo));                                                  \
+#define SENZA_FILE_OSTILE(motivo)                                                                  \
+    do {                                                                                           \
+        if ((motivo).contains(catalogoJetProva()))                                                 \
+            RICHIEDI_DATI_CONDIVISI(catalogoJetProva());                                           \
+        QFAIL(qPrintable(motivo));                                                                 \
     } while (0)
 
 // A copy of the demo catalogue with `istruzioni` applied; `nome` is the file name.
@@ -65,7 +69,8 @@ inline QString demoModificato(const QDir& cartella, const QString& nome,
         db.setDatabaseName(file);
         ok = db.open();
         for (const QString& s : istruzioni) {
-            if (!ok) break;
+            if (!ok)
+                break;
             QSqlQuery q(db);
             if (!q.exec(s)) {
                 motivo = s + ": " + q.lastError().text();
@@ -88,7 +93,8 @@ inline QString troncato(const QDir& cartella, const QString& sorgente, const QSt
     }
     const QString file = cartella.filePath(nome);
     QFile d(file);
-    if (!d.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
+    if (!d.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return {};
     d.write(s.read(byte));
     return file;
 }
@@ -115,7 +121,8 @@ inline QString jetIndiciRotti(const QDir& cartella, QString& motivo) {
     }
     const QString file = cartella.filePath("indici_rotti.mdb");
     QFile f(file);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return {};
     f.write(d);
     return file;
 }
@@ -134,18 +141,33 @@ inline QString jetRigheFuoriMisura(const QDir& cartella, QString& motivo) {
         QByteArray letterale;
     };
     const Pezzo pezzi[] = {
-        {0, 23452, {}}, {26884, 345, {}}, {159, 779, {}},
+        {0, 23452, {}},
+        {26884, 345, {}},
+        {159, 779, {}},
         {0, 0, QByteArray::fromHex("0101590700000000000000001f00bb0f760f32")},
-        {24595, 86565, {}}, {8137, 55, {}}, {8137, 55, {}}, {9240, 2517, {}},
-        {113675, 21765, {}}, {24651, 1888, {}}, {159, 1936, {}}, {139264, 4114, {}},
-        {0, 0, QByteArray::fromHex("32")}, {4113, 3871, {}}, {147250, 19803, {}},
-        {237490, 7034, {}}, {159, 3264, {}}, {27436, 68, {}}, {0, 0, QByteArray::fromHex("00")},
+        {24595, 86565, {}},
+        {8137, 55, {}},
+        {8137, 55, {}},
+        {9240, 2517, {}},
+        {113675, 21765, {}},
+        {24651, 1888, {}},
+        {159, 1936, {}},
+        {139264, 4114, {}},
+        {0, 0, QByteArray::fromHex("32")},
+        {4113, 3871, {}},
+        {147250, 19803, {}},
+        {237490, 7034, {}},
+        {159, 3264, {}},
+        {27436, 68, {}},
+        {0, 0, QByteArray::fromHex("00")},
     };
     QByteArray d;
-    for (const Pezzo& p : pezzi) d += p.lunghezza ? o.mid(p.da, p.lunghezza) : p.letterale;
+    for (const Pezzo& p : pezzi)
+        d += p.lunghezza ? o.mid(p.da, p.lunghezza) : p.letterale;
     const QString file = cartella.filePath("righe_fuori_misura.mdb");
     QFile f(file);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return {};
     f.write(d);
     return file;
 }
@@ -157,34 +179,42 @@ inline std::vector<CatalogoOstile> cataloghiOstili() {
         };
     };
     return {
-        {"tabella mancante", "mancano le tabelle Gas", demo("senza_gas.sqlite", {"DROP TABLE Gas"})},
-        {"colonna mancante", {},
-         demo("senza_colonna.sqlite",
-              {"ALTER TABLE Gas DROP COLUMN TUEStd", "ALTER TABLE Compressori DROP COLUMN Alesaggio"})},
-        {"testo in una colonna di numeri", {},
+        {"tabella mancante", "mancano le tabelle Gas",
+         demo("senza_gas.sqlite", {"DROP TABLE Gas"})},
+        {"colonna mancante",
+         {},
+         demo("senza_colonna.sqlite", {"ALTER TABLE Gas DROP COLUMN TUEStd",
+                                       "ALTER TABLE Compressori DROP COLUMN Alesaggio"})},
+        {"testo in una colonna di numeri",
+         {},
          demo("testo_numeri.sqlite",
               {"UPDATE Gas SET TUEStd = 'freddo', DTsurEvapSTD = 'x'",
                "UPDATE CollCompGas SET WR0 = 'abc', MinTC = 'basso', MaxTC = '1e999'",
                "UPDATE Compressori SET VolumeSpostato50hz = 'molto'"})},
-        {"Null dove serve un numero", {},
+        {"Null dove serve un numero",
+         {},
          demo("null_numeri.sqlite",
               {"UPDATE Gas SET TUEStd = NULL, CAPTEMIN = NULL, CAPTCMAX = NULL",
                "UPDATE CollCompGas SET WR0 = NULL, WA0 = NULL, MinTC = NULL, MaxTC = NULL",
                "UPDATE Compressori SET VolumeSpostato50hz = NULL, Cilindri = NULL"})},
         {"Lingue vuota", {}, demo("lingue_vuota.sqlite", {"DELETE FROM Lingue"})},
-        {"Lingue corta", {},
-         demo("lingue_corta.sqlite",
-              {"DELETE FROM Lingue WHERE rowid NOT IN (SELECT rowid FROM Lingue ORDER BY rowid LIMIT 2)"})},
-        {"codici doppi", {},
+        {"Lingue corta",
+         {},
+         demo("lingue_corta.sqlite", {"DELETE FROM Lingue WHERE rowid NOT IN (SELECT rowid FROM "
+                                      "Lingue ORDER BY rowid LIMIT 2)"})},
+        {"codici doppi",
+         {},
          demo("codici_doppi.sqlite",
               {"CREATE TABLE c2 AS SELECT * FROM Compressori",
-               "INSERT INTO c2 SELECT * FROM Compressori",
-               "DROP TABLE Compressori", "ALTER TABLE c2 RENAME TO Compressori",
-               "INSERT INTO CollCompGas (CodiceProdotto, CodiceGas) SELECT CodiceProdotto, CodiceGas "
+               "INSERT INTO c2 SELECT * FROM Compressori", "DROP TABLE Compressori",
+               "ALTER TABLE c2 RENAME TO Compressori",
+               "INSERT INTO CollCompGas (CodiceProdotto, CodiceGas) SELECT CodiceProdotto, "
+               "CodiceGas "
                "FROM CollCompGas"})},
         {"SQLite troncato", "danneggiato o incompleto",
          [](const QDir& c, QString& m) {
-             return troncato(c, catalogoDemo(), "troncato.sqlite", QFileInfo(catalogoDemo()).size() / 2, m);
+             return troncato(c, catalogoDemo(), "troncato.sqlite",
+                             QFileInfo(catalogoDemo()).size() / 2, m);
          }},
         {"Jet troncato", "danneggiato o incompleto",
          [](const QDir& c, QString& m) {

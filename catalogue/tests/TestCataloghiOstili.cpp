@@ -24,7 +24,8 @@ private slots:
         QTemporaryDir cartella;
         QString motivo;
         const QString file = caso.crea(QDir(cartella.path()), motivo);
-        if (file.isEmpty()) SENZA_FILE_OSTILE(motivo);
+        if (file.isEmpty())
+            SENZA_FILE_OSTILE(motivo);
         const QByteArray prima = improntaFile(file);
 
         QString errore;
@@ -38,17 +39,20 @@ private slots:
             } else {
                 QVERIFY2(cat, qPrintable(errore));
                 // What the screens read first: labels, refrigerants, the candidates, a model.
-                for (const char* sql : {"select * from Lingue", "select * from Gas where flSeleYes = true ",
-                                        "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento",
-                                        "select * from Compressori order by Ordinamento",
-                                        "select TUEStd, Alesaggio from Gas, Compressori"}) {
+                for (const char* sql :
+                     {"select * from Lingue", "select * from Gas where flSeleYes = true ",
+                      "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento",
+                      "select * from Compressori order by Ordinamento",
+                      "select TUEStd, Alesaggio from Gas, Compressori"}) {
                     QString e;
                     Istantanea r;
                     const bool ok = cat->interroga(sql, {"R404A"}, r, &e);
                     QVERIFY(ok || !e.isEmpty());
-                    for (int i = 0; i < r.numeroRighe(); ++i) r.numero(i, "TUEStd");
+                    for (int i = 0; i < r.numeroRighe(); ++i)
+                        r.numero(i, "TUEStd");
                 }
-                for (double tc : {40.0, qQNaN(), 1e300}) cat->candidatiSelezione("R404A", tc);
+                for (double tc : {40.0, qQNaN(), 1e300})
+                    cat->candidatiSelezione("R404A", tc);
                 // The working tables live in the temp schema, never in the file.
                 QString e;
                 QVERIFY2(cat->esegui("delete from tmpWR", {}, &e), qPrintable(e));
@@ -71,7 +75,8 @@ private slots:
         QTemporaryDir cartella;
         QString motivo;
         const QString file = jetRigheFuoriMisura(QDir(cartella.path()), motivo);
-        if (file.isEmpty()) SENZA_FILE_OSTILE(motivo);
+        if (file.isEmpty())
+            SENZA_FILE_OSTILE(motivo);
         const QByteArray prima = improntaFile(file);
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "righe-fuori-misura");
@@ -96,14 +101,16 @@ private slots:
     void sqlCheRompeIlDriver_data() {
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QVariantList>("parametri");
-        const QByteArray trovato = QByteArray::fromHex(
-            "73656c6563743f300030 00002a20746f6f204c696b65203f206f726920");
-        QTest::newRow("NUL found by fuzzing") << QString::fromLatin1(trovato) << QVariantList{"R4*", "x"};
+        const QByteArray trovato =
+            QByteArray::fromHex("73656c6563743f300030 00002a20746f6f204c696b65203f206f726920");
+        QTest::newRow("NUL found by fuzzing")
+            << QString::fromLatin1(trovato) << QVariantList{"R4*", "x"};
         QTest::newRow("NUL before a tail")
-            << QStringLiteral("select * from Gas") + QChar(0) + QStringLiteral("x") << QVariantList{"R4*", "x"};
+            << QStringLiteral("select * from Gas") + QChar(0) + QStringLiteral("x")
+            << QVariantList{"R4*", "x"};
         QTest::newRow("? glued to a word") << "select~ ?ike(?)" << QVariantList{"R4*", "R4*"};
-        QTest::newRow("fewer values than ?") << "select * from Gas where CodiceGas = ? or CodiceGas = ?"
-                                             << QVariantList{"R-22"};
+        QTest::newRow("fewer values than ?")
+            << "select * from Gas where CodiceGas = ? or CodiceGas = ?" << QVariantList{"R-22"};
     }
     void sqlCheRompeIlDriver() {
         QFETCH(QString, sql);
@@ -117,7 +124,8 @@ private slots:
         QVERIFY(!e.isEmpty());
         QCOMPARE(r.numeroRighe(), 0);
         // The connection still answers afterwards.
-        QVERIFY2(cat->interroga("select * from Gas where CodiceGas = ?", {"R-22"}, r, &e), qPrintable(e));
+        QVERIFY2(cat->interroga("select * from Gas where CodiceGas = ?", {"R-22"}, r, &e),
+                 qPrintable(e));
         QCOMPARE(r.numeroRighe(), 1);
     }
 };

@@ -27,19 +27,26 @@ private slots:
     void dialetto_data() {
         QTest::addColumn<QString>("jet");
         QTest::addColumn<QString>("sqlite");
-        QTest::newRow("DISTINCTROW dropped") << "SELECT DISTINCTROW a, b FROM t" << "SELECT a, b FROM t";
-        QTest::newRow("Like star in brackets")
-            << "WHERE((x = ?) AND (c Like ('N*')))" << "WHERE((x = ?) AND (c Like ('N%') ESCAPE '\\'))";
-        QTest::newRow("Like question mark and escapes")
-            << "c like 'A?_%'" << "c like 'A_\\_\\%' ESCAPE '\\'";
-        QTest::newRow("Like with a parameter") << "c Like (?) and d = 1" << "c Like (?) ESCAPE '\\' and d = 1";
-        QTest::newRow("booleans") << "where flSeleYes = true and x = FALSE " << "where flSeleYes = -1 and x = 0 ";
+        QTest::newRow("DISTINCTROW dropped") << "SELECT DISTINCTROW a, b FROM t"
+                                             << "SELECT a, b FROM t";
+        QTest::newRow("Like star in brackets") << "WHERE((x = ?) AND (c Like ('N*')))"
+                                               << "WHERE((x = ?) AND (c Like ('N%') ESCAPE '\\'))";
+        QTest::newRow("Like question mark and escapes") << "c like 'A?_%'"
+                                                        << "c like 'A_\\_\\%' ESCAPE '\\'";
+        QTest::newRow("Like with a parameter") << "c Like (?) and d = 1"
+                                               << "c Like (?) ESCAPE '\\' and d = 1";
+        QTest::newRow("booleans") << "where flSeleYes = true and x = FALSE "
+                                  << "where flSeleYes = -1 and x = 0 ";
         QTest::newRow("literals untouched") << "where a = 'true [x] DISTINCTROW *'"
                                             << "where a = 'true [x] DISTINCTROW *'";
-        QTest::newRow("doubled apostrophe") << "a = 'O''Brien'" << "a = 'O''Brien'";
-        QTest::newRow("bracketed name") << "Opzioni.DescrizioneITA AS [Desc]" << "Opzioni.DescrizioneITA AS \"Desc\"";
-        QTest::newRow("double-quoted text") << "a = \"x'y\"" << "a = 'x''y'";
-        QTest::newRow("qualified names are names") << "t.true, t.Like" << "t.true, t.Like";
+        QTest::newRow("doubled apostrophe") << "a = 'O''Brien'"
+                                            << "a = 'O''Brien'";
+        QTest::newRow("bracketed name") << "Opzioni.DescrizioneITA AS [Desc]"
+                                        << "Opzioni.DescrizioneITA AS \"Desc\"";
+        QTest::newRow("double-quoted text") << "a = \"x'y\""
+                                            << "a = 'x''y'";
+        QTest::newRow("qualified names are names") << "t.true, t.Like"
+                                                   << "t.true, t.Like";
     }
     void dialetto() {
         QFETCH(QString, jet);
@@ -56,18 +63,25 @@ private slots:
     void aperturaFallita_data() {
         QTest::addColumn<QString>("caso");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("missing") << "mancante" << "non esiste";
-        QTest::newRow("folder") << "cartella" << "cartella";
-        QTest::newRow("truncated SQLite") << "troncato" << "danneggiato";
-        QTest::newRow("text file") << "testo" << "non è un catalogo";
-        QTest::newRow("empty file") << "vuoto" << "non è un catalogo";
-        QTest::newRow("SQLite without catalogue tables") << "altro" << "mancano le tabelle";
+        QTest::newRow("missing") << "mancante"
+                                 << "non esiste";
+        QTest::newRow("folder") << "cartella"
+                                << "cartella";
+        QTest::newRow("truncated SQLite") << "troncato"
+                                          << "danneggiato";
+        QTest::newRow("text file") << "testo"
+                                   << "non è un catalogo";
+        QTest::newRow("empty file") << "vuoto"
+                                    << "non è un catalogo";
+        QTest::newRow("SQLite without catalogue tables") << "altro"
+                                                         << "mancano le tabelle";
     }
     void aperturaFallita() {
         QFETCH(QString, caso);
         QFETCH(QString, motivo);
         QString file = m_dir.filePath(caso + ".mdb");
-        if (caso == "cartella") QDir().mkpath(file);
+        if (caso == "cartella")
+            QDir().mkpath(file);
         if (caso == "troncato") {
             QFile sorgente(SELCOMP_CATALOGO_PROVA);
             QVERIFY(sorgente.open(QIODevice::ReadOnly));
@@ -78,7 +92,8 @@ private slots:
         if (caso == "testo" || caso == "vuoto") {
             QFile f(file);
             QVERIFY(f.open(QIODevice::WriteOnly));
-            if (caso == "testo") f.write("Modello;Serie\n2TX-10;TX2\n");
+            if (caso == "testo")
+                f.write("Modello;Serie\n2TX-10;TX2\n");
         }
         if (caso == "altro") {
             QFile sql(m_dir.filePath("altro.sql"));
@@ -101,44 +116,53 @@ private slots:
         QTest::addColumn<QString>("colonna");
         QTest::addColumn<QVariant>("primo");
         QTest::newRow("refrigerants offered for selection")
-            << "select * from Gas where flSeleYes = true " << QVariantList{} << 2 << "CodiceGas" << QVariant("R404A");
+            << "select * from Gas where flSeleYes = true " << QVariantList{} << 2 << "CodiceGas"
+            << QVariant("R404A");
         QTest::newRow("calculation list, apostrophe code, catalogue order")
             << "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento "
             << QVariantList{"R134a"} << 4 << "CodiceProdotto" << QVariant("2TX-10");
         QTest::newRow("refrigerant code in any case")
-            << "select * from CollCompGas where CodiceGas = ?" << QVariantList{"r404a"} << 4 << "IDCollCompGas"
-            << QVariant(1);
+            << "select * from CollCompGas where CodiceGas = ?" << QVariantList{"r404a"} << 4
+            << "IDCollCompGas" << QVariant(1);
         QTest::newRow("performance tables source")
             << "select * from Collcompgas where CodiceProdotto=? and CodiceGas=?"
             << QVariantList{"4TX-O'40", "R134a"} << 1 << "IDCollCompGas" << QVariant(2);
         QTest::newRow("technical characteristics, outer join, duplicate column")
-            << "select * , Opzioni.DescrizioneITA as desc1, Ordinamento  FROM Compressori LEFT JOIN Opzioni ON "
+            << "select * , Opzioni.DescrizioneITA as desc1, Ordinamento  FROM Compressori LEFT "
+               "JOIN Opzioni ON "
                "Compressori.TensioneStd = Opzioni.CodiceOpzione order by Ordinamento"
             << QVariantList{} << 4 << "desc1" << QVariant("400V/3/50Hz");
         QTest::newRow("compressor list")
-            << "select *, Opzioni.DescrizioneITA   FROM Compressori LEFT JOIN Opzioni ON Compressori.TensioneStd = "
+            << "select *, Opzioni.DescrizioneITA   FROM Compressori LEFT JOIN Opzioni ON "
+               "Compressori.TensioneStd = "
                "Opzioni.CodiceOpzione order by Ordinamento"
             << QVariantList{} << 4 << "CodiceProdotto" << QVariant("2TX-10");
         QTest::newRow("notes of an apostrophe code")
-            << "SELECT DISTINCTROW CollCompOpz.CodiceProdotto, CollCompOpz.CodiceOpzione, Opzioni.DescrizioneING AS "
-               "[Desc] FROM CollCompOpz INNER JOIN Opzioni ON CollCompOpz.CodiceOpzione = Opzioni.CodiceOpzione "
-               "WHERE((CollCompOpz.CodiceProdotto = ?) AND (CollCompOpz.CodiceOpzione Like ('N*'))) ORDER BY "
+            << "SELECT DISTINCTROW CollCompOpz.CodiceProdotto, CollCompOpz.CodiceOpzione, "
+               "Opzioni.DescrizioneING AS "
+               "[Desc] FROM CollCompOpz INNER JOIN Opzioni ON CollCompOpz.CodiceOpzione = "
+               "Opzioni.CodiceOpzione "
+               "WHERE((CollCompOpz.CodiceProdotto = ?) AND (CollCompOpz.CodiceOpzione Like "
+               "('N*'))) ORDER BY "
                "CollCompOpz.CodiceOpzione"
             << QVariantList{"4TX-O'40"} << 1 << "Desc" << QVariant("Note one");
         QTest::newRow("accessories, standard supply first")
-            << "SELECT DISTINCTROW CollCompOpz.CodiceProdotto, CollCompOpz.CodiceOpzione, Opzioni.DescrizioneITA AS "
-               "[Desc] , CollCompOpz.flStandard FROM CollCompOpz INNER JOIN Opzioni ON CollCompOpz.CodiceOpzione = "
-               "Opzioni.CodiceOpzione WHERE((CollCompOpz.CodiceProdotto = ?) AND (CollCompOpz.CodiceOpzione Like "
+            << "SELECT DISTINCTROW CollCompOpz.CodiceProdotto, CollCompOpz.CodiceOpzione, "
+               "Opzioni.DescrizioneITA AS "
+               "[Desc] , CollCompOpz.flStandard FROM CollCompOpz INNER JOIN Opzioni ON "
+               "CollCompOpz.CodiceOpzione = "
+               "Opzioni.CodiceOpzione WHERE((CollCompOpz.CodiceProdotto = ?) AND "
+               "(CollCompOpz.CodiceOpzione Like "
                "('A*'))) ORDER BY CollCompOpz.flstandard , collcompopz.CodiceProdotto "
             << QVariantList{"4TX-O'40"} << 2 << "Desc" << QVariant("Pressostato olio");
         QTest::newRow("pattern as a parameter: an underscore is no wildcard")
             << "SELECT CodiceOpzione FROM Opzioni WHERE CodiceOpzione Like ? ORDER BY CodiceOpzione"
             << QVariantList{"A_*"} << 1 << "CodiceOpzione" << QVariant("A_V");
         QTest::newRow("empty pattern matches nothing")
-            << "SELECT CodiceOpzione FROM Opzioni WHERE CodiceOpzione Like ('')" << QVariantList{} << 0
-            << "CodiceOpzione" << QVariant();
-        QTest::newRow("labels in physical order") << "select * from Lingue" << QVariantList{} << 5 << "DescModello"
-                                                  << QVariant("Modello");
+            << "SELECT CodiceOpzione FROM Opzioni WHERE CodiceOpzione Like ('')" << QVariantList{}
+            << 0 << "CodiceOpzione" << QVariant();
+        QTest::newRow("labels in physical order") << "select * from Lingue" << QVariantList{} << 5
+                                                  << "DescModello" << QVariant("Modello");
     }
     void testiDelleSchermate() {
         QFETCH(QString, sql);
@@ -150,7 +174,8 @@ private slots:
         Istantanea r;
         QVERIFY2(m_cat->interroga(sql, parametri, r, &errore), qPrintable(errore));
         QCOMPARE(r.numeroRighe(), righe);
-        if (righe > 0) QCOMPARE(r.valore(0, colonna).toString(), primo.toString());
+        if (righe > 0)
+            QCOMPARE(r.valore(0, colonna).toString(), primo.toString());
     }
 
     void erroreSql() {
@@ -162,8 +187,8 @@ private slots:
     }
 
     void posizioniCollCompGasQry() {
-        const Istantanea r = m_cat->interroga("select * from CollCompGasQry where CodiceGas = ? order by Ordinamento",
-                                              {"R404A"});
+        const Istantanea r = m_cat->interroga(
+            "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", {"R404A"});
         QVERIFY(r.numeroRighe() > 0);
         QCOMPARE(r.colonne.value(1), QString("CodiceProdotto"));
         const QStringList bande{"30", "35", "40", "45", "50", "55", "60", "65", "70"};
@@ -176,8 +201,8 @@ private slots:
             QCOMPARE(r.colonne.value(32 + i), QString("WA%1").arg(i));
             QCOMPARE(r.colonne.value(45 + i), QString("PM%1").arg(i + 1));
         }
-        for (const QString nome : {"CodiceGas", "Ordinamento", "MinTC", "MaxTC", "bk8", "WMAX", "bResaBtu",
-                                   "bTempFarh", "W1", "W22", "A1", "A22"})
+        for (const QString nome : {"CodiceGas", "Ordinamento", "MinTC", "MaxTC", "bk8", "WMAX",
+                                   "bResaBtu", "bTempFarh", "W1", "W22", "A1", "A22"})
             QVERIFY2(r.indiceColonna(nome) >= 0, qPrintable(nome));
         // positional reads agree with the named ones
         QCOMPARE(r.valore(0, 22), r.valore(0, "WR0"));
@@ -188,8 +213,8 @@ private slots:
     }
 
     void compressoreSenzaMotore() {
-        const Istantanea r =
-            m_cat->interroga("select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", {"R404A"});
+        const Istantanea r = m_cat->interroga(
+            "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", {"R404A"});
         QCOMPARE(r.numeroRighe(), 4);
         QCOMPARE(r.testo(1, "CodiceProdotto"), QString("2TX-20"));
         for (int i = 1; i <= 22; ++i) {
@@ -209,8 +234,8 @@ private slots:
     void candidati() {
         QCOMPARE(Catalogo::testoQueryCandidati(42.5).count("42.5"), 2);
         QVERIFY(Catalogo::testoQueryCandidati(40).contains("MinTC<=40)"));
-        QCOMPARE(m_cat->candidatiSelezione("R404A", 75).numeroRighe(), 0);  // above MaxTC
-        QCOMPARE(m_cat->candidatiSelezione("R448A", 40).numeroRighe(), 0);  // no compressors
+        QCOMPARE(m_cat->candidatiSelezione("R404A", 75).numeroRighe(), 0); // above MaxTC
+        QCOMPARE(m_cat->candidatiSelezione("R448A", 40).numeroRighe(), 0); // no compressors
         const Istantanea r = m_cat->candidatiSelezione("R134a", 40);
         QCOMPARE(r.numeroRighe(), 4);
         QCOMPARE(r.testo(2, "CodiceProdotto"), QString("4TX-O'40"));
@@ -228,7 +253,8 @@ private slots:
         QVERIFY(gas.vero(1, "flAZ"));
         QCOMPARE(gas.valore(1, "flAZ").toInt(), -1);
         // an envelope pair left Null counts as 0 where a number is asked for
-        const Istantanea r = m_cat->interroga("select * from CollCompGas where IDCollCompGas = ?", {4});
+        const Istantanea r =
+            m_cat->interroga("select * from CollCompGas where IDCollCompGas = ?", {4});
         QVERIFY(r.isNull(0, "TEMin45") && r.isNull(0, "TEMax45"));
         QCOMPARE(r.numero(0, "TEMin45"), 0.0);
         QCOMPARE(r.numero(0, "TEMax45"), 0.0);
@@ -254,21 +280,26 @@ private slots:
         QCOMPARE(m_cat->interroga("select * from tmpWR").numeroRighe(), 0);
         QString errore;
         QVERIFY2(m_cat->esegui("Delete from tmpWR", {}, &errore), qPrintable(errore));
-        for (int te : {-10, -5}) QVERIFY(m_cat->aggiungiRiga("tmpWR", {{"Tvap", te}}, &errore));
-        QVERIFY2(m_cat->esegui("Update TmpWr set Tc40=1234.5 where Tvap=-10", {}, &errore), qPrintable(errore));
+        for (int te : {-10, -5})
+            QVERIFY(m_cat->aggiungiRiga("tmpWR", {{"Tvap", te}}, &errore));
+        QVERIFY2(m_cat->esegui("Update TmpWr set Tc40=1234.5 where Tvap=-10", {}, &errore),
+                 qPrintable(errore));
         QVERIFY(m_cat->esegui("Update TmpWr set Tc70=1.5e-05 where Tvap=-5"));
         const Istantanea r = m_cat->interroga("select * from tmpWR");
-        QCOMPARE(r.colonne, QStringList({"Tvap", "Tc30", "Tc35", "Tc40", "Tc45", "Tc50", "Tc55", "Tc60", "Tc65", "Tc70"}));
+        QCOMPARE(r.colonne, QStringList({"Tvap", "Tc30", "Tc35", "Tc40", "Tc45", "Tc50", "Tc55",
+                                         "Tc60", "Tc65", "Tc70"}));
         QCOMPARE(r.numeroRighe(), 2);
         QCOMPARE(r.numero(0, "Tc40"), 1234.5);
         QVERIFY(r.isNull(0, "Tc30"));
         QCOMPARE(r.numero(1, "Tc70"), 1.5e-05);
-        for (const QString t : {"tmpWA", "tmpCA", "tmpPM"}) QVERIFY(m_cat->esisteOggetto(t));
+        for (const QString t : {"tmpWA", "tmpCA", "tmpPM"})
+            QVERIFY(m_cat->esisteOggetto(t));
     }
 
     void queryTemporanea() {
         QString errore;
-        QVERIFY2(m_cat->creaQuery("TEMP", "select * from Compressori where CodiceProdotto = ?", {"4TX-O'40"}, &errore),
+        QVERIFY2(m_cat->creaQuery("TEMP", "select * from Compressori where CodiceProdotto = ?",
+                                  {"4TX-O'40"}, &errore),
                  qPrintable(errore));
         QCOMPARE(m_cat->interroga("select * from TEMP").testo(0, "Serie"), QString("TX4"));
         QVERIFY(m_cat->eliminaQuery("TEMP"));

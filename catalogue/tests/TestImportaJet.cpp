@@ -73,13 +73,16 @@ private slots:
             const QJsonObject t = it.value().toObject();
             Istantanea r;
             // main.: the file's own tables (the program's working tables shadow tmpWR & co.)
-            QVERIFY2(cat->interroga("select * from main.[" + it.key() + "]", {}, r, &errore), qPrintable(errore));
+            QVERIFY2(cat->interroga("select * from main.[" + it.key() + "]", {}, r, &errore),
+                     qPrintable(errore));
             QCOMPARE(r.numeroRighe(), t["rows"].toInt());
             QStringList colonne;
-            for (const auto& c : t["columns"].toArray()) colonne << c.toString();
+            for (const auto& c : t["columns"].toArray())
+                colonne << c.toString();
             QCOMPARE(r.colonne, colonne);
             const QJsonArray ordine = t["physical_order"].toArray();
-            for (int i = 0; i < ordine.size(); ++i) QCOMPARE(r.valore(i, 0).toString(), ordine[i].toString());
+            for (int i = 0; i < ordine.size(); ++i)
+                QCOMPARE(r.valore(i, 0).toString(), ordine[i].toString());
             for (const auto& campione : t["samples"].toArray()) {
                 const QJsonObject s = campione.toObject();
                 const int riga = s["row"].toInt();
@@ -87,7 +90,10 @@ private slots:
                 for (auto v = valori.begin(); v != valori.end(); ++v) {
                     QString perche;
                     QVERIFY2(uguale(r.valore(riga, v.key()), v.value(), perche),
-                             qPrintable(QString("%1 row %2 %3: %4").arg(it.key()).arg(riga).arg(v.key(), perche)));
+                             qPrintable(QString("%1 row %2 %3: %4")
+                                            .arg(it.key())
+                                            .arg(riga)
+                                            .arg(v.key(), perche)));
                 }
             }
         }
@@ -96,23 +102,26 @@ private slots:
     void tipiEChiavi() {
         auto cat = Catalogo::apri(fixture());
         QVERIFY(cat);
-        const Istantanea c = cat->interroga("select * from CollCompGas where IDCollCompGas = ?", {8});
+        const Istantanea c =
+            cat->interroga("select * from CollCompGas where IDCollCompGas = ?", {8});
         QCOMPARE(c.valore(0, "IDCollCompGas").typeId(), QMetaType::LongLong);
         QCOMPARE(c.valore(0, "WMAX").typeId(), QMetaType::LongLong);
         QCOMPARE(c.valore(0, "WR0").typeId(), QMetaType::Double);
         QCOMPARE(c.testo(0, "CodiceProdotto"), QString("4DX-O'300"));
         // doubles keep their stored bits
-        const Istantanea comp = cat->interroga("select * from Compressori where CodiceProdotto = ?", {"2DX-100"});
+        const Istantanea comp =
+            cat->interroga("select * from Compressori where CodiceProdotto = ?", {"2DX-100"});
         QVERIFY(comp.numero(0, "VolumeSpostato50hz") == 4.52);
         QVERIFY(comp.numero(0, "VolumeSpostato60hz") == 5.42);
         QVERIFY(c.isNull(0, "TEMin30") && c.isNull(0, "TEMax70"));
         // the joined view is built for the imported file, and codes compare in any case
-        const Istantanea q = cat->interroga("select * from CollCompGasQry where CodiceGas = ? order by Ordinamento",
-                                            {"r404a"});
+        const Istantanea q = cat->interroga(
+            "select * from CollCompGasQry where CodiceGas = ? order by Ordinamento", {"r404a"});
         QVERIFY(q.numeroRighe() > 0);
         QCOMPARE(q.colonne.value(1), QString("CodiceProdotto"));
         QCOMPARE(q.testo(0, "CodiceProdotto"), QString("2DX-100"));
-        const Istantanea senzaMotore = cat->interroga("select * from CollCompGasQry where CodiceProdotto = ?", {"4DX-400"});
+        const Istantanea senzaMotore =
+            cat->interroga("select * from CollCompGasQry where CodiceProdotto = ?", {"4DX-400"});
         QVERIFY(senzaMotore.numeroRighe() > 0);
         QVERIFY(senzaMotore.isNull(0, "W1"));
         // the file's leftover working rows stay in the file; the program's tables start empty
@@ -121,7 +130,8 @@ private slots:
         const Istantanea l = cat->interroga("select * from Lingue");
         QVERIFY(l.isNull(3, "CompPrec"));
         QCOMPARE(l.testo(4, "DescCalc15"), QString());
-        QCOMPARE(l.testo(0, "Err6"), QString("Nessun compressore trovato.\r\nModificare le condizioni."));
+        QCOMPARE(l.testo(0, "Err6"),
+                 QString("Nessun compressore trovato.\r\nModificare le condizioni."));
     }
 
     void copiaRiusataEFileIntatto() {
@@ -140,7 +150,8 @@ private slots:
         }
         QCOMPARE(impronta(file), prima);
         // a copy damaged on disk is imported again
-        const QDir cache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/cataloghi");
+        const QDir cache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                         "/cataloghi");
         const QStringList copie = cache.entryList(QDir::Files);
         QVERIFY(!copie.isEmpty());
         for (const auto& c : copie) {

@@ -68,7 +68,8 @@ private slots:
         QTest::addColumn<QString>("codice");
         QTest::newRow("no blank after =") << "CodiceProdotto ='2TX-20'" << true << "2TX-20";
         QTest::newRow("blanks around =") << "CodiceProdotto = '6TX-60'" << true << "6TX-60";
-        QTest::newRow("apostrophe inside the code") << "CodiceProdotto ='4TX-O'40'" << true << "4TX-O'40";
+        QTest::newRow("apostrophe inside the code")
+            << "CodiceProdotto ='4TX-O'40'" << true << "4TX-O'40";
         QTest::newRow("any case") << "codiceprodotto ='2tx-20'" << true << "2TX-20";
         QTest::newRow("number") << "Ordinamento =60" << true << "6TX-60";
         QTest::newRow("not found keeps the row") << "CodiceProdotto ='9ZZ'" << false << "2TX-10";
@@ -81,8 +82,9 @@ private slots:
         QFETCH(QString, codice);
         SorgenteDati s;
         s.impostaCatalogo(m_cat.get());
-        s.impostaOrigineRecord("select * , Opzioni.DescrizioneITA as desc1, Ordinamento  FROM Compressori LEFT JOIN "
-                               "Opzioni ON Compressori.TensioneStd = Opzioni.CodiceOpzione order by Ordinamento");
+        s.impostaOrigineRecord(
+            "select * , Opzioni.DescrizioneITA as desc1, Ordinamento  FROM Compressori LEFT JOIN "
+            "Opzioni ON Compressori.TensioneStd = Opzioni.CodiceOpzione order by Ordinamento");
         QVERIFY(s.aggiorna());
         QCOMPARE(s.trovaPrimo(criterio), trovato);
         QCOMPARE(s.nessunaCorrispondenza(), !trovato);
@@ -152,7 +154,8 @@ private slots:
         s.impostaOrigineRecord("select * from Lingue");
         s.aggiorna();
         s.muoviPrimo();
-        for (int i = 0; i < 2; ++i) s.muoviSuccessivo();
+        for (int i = 0; i < 2; ++i)
+            s.muoviSuccessivo();
         QCOMPARE(EtichetteLingua::daSorgente(s)["DescModello"], QString("Modèle"));
     }
 
@@ -160,11 +163,13 @@ private slots:
     void righeScambiate() {
         QFile sql(m_dir.filePath("scambio.sql"));
         QVERIFY(sql.open(QIODevice::WriteOnly));
-        sql.write("CREATE TABLE Compressori (CodiceProdotto TEXT); CREATE TABLE CollCompGas (CodiceProdotto TEXT, "
-                  "CodiceGas TEXT); CREATE TABLE Gas (CodiceGas TEXT);"
-                  "CREATE TABLE Lingue (IDLingua INTEGER, DescModello TEXT);"
-                  "INSERT INTO Lingue VALUES (2, 'Model'); INSERT INTO Lingue VALUES (1, 'Modello');"
-                  "INSERT INTO Lingue VALUES (3, 'Modèle');");
+        sql.write(
+            "CREATE TABLE Compressori (CodiceProdotto TEXT); CREATE TABLE CollCompGas "
+            "(CodiceProdotto TEXT, "
+            "CodiceGas TEXT); CREATE TABLE Gas (CodiceGas TEXT);"
+            "CREATE TABLE Lingue (IDLingua INTEGER, DescModello TEXT);"
+            "INSERT INTO Lingue VALUES (2, 'Model'); INSERT INTO Lingue VALUES (1, 'Modello');"
+            "INSERT INTO Lingue VALUES (3, 'Modèle');");
         sql.close();
         const QString file = m_dir.filePath("scambio.mdb");
         QString errore;

@@ -5,8 +5,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QSignalSpy>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -45,18 +45,17 @@ bool scriviCatalogo(const QString& file) {
 struct Registro {
     QStringList eventi;
     explicit Registro(ComboDati& c) {
-        QObject::connect(&c, &ComboDati::testoCambiato, [this](const QString& t) {
-            eventi << "T:" + t;
-        });
-        QObject::connect(&c, &ComboDati::sceltaElenco, [this](const QString& t) {
-            eventi << "S:" + t;
-        });
+        QObject::connect(&c, &ComboDati::testoCambiato,
+                         [this](const QString& t) { eventi << "T:" + t; });
+        QObject::connect(&c, &ComboDati::sceltaElenco,
+                         [this](const QString& t) { eventi << "S:" + t; });
     }
 };
 
 QStringList voci(const QComboBox& c) {
     QStringList v;
-    for (int i = 0; i < c.count(); ++i) v << c.itemText(i);
+    for (int i = 0; i < c.count(); ++i)
+        v << c.itemText(i);
     return v;
 }
 } // namespace
@@ -134,7 +133,7 @@ private slots:
         QTest::keyClick(&combo, Qt::Key_Backspace);
         QCOMPARE(registro.eventi.last(), QString("T:R"));
         QCOMPARE(combo.testo(), QString("R")); // no completion took over the text
-        QCOMPARE(combo.count(), 3);             // nor did Enter add an entry
+        QCOMPARE(combo.count(), 3);            // nor did Enter add an entry
         QTest::keyClick(&combo, Qt::Key_Return);
         QCOMPARE(combo.count(), 3);
     }
@@ -241,10 +240,14 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("schema");
         QTest::addColumn<QString>("atteso");
-        QTest::newRow("default text, Italian") << QLocale("it_IT") << "" << "-10,5";
-        QTest::newRow("default text, English") << QLocale("en_US") << "" << "-10.5";
-        QTest::newRow("picture, Italian") << QLocale("it_IT") << "00.0" << "-10,5";
-        QTest::newRow("picture, English") << QLocale("en_US") << "#,##0.00" << "-10.50";
+        QTest::newRow("default text, Italian") << QLocale("it_IT") << ""
+                                               << "-10,5";
+        QTest::newRow("default text, English") << QLocale("en_US") << ""
+                                               << "-10.5";
+        QTest::newRow("picture, Italian") << QLocale("it_IT") << "00.0"
+                                          << "-10,5";
+        QTest::newRow("picture, English") << QLocale("en_US") << "#,##0.00"
+                                          << "-10.50";
     }
     void etichettaNumerica() {
         QFETCH(QLocale, locale);

@@ -10,7 +10,7 @@ namespace {
 InviluppoCompressore inviluppoPieno() {
     InviluppoCompressore inv;
     for (int b = 0; b < NumeroBande; ++b) {
-        inv.TEMin[b] = -40 + b;  // band b recognisable by its limits
+        inv.TEMin[b] = -40 + b; // band b recognisable by its limits
         inv.TEMax[b] = 10 - b;
     }
     return inv;
@@ -32,9 +32,10 @@ struct CasoBanda {
 };
 
 TEST(BandaTc, EdgesOfTheBands) {
-    const CasoBanda casi[] = {{30, 0},    {34.9, 0}, {35, 1},  {69.99, 7}, {70, 8},
+    const CasoBanda casi[] = {{30, 0},    {34.9, 0}, {35, 1},     {69.99, 7}, {70, 8},
                               {74.99, 8}, {75, 8},   {29.99, -1}, {75.01, -1}};
-    for (const auto& c : casi) EXPECT_EQ(BandaTc(c.tc), c.banda) << "TC " << c.tc;
+    for (const auto& c : casi)
+        EXPECT_EQ(BandaTc(c.tc), c.banda) << "TC " << c.tc;
 }
 
 TEST(VerificaCondizioni, UsesTheBandOfTc) {

@@ -1,6 +1,6 @@
+#include "Stub.h"
 #include "engine/Correzioni.h"
 #include "engine/Prestazioni.h"
-#include "Stub.h"
 
 #include <gtest/gtest.h>
 
@@ -73,13 +73,15 @@ TEST(CalcolaCorrezioni, UnknownRefrigerantReportsEachStep) {
     EXPECT_EQ(e.tipo, TipoEsito::ErroreCalcolo);
     EXPECT_EQ(e.grandezza, "CoeffResa");
     ASSERT_EQ(m.testi.size(), 8u);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(m.testi[i], " Errore nel calcolo di pressione di vapore3");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(m.testi[i], " Errore nel calcolo di pressione di vapore3");
     for (int i = 3; i < 6; ++i)
         EXPECT_EQ(m.testi[i],
                   " Errore nel calcolo della pressione  durante la determinazione della VVAP 3");
     // The liquid status 3 with "#######", then the label of the last step.
     for (int i = 6; i < 8; ++i)
-        EXPECT_EQ(m.testi[i].rfind("Errore nel calcolo della resa: 3VVAP VA ", 0), 0u) << m.testi[i];
+        EXPECT_EQ(m.testi[i].rfind("Errore nel calcolo della resa: 3VVAP VA ", 0), 0u)
+            << m.testi[i];
     EXPECT_EQ(s.correzioni.VA0, 0);
     EXPECT_EQ(s.correzioni.VA, 0);
     EXPECT_EQ(s.correzioni.CoeffResa, 0.5);

@@ -41,11 +41,13 @@ RigaCompressore rigaNormale() {
 
 // Every figure a number; without a motor table the two currents are "not known" (NaN).
 bool finiti(const Risultati& r, bool motore) {
-    for (double x : {r.ResaStd, r.ResaEvaporatore, r.ResaCompressore, r.PotenzaAssorbita,
-                     r.PortataMassaStd, r.PortataMassa, r.COP,
-                     r.COPStd, r.CaloreCondensatore, r.CaloreCondensatoreStd})
-        if (!std::isfinite(x)) return false;
-    if (!motore) return std::isnan(r.CorrenteStd) && std::isnan(r.CorrenteAssorbita);
+    for (double x :
+         {r.ResaStd, r.ResaEvaporatore, r.ResaCompressore, r.PotenzaAssorbita, r.PortataMassaStd,
+          r.PortataMassa, r.COP, r.COPStd, r.CaloreCondensatore, r.CaloreCondensatoreStd})
+        if (!std::isfinite(x))
+            return false;
+    if (!motore)
+        return std::isnan(r.CorrenteStd) && std::isnan(r.CorrenteAssorbita);
     return std::isfinite(r.CorrenteStd) && std::isfinite(r.CorrenteAssorbita);
 }
 
@@ -60,12 +62,14 @@ TEST(GuastiNumerici, ExtremeCoefficientsAndMotorTables) {
     const Caso casi[] = {
         {"coefficients of 1e300",
          [](RigaCompressore& r) {
-             for (int k = 0; k < 10; ++k) r.WR[k] = r.WA[k] = r.PM[k] = 1e300;
+             for (int k = 0; k < 10; ++k)
+                 r.WR[k] = r.WA[k] = r.PM[k] = 1e300;
          },
          false},
         {"coefficients that overflow",
          [enorme](RigaCompressore& r) {
-             for (int k = 0; k < 10; ++k) r.WR[k] = r.WA[k] = r.PM[k] = enorme;
+             for (int k = 0; k < 10; ++k)
+                 r.WR[k] = r.WA[k] = r.PM[k] = enorme;
          },
          true},
         {"capacity of 1e300, power of 1e-300",
@@ -78,18 +82,22 @@ TEST(GuastiNumerici, ExtremeCoefficientsAndMotorTables) {
          false},
         {"zero power",
          [](RigaCompressore& r) {
-             for (auto& c : r.WA) c = 0;
+             for (auto& c : r.WA)
+                 c = 0;
          },
          true},
         {"zero capacity and power",
          [](RigaCompressore& r) {
-             for (auto& c : r.WA) c = 0;
-             for (auto& c : r.WR) c = 0;
+             for (auto& c : r.WA)
+                 c = 0;
+             for (auto& c : r.WR)
+                 c = 0;
          },
          true},
         {"zero mass flow",
          [](RigaCompressore& r) {
-             for (auto& c : r.PM) c = 0;
+             for (auto& c : r.PM)
+                 c = 0;
          },
          false},
         {"equal motor points",
@@ -102,7 +110,8 @@ TEST(GuastiNumerici, ExtremeCoefficientsAndMotorTables) {
          false},
         {"a motor table of zeros (no motor table: rated without current)",
          [](RigaCompressore& r) {
-             for (int k = 0; k < 22; ++k) r.W[k] = r.A[k] = 0;
+             for (int k = 0; k < 22; ++k)
+                 r.W[k] = r.A[k] = 0;
          },
          false},
         {"motor points of 1e300",
@@ -143,4 +152,4 @@ TEST(GuastiNumerici, ExtremeCoefficientsAndMotorTables) {
     }
 }
 
-}  // namespace
+} // namespace

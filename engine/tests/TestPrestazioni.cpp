@@ -37,7 +37,7 @@ TEST(CorrenteDaPotenza, Segments) {
         {"at a table point", 3000, 5.5},
         {"inside a segment", 2500, 4.5},
         {"at the last point", 4000, 8},
-        {"above the table: first segment", 5000, 8.0},   // 2 + 1.5/1000 * 4000
+        {"above the table: first segment", 5000, 8.0}, // 2 + 1.5/1000 * 4000
         {"at the first point: first segment", 1000, 2},
     };
     for (const auto& c : casi)
@@ -60,10 +60,10 @@ StatoMotore statoProva() {
     s.condFunz.TE = -10;
     s.condFunz.TC = 40;
     s.datiCompressore = motore();
-    s.datiCompressore.WR[0] = 10000;   // 10 kW
-    s.datiCompressore.WR[1] = 100;     // 9 kW at -10
-    s.datiCompressore.WA[0] = 2500;    // 2.5 kW
-    s.datiCompressore.PM[0] = 0.05;    // kg/s
+    s.datiCompressore.WR[0] = 10000; // 10 kW
+    s.datiCompressore.WR[1] = 100;   // 9 kW at -10
+    s.datiCompressore.WA[0] = 2500;  // 2.5 kW
+    s.datiCompressore.PM[0] = 0.05;  // kg/s
     return s;
 }
 

@@ -8,7 +8,9 @@ namespace {
 
 // A blend whose bubble curve lies 5 K below its dew curve at every pressure.
 constexpr double Glide = 5;
-int16_t pBollaSpostata(const char* gas, double T, double* p) { return stub::p_D(gas, T + Glide, p); }
+int16_t pBollaSpostata(const char* gas, double T, double* p) {
+    return stub::p_D(gas, T + Glide, p);
+}
 
 LibreriaProprieta conGlide() {
     LibreriaProprieta lib = stub::libreria();
@@ -37,9 +39,9 @@ TEST(Rugiada, DewAndBubbleAreInverse) {
 TEST(Rugiada, BubbleReferenceMovesTeAndTcAndTheSuperheatsWithThem) {
     CondFunz cf = digitato(-10, 40);
     cf.ValoriDifferenziali = true;
-    cf.TU = -10 + 7;  // 7 K useful superheat as the panel applied it
+    cf.TU = -10 + 7; // 7 K useful superheat as the panel applied it
     cf.TA = -10 + 20;
-    cf.TL = 40 - 3;   // 3 K subcooling below the bubble point
+    cf.TL = 40 - 3; // 3 K subcooling below the bubble point
     ASSERT_TRUE(RiferisciARugiada(cf, conGlide()).ok());
     EXPECT_NEAR(cf.TE, -5, 1e-6);
     EXPECT_NEAR(cf.TC, 45, 1e-6);
@@ -65,7 +67,12 @@ TEST(Rugiada, NothingChangesWithoutBubbleReferenceOrWithoutGlide) {
         bool bolla;
         LibreriaProprieta lib;
     } casi[] = {{"dew reference", false, conGlide()},
-                {"no glide", true, [] { auto l = stub::libreria(); l.p_B = stub::p_D; return l; }()},
+                {"no glide", true,
+                 [] {
+                     auto l = stub::libreria();
+                     l.p_B = stub::p_D;
+                     return l;
+                 }()},
                 {"library without bubble pressure", true, stub::libreria()}};
     for (const Caso& c : casi) {
         CondFunz cf = digitato(-10, 40);

@@ -66,7 +66,8 @@ TEST(CalcolaTabelle, UnitsAndSupplyOption) {
 TEST(CalcolaTabelle, EmptyEnvelopeAndFaults) {
     TabellePrestazioni t;
     ASSERT_TRUE(CalcolaTabelle(compressore(), {}, InizializzaFattori(), 0, true, t).ok());
-    for (const auto& tab : t.tabelle) EXPECT_TRUE(tab.empty());
+    for (const auto& tab : t.tabelle)
+        EXPECT_TRUE(tab.empty());
 
     InviluppoCompressore inv;
     inv.TEMin[0] = 0;

@@ -26,7 +26,8 @@ TabellaEsportazione tabellaResa() {
 QString decomprimi(const QString& xlsx, const QString& parte) {
     QProcess p;
     p.start("unzip", {"-p", xlsx, parte});
-    if (!p.waitForFinished(20000) || p.exitCode() != 0) return {};
+    if (!p.waitForFinished(20000) || p.exitCode() != 0)
+        return {};
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
@@ -50,11 +51,17 @@ private slots:
         QTest::addColumn<QString>("riga1");
         QTest::addColumn<QString>("riga2");
         QTest::newRow("point, whatever the locale")
-            << int(DecimaleCsv::Punto) << QLocale("it_IT") << "," << "-10,1234.57,0.50" << "-5,,";
+            << int(DecimaleCsv::Punto) << QLocale("it_IT") << ","
+            << "-10,1234.57,0.50"
+            << "-5,,";
         QTest::newRow("Italian comma splits by semicolon")
-            << int(DecimaleCsv::Locale) << QLocale("it_IT") << ";" << "-10;1234,57;0,50" << "-5;;";
+            << int(DecimaleCsv::Locale) << QLocale("it_IT") << ";"
+            << "-10;1234,57;0,50"
+            << "-5;;";
         QTest::newRow("English locale keeps the point")
-            << int(DecimaleCsv::Locale) << QLocale("en_US") << "," << "-10,1234.57,0.50" << "-5,,";
+            << int(DecimaleCsv::Locale) << QLocale("en_US") << ","
+            << "-10,1234.57,0.50"
+            << "-5,,";
     }
     void csvLettoDiNuovo() {
         QFETCH(int, decimale);
@@ -80,7 +87,8 @@ private slots:
         const QStringList virgola = testoCsv({t}, DecimaleCsv::Punto, QLocale::c()).split("\r\n");
         QCOMPARE(virgola[0], "\"a, \"\"b\"\"\"");
         QCOMPARE(virgola[2], "x;y");
-        const QStringList punto = testoCsv({t}, DecimaleCsv::Locale, QLocale("de_DE")).split("\r\n");
+        const QStringList punto =
+            testoCsv({t}, DecimaleCsv::Locale, QLocale("de_DE")).split("\r\n");
         QCOMPARE(punto[0], virgola[0]);
         QCOMPARE(punto[2], "\"x;y\"");
     }
@@ -89,7 +97,8 @@ private slots:
     void tabulatoDueTabelle() {
         TabellaEsportazione seconda = tabellaResa();
         seconda.titolo = "Corrente (A)";
-        const QStringList righe = testoTabulato({tabellaResa(), seconda}, QLocale("it_IT")).split('\n');
+        const QStringList righe =
+            testoTabulato({tabellaResa(), seconda}, QLocale("it_IT")).split('\n');
         QCOMPARE(righe[6], "\t30\t35");
         QCOMPARE(righe[7], "-10\t1234,57\t0,50");
         QCOMPARE(righe[9], "");
@@ -99,10 +108,14 @@ private slots:
     void formatiExcel_data() {
         QTest::addColumn<QString>("schema");
         QTest::addColumn<QString>("atteso");
-        QTest::newRow("grouped two decimals") << "#,###.00" << "#,###.00";
-        QTest::newRow("results cell") << "#,##0.##" << "#,##0.##";
-        QTest::newRow("no pattern") << "" << "General";
-        QTest::newRow("unit after the digits") << "0.0 kW" << "0.0\" kW\"";
+        QTest::newRow("grouped two decimals") << "#,###.00"
+                                              << "#,###.00";
+        QTest::newRow("results cell") << "#,##0.##"
+                                      << "#,##0.##";
+        QTest::newRow("no pattern") << ""
+                                    << "General";
+        QTest::newRow("unit after the digits") << "0.0 kW"
+                                               << "0.0\" kW\"";
     }
     void formatiExcel() {
         QFETCH(QString, schema);
@@ -129,9 +142,9 @@ private slots:
         QCOMPARE(valoreCella(foglio, "A8").toDouble(), -10.0);
         QCOMPARE(valoreCella(foglio, "B8").toDouble(), 1234.5678);
         QCOMPARE(valoreCella(foglio, "C8").toDouble(), 0.5);
-        QVERIFY(!foglio.contains("r=\"B9\""));  // Null cell
-        QVERIFY(!foglio.contains("r=\"C9\""));  // NaN cell
-        QVERIFY(!foglio.contains("r=\"A6\""));  // the blank row
+        QVERIFY(!foglio.contains("r=\"B9\"")); // Null cell
+        QVERIFY(!foglio.contains("r=\"C9\"")); // NaN cell
+        QVERIFY(!foglio.contains("r=\"A6\"")); // the blank row
 
         const QString stili = decomprimi(file, "xl/styles.xml");
         QVERIFY(stili.contains("formatCode=\"#,###.00\""));
@@ -147,7 +160,8 @@ private slots:
         QString errore;
         QVERIFY(!scriviXlsx({tabellaResa()}, file + ".xlsx", &errore));
         QVERIFY(errore.startsWith(file + ".xlsx: "));
-        QVERIFY(!scriviCsv({tabellaResa()}, file + ".csv", DecimaleCsv::Punto, QLocale::c(), &errore));
+        QVERIFY(
+            !scriviCsv({tabellaResa()}, file + ".csv", DecimaleCsv::Punto, QLocale::c(), &errore));
         QVERIFY(errore.startsWith(file + ".csv: "));
     }
 };

@@ -107,7 +107,8 @@ private slots:
         QVERIFY(!formatoNumero(std::numeric_limits<double>::infinity(), "0.0", en).isEmpty());
         // A figure that is not known (no motor table, no current) is a dash, never "nan".
         QCOMPARE(formatoNumero(std::nan(""), "#,##0.##", en), QStringLiteral("-"));
-        QCOMPARE(formatoNumero(-std::numeric_limits<double>::infinity(), "0.###", en), QStringLiteral("-"));
+        QCOMPARE(formatoNumero(-std::numeric_limits<double>::infinity(), "0.###", en),
+                 QStringLiteral("-"));
         QCOMPARE(::testoNumero(std::nan(""), QLocale("it_IT")), QStringLiteral("-"));
     }
 
@@ -115,27 +116,43 @@ private slots:
         QTest::addColumn<double>("valore");
         QTest::addColumn<QString>("inglese");
         QTest::addColumn<QString>("italiano");
-        QTest::newRow("not-given sentinel") << 9999.9 << "9999.9" << "9999,9";
-        QTest::newRow("whole number") << 40.0 << "40" << "40";
-        QTest::newRow("negative whole") << -10.0 << "-10" << "-10";
-        QTest::newRow("zero") << 0.0 << "0" << "0";
-        QTest::newRow("negative zero") << -0.0 << "0" << "0";
-        QTest::newRow("below one") << 0.1 << "0.1" << "0,1";
-        QTest::newRow("kelvin") << 263.15 << "263.15" << "263,15";
-        QTest::newRow("no grouping") << 1234567.5 << "1234567.5" << "1234567,5";
+        QTest::newRow("not-given sentinel") << 9999.9 << "9999.9"
+                                            << "9999,9";
+        QTest::newRow("whole number") << 40.0 << "40"
+                                      << "40";
+        QTest::newRow("negative whole") << -10.0 << "-10"
+                                        << "-10";
+        QTest::newRow("zero") << 0.0 << "0"
+                              << "0";
+        QTest::newRow("negative zero") << -0.0 << "0"
+                                       << "0";
+        QTest::newRow("below one") << 0.1 << "0.1"
+                                   << "0,1";
+        QTest::newRow("kelvin") << 263.15 << "263.15"
+                                << "263,15";
+        QTest::newRow("no grouping") << 1234567.5 << "1234567.5"
+                                     << "1234567,5";
         // 15 significant digits, not the double's tail: a default of -10 + 11.1.
-        QTest::newRow("completed suction temperature") << -10 + 11.1 << "1.1" << "1,1";
-        QTest::newRow("completed liquid temperature") << 40 - 8.3 << "31.7" << "31,7";
-        QTest::newRow("sum with a tail") << 0.1 + 0.2 << "0.3" << "0,3";
-        QTest::newRow("thirds") << 1.0 / 3 << "0.333333333333333" << "0,333333333333333";
-        QTest::newRow("rounding carries into a new digit")
-            << 99999.99999999999 << "100000" << "100000";
-        QTest::newRow("small still positional") << 0.00001 << "0.00001" << "0,00001";
-        QTest::newRow("smaller gets an exponent") << 0.000001 << "1E-06" << "1E-06";
-        QTest::newRow("just below 1e15 positional")
-            << 999999999999999.0 << "999999999999999" << "999999999999999";
-        QTest::newRow("1e15 gets an exponent") << 1e15 << "1E+15" << "1E+15";
-        QTest::newRow("large with decimals") << -1.5e20 << "-1.5E+20" << "-1,5E+20";
+        QTest::newRow("completed suction temperature") << -10 + 11.1 << "1.1"
+                                                       << "1,1";
+        QTest::newRow("completed liquid temperature") << 40 - 8.3 << "31.7"
+                                                      << "31,7";
+        QTest::newRow("sum with a tail") << 0.1 + 0.2 << "0.3"
+                                         << "0,3";
+        QTest::newRow("thirds") << 1.0 / 3 << "0.333333333333333"
+                                << "0,333333333333333";
+        QTest::newRow("rounding carries into a new digit") << 99999.99999999999 << "100000"
+                                                           << "100000";
+        QTest::newRow("small still positional") << 0.00001 << "0.00001"
+                                                << "0,00001";
+        QTest::newRow("smaller gets an exponent") << 0.000001 << "1E-06"
+                                                  << "1E-06";
+        QTest::newRow("just below 1e15 positional") << 999999999999999.0 << "999999999999999"
+                                                    << "999999999999999";
+        QTest::newRow("1e15 gets an exponent") << 1e15 << "1E+15"
+                                               << "1E+15";
+        QTest::newRow("large with decimals") << -1.5e20 << "-1.5E+20"
+                                             << "-1,5E+20";
     }
     void testoNumero() {
         QFETCH(double, valore);
@@ -155,8 +172,8 @@ private slots:
     }
     void testiScrittiSiRileggono() {
         QFETCH(QLocale, locale);
-        for (double v : {9999.9, -10.0, 0.0, 0.1 + 0.2, 1.0 / 3, 263.15, 1e-7, -1.5e20, 1e300,
-                         5e-324}) {
+        for (double v :
+             {9999.9, -10.0, 0.0, 0.1 + 0.2, 1.0 / 3, 263.15, 1e-7, -1.5e20, 1e300, 5e-324}) {
             const QString t = ::testoNumero(v, locale);
             const auto letto = valoreNumerico(t, locale);
             QVERIFY2(letto && std::fabs(*letto - v) <= std::fabs(v) * 1e-14, qPrintable(t));

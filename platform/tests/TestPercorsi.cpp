@@ -9,7 +9,8 @@ class TestPercorsi : public QObject {
     Q_OBJECT
 private slots:
     void unisceConBarraIniziale() {
-        QCOMPARE(uniscePercorso("/opt/x", "\\zodirara.mdb"), QDir::toNativeSeparators("/opt/x/zodirara.mdb"));
+        QCOMPARE(uniscePercorso("/opt/x", "\\zodirara.mdb"),
+                 QDir::toNativeSeparators("/opt/x/zodirara.mdb"));
         QCOMPARE(uniscePercorso("/opt/x/", "Reflibs"), QDir::toNativeSeparators("/opt/x/Reflibs"));
     }
     void trovaSenzaRiguardoAlleMaiuscole() {

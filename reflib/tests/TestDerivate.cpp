@@ -29,33 +29,39 @@ Equazione equazione(const Caso& c) {
 }
 
 const Caso Residui[] = {
-    {"poli_quarti", [](Equazione& e) {  // tau exponents taken by the square-root path
+    {"poli_quarti",
+     [](Equazione& e) { // tau exponents taken by the square-root path
          e.polyN = {0.7, -1.3, 0.02};
          e.polyD = {1, 2, 4};
          e.polyT = {-0.75, 2.25, 12};
      }},
-    {"poli_generici", [](Equazione& e) {
+    {"poli_generici",
+     [](Equazione& e) {
          e.polyN = {0.9, -0.4};
          e.polyD = {1, 3};
          e.polyT = {0.241, 1.37};
      }},
-    {"esp", [](Equazione& e) {
+    {"esp",
+     [](Equazione& e) {
          e.espN = {-0.6, 0.3, 0.05};
          e.espD = {1, 2, 5};
          e.espT = {1.5, 0.692, 3};
          e.espL = {1, 2, 3};
      }},
-    {"esptau", [](Equazione& e) {  // exp(-tau^m) as in R125's equation
+    {"esptau",
+     [](Equazione& e) { // exp(-tau^m) as in R125's equation
          e.espN = {0.4, -0.2};
          e.espD = {1, 3};
          e.espT = {1.2, 2.5};
          e.espL = {1, 2};
          e.espM = {1, 2};
      }},
-    {"gauss", [](Equazione& e) {
+    {"gauss",
+     [](Equazione& e) {
          e.gauss = {{-0.3, 1.0, 0.96, 1.0, 1.28, 1.27, 2}, {0.2, 3.0, 1.2, 1.1, 0.9, 1.1, 3}};
      }},
-    {"nonanalitico", [](Equazione& e) {  // the first critical-region term of R744
+    {"nonanalitico",
+     [](Equazione& e) { // the first critical-region term of R744
          e.nonAnalitici = {{-0.14874640856724, 3.5, 0.875, 0.3, 0.7, 0.3, 10, 275}};
      }},
 };
@@ -72,9 +78,12 @@ TEST_P(Derivate, ResiduoComeDifferenze) {
         SCOPED_TRACE("tau " + std::to_string(tau) + " delta " + std::to_string(delta));
         const Residuo r = residuo(eq, tau, delta);
         const double h = 1e-5;
-        const double d = (residuoAlpha(eq, tau, delta + h) - residuoAlpha(eq, tau, delta - h)) / (2 * h);
-        const double dd = (residuo(eq, tau, delta + h).ar_d - residuo(eq, tau, delta - h).ar_d) / (2 * h);
-        const double t = (residuoAlpha(eq, tau + h, delta) - residuoAlpha(eq, tau - h, delta)) / (2 * h);
+        const double d =
+            (residuoAlpha(eq, tau, delta + h) - residuoAlpha(eq, tau, delta - h)) / (2 * h);
+        const double dd =
+            (residuo(eq, tau, delta + h).ar_d - residuo(eq, tau, delta - h).ar_d) / (2 * h);
+        const double t =
+            (residuoAlpha(eq, tau + h, delta) - residuoAlpha(eq, tau - h, delta)) / (2 * h);
         const double scala = std::abs(r.ar) + std::abs(r.ar_d) + std::abs(r.ar_dd) + 1e-3;
         EXPECT_NEAR(r.ar_d, d, 1e-7 * scala);
         EXPECT_NEAR(r.ar_dd, dd, 1e-7 * scala);
@@ -82,8 +91,10 @@ TEST_P(Derivate, ResiduoComeDifferenze) {
         // The second tau derivatives (cp, the mixtures' composition derivatives), and the
         // first ones as residuo() gives them.
         const ResiduoCompleto c = residuoCompleto(eq, tau, delta);
-        const double tt = (residuo(eq, tau + h, delta).ar_t - residuo(eq, tau - h, delta).ar_t) / (2 * h);
-        const double dt = (residuo(eq, tau, delta + h).ar_t - residuo(eq, tau, delta - h).ar_t) / (2 * h);
+        const double tt =
+            (residuo(eq, tau + h, delta).ar_t - residuo(eq, tau - h, delta).ar_t) / (2 * h);
+        const double dt =
+            (residuo(eq, tau, delta + h).ar_t - residuo(eq, tau, delta - h).ar_t) / (2 * h);
         const double scalaT = scala + std::abs(c.ar_t) + std::abs(c.ar_tt);
         EXPECT_NEAR(c.ar_tt, tt, 1e-7 * scalaT);
         EXPECT_NEAR(c.ar_dt, dt, 1e-7 * scalaT);
@@ -147,4 +158,4 @@ TEST(Derivate, Cp0DaiTermini) {
     EXPECT_NEAR(-tau * tau * d2, 4.0 + 2e-3 * T, 1e-6);
 }
 
-}  // namespace
+} // namespace

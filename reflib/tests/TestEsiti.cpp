@@ -20,7 +20,9 @@ const std::string Dati = SELCOMP_TEST_DATA;
 
 class Esiti : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(ILK_Set_Fluids(Reflibs.c_str()), ILK_OK) << ILK_Ultimo_Errore(); }
+    void SetUp() override {
+        ASSERT_EQ(ILK_Set_Fluids(Reflibs.c_str()), ILK_OK) << ILK_Ultimo_Errore();
+    }
 };
 
 // Every spelling a catalogue uses names the same fluid.
@@ -51,15 +53,15 @@ TEST_F(Esiti, RefrigeranteSconosciuto) {
         EXPECT_EQ(ILK_h_V(nome, 263.15, 1e5, &x), ILK_ERR_REFRIGERANTE_SCONOSCIUTO) << nome;
         EXPECT_NE(std::string(ILK_Ultimo_Errore()).find(nome), std::string::npos);
     }
-    EXPECT_EQ(x, 7);  // untouched on failure
+    EXPECT_EQ(x, 7); // untouched on failure
 }
 
 TEST_F(Esiti, FuoriCampo) {
     double x = 0, p = 0;
-    EXPECT_EQ(ILK_p_D("R744", 305.0, &x), ILK_ERR_FUORI_CAMPO);  // above the critical point
+    EXPECT_EQ(ILK_p_D("R744", 305.0, &x), ILK_ERR_FUORI_CAMPO); // above the critical point
     EXPECT_EQ(ILK_h_L("R407C", 400.0, &x), ILK_ERR_FUORI_CAMPO);
-    EXPECT_EQ(ILK_p_D("R134a", 150.0, &x), ILK_ERR_FUORI_CAMPO);  // below the triple point
-    EXPECT_EQ(ILK_h_V("R134a", 600.0, 1e5, &x), ILK_ERR_FUORI_CAMPO);  // above the equation's range
+    EXPECT_EQ(ILK_p_D("R134a", 150.0, &x), ILK_ERR_FUORI_CAMPO);      // below the triple point
+    EXPECT_EQ(ILK_h_V("R134a", 600.0, 1e5, &x), ILK_ERR_FUORI_CAMPO); // above the equation's range
     // Vapour asked where the refrigerant is liquid: the dew pressure of 40 degC at 0 degC.
     ASSERT_EQ(ILK_p_D("R22", 313.15, &p), ILK_OK);
     EXPECT_EQ(ILK_h_V("R22", 273.15, p, &x), ILK_ERR_FUORI_CAMPO);
@@ -72,18 +74,21 @@ TEST_F(Esiti, FuoriCampo) {
 // Saturation converges over the whole range, up to a hair below the critical point, and
 // the saturated vapour is found at every dew point; past the critical point it is out of range.
 TEST_F(Esiti, SaturazioneFinoAlCritico) {
-    for (const char* gas : {"R22", "R134a", "R404A", "R407C", "R410A", "R507A", "R32", "R290", "R1234yf",
-                            "R1234ze(E)", "R744", "R600a"}) {
+    for (const char* gas : {"R22", "R134a", "R404A", "R407C", "R410A", "R507A", "R32", "R290",
+                            "R1234yf", "R1234ze(E)", "R744", "R600a"}) {
         const reflib::Fluido* f = reflib::libreriaProcesso().trovaFluido(gas);
         ASSERT_NE(f, nullptr) << gas;
         double pPrima = 0;
         for (double T = f->Tmin + 0.01; T < f->Tcrit; T += 0.5) {
-            const double Ts[] = {T, std::max(T, f->Tcrit - 1e-3)};  // also the top of the range
+            const double Ts[] = {T, std::max(T, f->Tcrit - 1e-3)}; // also the top of the range
             for (double t : Ts) {
                 double p = 0, v = 0, h = 0;
-                ASSERT_EQ(ILK_p_D(gas, t, &p), ILK_OK) << gas << " T " << t << ": " << ILK_Ultimo_Errore();
-                ASSERT_EQ(ILK_h_L(gas, t, &h), ILK_OK) << gas << " T " << t << ": " << ILK_Ultimo_Errore();
-                ASSERT_EQ(ILK_V_V(gas, t, p, &v), ILK_OK) << gas << " T " << t << ": " << ILK_Ultimo_Errore();
+                ASSERT_EQ(ILK_p_D(gas, t, &p), ILK_OK)
+                    << gas << " T " << t << ": " << ILK_Ultimo_Errore();
+                ASSERT_EQ(ILK_h_L(gas, t, &h), ILK_OK)
+                    << gas << " T " << t << ": " << ILK_Ultimo_Errore();
+                ASSERT_EQ(ILK_V_V(gas, t, p, &v), ILK_OK)
+                    << gas << " T " << t << ": " << ILK_Ultimo_Errore();
                 if (&t == &Ts[0]) {
                     EXPECT_GT(p, pPrima) << gas << " T " << t;
                     pPrima = p;
@@ -119,8 +124,8 @@ TEST_F(Esiti, VaporeSaturoAllaRugiada) {
             ASSERT_EQ(ILK_V_V(gas, T + 1e-3, p, &vVicino), ILK_OK) << gas;
             ASSERT_EQ(ILK_h_V(gas, T, p, &hV), ILK_OK) << gas;
             ASSERT_EQ(ILK_h_L(gas, T, &hL), ILK_OK) << gas;
-            EXPECT_NEAR(v / vVicino, 1, 1e-4) << gas << " T " << T;  // the vapour root, continuous
-            EXPECT_GT(hV - hL, 1e5) << gas << " T " << T;              // a latent heat away
+            EXPECT_NEAR(v / vVicino, 1, 1e-4) << gas << " T " << T; // the vapour root, continuous
+            EXPECT_GT(hV - hL, 1e5) << gas << " T " << T;           // a latent heat away
         }
     }
 }
@@ -137,7 +142,8 @@ TEST_F(Esiti, MemoriaNonCambiaIRisultati) {
                 double h = 0, v = 0, hFresco = 0, vFresco = 0, hL = 0, hLFresco = 0;
                 ILK_h_V(gas, t, p, &h);
                 ILK_V_V(gas, t, p, &v);
-                if (t > TE + 20) ILK_h_L(gas, t, &hL);
+                if (t > TE + 20)
+                    ILK_h_L(gas, t, &hL);
                 reflib::libreriaProcesso().dimentica();
                 ILK_h_V(gas, t, p, &hFresco);
                 reflib::libreriaProcesso().dimentica();
@@ -172,8 +178,8 @@ TEST(EsitiCartella, NonInizializzata) {
 TEST(EsitiCartella, CartellaDelProgramma) {
     const std::string cartella = std::string(SELCOMP_RUNTIME_DIR) + "/Reflibs";
     ASSERT_EQ(ILK_Set_Fluids(cartella.c_str()), ILK_OK) << ILK_Ultimo_Errore();
-    for (const char* gas : {"R22", "R134a", "R404A", "R407C", "R410A", "R507A", "R32", "R290", "R1234yf",
-                            "R1234ze(E)", "R744", "R600a"}) {
+    for (const char* gas : {"R22", "R134a", "R404A", "R407C", "R410A", "R507A", "R32", "R290",
+                            "R1234yf", "R1234ze(E)", "R744", "R600a"}) {
         double p = 0;
         EXPECT_EQ(ILK_p_D(gas, 253.15, &p), ILK_OK) << gas;
     }
@@ -193,7 +199,7 @@ TEST(EsitiCartella, FileMalformato) {
     // The fixture beside it is an ideal gas: no phase equilibrium to converge to.
     EXPECT_EQ(ILK_p_D("RTEST", 250, &x), ILK_ERR_NON_CONVERGE);
     EXPECT_EQ(ILK_V_V("RTEST", 250, 1e5, &x), ILK_OK) << ILK_Ultimo_Errore();
-    EXPECT_NEAR(x, 8.314462618 * 250 / 1e5 / 0.1, 1e-12);  // and its volume is RT/p
+    EXPECT_NEAR(x, 8.314462618 * 250 / 1e5 / 0.1, 1e-12); // and its volume is RT/p
 
     const struct {
         const char* cartella;
@@ -206,7 +212,8 @@ TEST(EsitiCartella, FileMalformato) {
         {"manca", "x.txt:", "massa_molare"},
     };
     for (const auto& c : casi) {
-        EXPECT_EQ(ILK_Set_Fluids((Dati + "/malformati/" + c.cartella).c_str()), ILK_ERR_FILE_DATI) << c.cartella;
+        EXPECT_EQ(ILK_Set_Fluids((Dati + "/malformati/" + c.cartella).c_str()), ILK_ERR_FILE_DATI)
+            << c.cartella;
         const std::string e = ILK_Ultimo_Errore();
         EXPECT_NE(e.find(c.riga), std::string::npos) << e;
         EXPECT_NE(e.find(c.motivo), std::string::npos) << e;
@@ -248,4 +255,4 @@ TEST(EsitiFluido, CoefficientiCheTraboccano) {
     EXPECT_NE(errore.find("numero finito"), std::string::npos) << errore;
 }
 
-}  // namespace
+} // namespace

@@ -20,7 +20,9 @@ const std::string Reflibs = std::string(SELCOMP_SOURCE_DIR) + "/reflib/data/Refl
 
 class Miscele : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(ILK_Set_Fluids(Reflibs.c_str()), ILK_OK) << ILK_Ultimo_Errore(); }
+    void SetUp() override {
+        ASSERT_EQ(ILK_Set_Fluids(Reflibs.c_str()), ILK_OK) << ILK_Ultimo_Errore();
+    }
     static reflib::Miscela& miscela(const char* nome) {
         int esito = 0;
         auto* m = dynamic_cast<reflib::Miscela*>(reflib::libreriaProcesso().trova(nome, esito));
@@ -47,36 +49,42 @@ TEST_F(Miscele, DerivateControNumeriche) {
     const int N = m.n();
     ASSERT_EQ(N, 5);
     Composizione x = r448.z;
-    x[0] += 0.05;  // off the blend's own composition, so nothing is special
+    x[0] += 0.05; // off the blend's own composition, so nothing is special
     x[4] -= 0.05;
-    for (const double rho : {150.0, 12000.0}) {  // mol/m3
+    for (const double rho : {150.0, 12000.0}) { // mol/m3
         const double T = 280;
         StatoMiscela s;
         m.valuta(T, rho, x.data(), true, s);
         // delta and tau derivatives at fixed x: vary rho and T, which map onto delta and tau.
         const double hd = 1e-5 * rho;
-        const double ad = (alphaR(m, T, rho + hd, x.data()) - alphaR(m, T, rho - hd, x.data())) / (2 * hd);
+        const double ad =
+            (alphaR(m, T, rho + hd, x.data()) - alphaR(m, T, rho - hd, x.data())) / (2 * hd);
         EXPECT_NEAR(ad * rho / s.delta, s.ar_d, 1e-7 * std::abs(s.ar_d) + 1e-12);
         StatoMiscela sp, sm;
         m.valuta(T, rho + hd, x.data(), false, sp);
         m.valuta(T, rho - hd, x.data(), false, sm);
-        EXPECT_NEAR((sp.ar_d - sm.ar_d) / (2 * hd) * rho / s.delta, s.ar_dd, 1e-6 * std::abs(s.ar_dd));
+        EXPECT_NEAR((sp.ar_d - sm.ar_d) / (2 * hd) * rho / s.delta, s.ar_dd,
+                    1e-6 * std::abs(s.ar_dd));
         const double hT = 1e-5 * T;
-        const double at = (alphaR(m, T + hT, rho, x.data()) - alphaR(m, T - hT, rho, x.data())) / (2 * hT);
+        const double at =
+            (alphaR(m, T + hT, rho, x.data()) - alphaR(m, T - hT, rho, x.data())) / (2 * hT);
         // d tau / d T = -tau / T.
         EXPECT_NEAR(at * (-T / s.tau), s.ar_t, 1e-7 * std::abs(s.ar_t));
         // d(n alphar)/dn_i: add moles of i at constant T and V.
         for (int i = 0; i < N; ++i) {
             auto nAlpha = [&](double dn) {
                 Composizione y{};
-                for (int k = 0; k < N; ++k) y[size_t(k)] = x[size_t(k)] + (k == i ? dn : 0);
+                for (int k = 0; k < N; ++k)
+                    y[size_t(k)] = x[size_t(k)] + (k == i ? dn : 0);
                 const double n = 1 + dn;
-                for (int k = 0; k < N; ++k) y[size_t(k)] /= n;
+                for (int k = 0; k < N; ++k)
+                    y[size_t(k)] /= n;
                 return n * alphaR(m, T, rho * n, y.data());
             };
             const double e = 1e-6;
             const double numerica = (nAlpha(e) - nAlpha(-e)) / (2 * e);
-            EXPECT_NEAR(s.dnar[size_t(i)], numerica, 1e-7 * (1 + std::abs(numerica))) << "component " << i << " rho " << rho;
+            EXPECT_NEAR(s.dnar[size_t(i)], numerica, 1e-7 * (1 + std::abs(numerica)))
+                << "component " << i << " rho " << rho;
         }
     }
 }
@@ -88,29 +96,34 @@ TEST_F(Miscele, DerivateFugacitaControNumeriche) {
     struct Caso {
         const char* gas;
         double T, rho;
-    } casi[] = {{"R448A", 280, 150}, {"R448A", 280, 12000}, {"R455A", 250, 13000}, {"R513A", 330, 900}};
+    } casi[] = {
+        {"R448A", 280, 150}, {"R448A", 280, 12000}, {"R455A", 250, 13000}, {"R513A", 330, 900}};
     for (const Caso& c : casi) {
         reflib::Miscela& misc = miscela(c.gas);
         ModelloMiscela& m = misc.modello;
         const int N = m.n();
         Composizione x = misc.z;
-        x[0] += 0.03;  // off the blend's composition
+        x[0] += 0.03; // off the blend's composition
         x[size_t(N - 1)] -= 0.03;
         const double lnRho = std::log(c.rho);
         reflib::DerivateFugacita d;
         m.fugacitaDerivate(c.T, lnRho, x.data(), d);
-        double p = 0, lnf[reflib::MaxComponenti], pa = 0, pb = 0, lnfa[reflib::MaxComponenti], lnfb[reflib::MaxComponenti];
+        double p = 0, lnf[reflib::MaxComponenti], pa = 0, pb = 0, lnfa[reflib::MaxComponenti],
+               lnfb[reflib::MaxComponenti];
         m.fugacita(c.T, lnRho, x.data(), p, lnf);
         const std::string caso = std::string(c.gas) + " rho " + std::to_string(c.rho);
         EXPECT_NEAR(d.p, p, 1e-12 * std::abs(p)) << caso;
-        for (int i = 0; i < N; ++i) EXPECT_NEAR(d.lnf[size_t(i)], lnf[i], 1e-12 * std::abs(lnf[i])) << caso;
+        for (int i = 0; i < N; ++i)
+            EXPECT_NEAR(d.lnf[size_t(i)], lnf[i], 1e-12 * std::abs(lnf[i])) << caso;
         const double h = 1e-6;
         m.fugacita(c.T, lnRho + h, x.data(), pa, lnfa);
         m.fugacita(c.T, lnRho - h, x.data(), pb, lnfb);
-        EXPECT_NEAR(d.p_lnRho, (pa - pb) / (2 * h), 1e-6 * (std::abs(d.p_lnRho) + std::abs(p))) << caso;
+        EXPECT_NEAR(d.p_lnRho, (pa - pb) / (2 * h), 1e-6 * (std::abs(d.p_lnRho) + std::abs(p)))
+            << caso;
         for (int i = 0; i < N; ++i) {
             const double num = (lnfa[i] - lnfb[i]) / (2 * h);
-            EXPECT_NEAR(d.lnf_lnRho[size_t(i)], num, 1e-6 * (1 + std::abs(num))) << caso << " i " << i;
+            EXPECT_NEAR(d.lnf_lnRho[size_t(i)], num, 1e-6 * (1 + std::abs(num)))
+                << caso << " i " << i;
         }
         for (int j = 0; j < N; ++j) {
             Composizione xa = x, xb = x;
@@ -118,11 +131,13 @@ TEST_F(Miscele, DerivateFugacitaControNumeriche) {
             xb[size_t(j)] -= h;
             m.fugacita(c.T, lnRho, xa.data(), pa, lnfa);
             m.fugacita(c.T, lnRho, xb.data(), pb, lnfb);
-            EXPECT_NEAR(d.p_x[size_t(j)], (pa - pb) / (2 * h), 1e-6 * (std::abs(d.p_x[size_t(j)]) + std::abs(p)))
+            EXPECT_NEAR(d.p_x[size_t(j)], (pa - pb) / (2 * h),
+                        1e-6 * (std::abs(d.p_x[size_t(j)]) + std::abs(p)))
                 << caso << " j " << j;
             for (int i = 0; i < N; ++i) {
                 const double num = (lnfa[i] - lnfb[i]) / (2 * h);
-                EXPECT_NEAR(d.lnf_x[i][j], num, 1e-6 * (1 + std::abs(num))) << caso << " i " << i << " j " << j;
+                EXPECT_NEAR(d.lnf_x[i][j], num, 1e-6 * (1 + std::abs(num)))
+                    << caso << " i " << i << " j " << j;
             }
         }
     }
@@ -146,8 +161,8 @@ TEST_F(Miscele, BinariaDiComponentiUgualiComeIlPuro) {
     m.Tmin = r32->Tmin;
     m.Tmax = r32->Tmax;
     const double T = 263.15, rho = 9000;
-    EXPECT_NEAR(alphaR(m.modello, T, rho, m.z.data()), reflib::residuoAlpha(r32->eq, r32->eq.Tr / T, rho / r32->eq.rhor),
-                1e-13);
+    EXPECT_NEAR(alphaR(m.modello, T, rho, m.z.data()),
+                reflib::residuoAlpha(r32->eq, r32->eq.Tr / T, rho / r32->eq.rhor), 1e-13);
     double pPuro = 0, pD = 0, pB = 0, rL = 0, rV = 0;
     std::string errore;
     ASSERT_EQ(r32->equilibrio(T, pPuro, rL, rV, errore), reflib::Ok) << errore;
@@ -162,7 +177,8 @@ TEST_F(Miscele, BinariaDiComponentiUgualiComeIlPuro) {
     for (const double r : {rL, rV}) {
         StatoMiscela s;
         m.modello.valuta(T, r, m.z.data(), false, s);
-        EXPECT_NEAR(m.modello.entropia(T, r, m.z.data(), s), scala * r32->entropia(T, r) + miscelamento, 1e-9)
+        EXPECT_NEAR(m.modello.entropia(T, r, m.z.data(), s),
+                    scala * r32->entropia(T, r) + miscelamento, 1e-9)
             << "rho " << r;
     }
 }
@@ -175,7 +191,8 @@ TEST_F(Miscele, ComponenteAZeroComeAssente) {
     ModelloMiscela quattro;
     quattro.componenti.assign(cinque.componenti.begin(), cinque.componenti.end() - 1);
     for (const reflib::CoppiaMiscela& c : cinque.coppie)
-        if (c.i < 4 && c.j < 4) quattro.coppie.push_back(c);
+        if (c.i < 4 && c.j < 4)
+            quattro.coppie.push_back(c);
     quattro.prepara();
     const Composizione x5 = {0.45, 0.2, 0.15, 0.2, 0.0}, x4 = {0.45, 0.2, 0.15, 0.2};
     for (const double rho : {200.0, 11000.0}) {
@@ -185,9 +202,12 @@ TEST_F(Miscele, ComponenteAZeroComeAssente) {
         EXPECT_DOUBLE_EQ(a.ar, b.ar);
         EXPECT_DOUBLE_EQ(a.ar_d, b.ar_d);
         EXPECT_DOUBLE_EQ(a.ar_t, b.ar_t);
-        for (int i = 0; i < 4; ++i) EXPECT_NEAR(a.dnar[size_t(i)], b.dnar[size_t(i)], 1e-13);
-        EXPECT_DOUBLE_EQ(cinque.entalpia(300, rho, x5.data(), a), quattro.entalpia(300, rho, x4.data(), b));
-        EXPECT_NEAR(cinque.entropia(300, rho, x5.data(), a), quattro.entropia(300, rho, x4.data(), b), 1e-12);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_NEAR(a.dnar[size_t(i)], b.dnar[size_t(i)], 1e-13);
+        EXPECT_DOUBLE_EQ(cinque.entalpia(300, rho, x5.data(), a),
+                         quattro.entalpia(300, rho, x4.data(), b));
+        EXPECT_NEAR(cinque.entropia(300, rho, x5.data(), a),
+                    quattro.entropia(300, rho, x4.data(), b), 1e-12);
     }
 }
 
@@ -195,12 +215,13 @@ TEST_F(Miscele, ComponenteAZeroComeAssente) {
 // too, for every blend from below -50 degC to the end of its curves (a few kelvin below
 // its critical region); past the end the answer is "out of range", never a figure.
 TEST_F(Miscele, CurveComeEquilibrioRisolto) {
-    for (const char* gas : {"R448A", "R449A", "R452A", "R454A", "R454C", "R455A", "R513A", "R407F", "R450A"}) {
+    for (const char* gas :
+         {"R448A", "R449A", "R452A", "R454A", "R454C", "R455A", "R513A", "R407F", "R450A"}) {
         reflib::Miscela& m = miscela(gas);
         double x = 0;
         ASSERT_EQ(ILK_p_D(gas, 263.15, &x), ILK_OK) << ILK_Ultimo_Errore();
         const double fine = m.tMaxSaturazione();
-        EXPECT_GT(fine, 333.15) << gas;  // the reference table's last row
+        EXPECT_GT(fine, 333.15) << gas; // the reference table's last row
         EXPECT_EQ(ILK_p_D(gas, fine, &x), ILK_OK) << gas;
         EXPECT_EQ(ILK_p_D(gas, fine + 0.01, &x), ILK_ERR_FUORI_CAMPO) << gas;
         EXPECT_EQ(ILK_h_L(gas, fine + 0.01, &x), ILK_ERR_FUORI_CAMPO) << gas;
@@ -226,16 +247,19 @@ TEST_F(Miscele, TolleranzaDellaLineaDiRugiada) {
         double T, sopra;
         int16_t atteso;
     } casi[] = {
-        {"R448A", 263.15, 0, ILK_OK},        {"R448A", 263.15, 9e-7, ILK_OK},
+        {"R448A", 263.15, 0, ILK_OK},
+        {"R448A", 263.15, 9e-7, ILK_OK},
         {"R448A", 263.15, 3e-6, ILK_ERR_FUORI_CAMPO},
-        {"R134a", 263.15, 9e-7, ILK_OK},     {"R134a", 263.15, 3e-6, ILK_ERR_FUORI_CAMPO},
-        {"R404A", 285.94, 9e-7, ILK_OK},     {"R404A", 285.94, 3e-6, ILK_ERR_FUORI_CAMPO},
+        {"R134a", 263.15, 9e-7, ILK_OK},
+        {"R134a", 263.15, 3e-6, ILK_ERR_FUORI_CAMPO},
+        {"R404A", 285.94, 9e-7, ILK_OK},
+        {"R404A", 285.94, 3e-6, ILK_ERR_FUORI_CAMPO},
     };
     for (const Caso& c : casi) {
         double p = 0, h = 0, v = 0, hSat = 0;
         ASSERT_EQ(ILK_p_D(c.gas, c.T, &p), ILK_OK);
         ASSERT_EQ(ILK_h_V(c.gas, c.T, p, &hSat), ILK_OK);
-        reflib::libreriaProcesso().dimentica();  // not from the remembered dew point
+        reflib::libreriaProcesso().dimentica(); // not from the remembered dew point
         EXPECT_EQ(ILK_h_V(c.gas, c.T, p * (1 + c.sopra), &h), c.atteso) << c.gas << " +" << c.sopra;
         EXPECT_EQ(ILK_V_V(c.gas, c.T, p * (1 + c.sopra), &v), c.atteso) << c.gas << " +" << c.sopra;
         // (dh/dp)_T of the vapour times the extra 1e-6 of pressure: a few 0.01 J/kg.
@@ -270,7 +294,8 @@ TEST_F(Miscele, Esiti) {
     EXPECT_EQ(ILK_h_V("R449A", 280, nan, &x), ILK_ERR_ARGOMENTO);
     EXPECT_EQ(ILK_p_D("R449B", 263.15, &x), ILK_ERR_REFRIGERANTE_SCONOSCIUTO);
     // Catalogue spellings.
-    for (const char* nome : {"R448A", "R-448A", "r448a"}) EXPECT_EQ(ILK_p_D(nome, 263.15, &x), ILK_OK) << nome;
+    for (const char* nome : {"R448A", "R-448A", "r448a"})
+        EXPECT_EQ(ILK_p_D(nome, 263.15, &x), ILK_OK) << nome;
 }
 
 // The C++ interface: the glide, and entropy consistent with the enthalpy through
@@ -323,20 +348,23 @@ TEST_F(Miscele, CpComeDifferenze) {
     struct Caso {
         const char* gas;
         double T;
-    } casi[] = {{"R32", 263.15}, {"R744", 295}, {"R404A", 263.15}, {"R448A", 263.15}, {"R448A", 330},
-                {"R455A", 263.15}};
+    } casi[] = {{"R32", 263.15},   {"R744", 295},  {"R404A", 263.15},
+                {"R448A", 263.15}, {"R448A", 330}, {"R455A", 263.15}};
     for (const Caso& c : casi) {
         reflib::Refrigerante& r = refrigerante(c.gas);
         auto* f = dynamic_cast<reflib::Fluido*>(&r);
         auto* m = dynamic_cast<reflib::Miscela*>(&r);
         // Enthalpy (J/kg) and pressure at (T, molar density).
         auto h = [&](double T, double rho) {
-            if (f) return f->entalpia(T, rho);
+            if (f)
+                return f->entalpia(T, rho);
             StatoMiscela s;
             m->modello.valuta(T, rho, m->z.data(), false, s);
             return m->modello.entalpia(T, rho, m->z.data(), s) / s.M;
         };
-        auto p = [&](double T, double rho) { return f ? f->pressione(T, rho) : m->modello.pressione(T, rho, m->z.data()); };
+        auto p = [&](double T, double rho) {
+            return f ? f->pressione(T, rho) : m->modello.pressione(T, rho, m->z.data());
+        };
         const double M = f ? f->eq.M : [&] {
             StatoMiscela s;
             m->modello.valuta(c.T, 1, m->z.data(), false, s);
@@ -374,7 +402,8 @@ TEST_F(Miscele, IsentropicaComeIntegraleDiVdp) {
         for (int k = 0; k <= n; ++k) {
             const double lnp = std::log(p1) + (std::log(p2) - std::log(p1)) * k / n;
             reflib::Proprieta q;
-            ASSERT_EQ(r.isentropica(std::exp(lnp), inizio.s, t, q, errore), reflib::Ok) << gas << " " << errore;
+            ASSERT_EQ(r.isentropica(std::exp(lnp), inizio.s, t, q, errore), reflib::Ok)
+                << gas << " " << errore;
             t = q.T;
             const double peso = k == 0 || k == n ? 1 : (k % 2 ? 4 : 2);
             integrale += peso * q.v * q.p;
@@ -385,4 +414,4 @@ TEST_F(Miscele, IsentropicaComeIntegraleDiVdp) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -17,7 +17,8 @@
 namespace {
 
 const std::string Tabella = std::string(SELCOMP_SHARED_DIR) + "/refdata/reference_props.tsv";
-const std::string TabellaMiscele = std::string(SELCOMP_SHARED_DIR) + "/refdata/reference_blends.tsv";
+const std::string TabellaMiscele =
+    std::string(SELCOMP_SHARED_DIR) + "/refdata/reference_blends.tsv";
 const std::string Reflibs = std::string(SELCOMP_SOURCE_DIR) + "/reflib/data/Reflibs";
 
 struct RigaTabella {
@@ -25,22 +26,26 @@ struct RigaTabella {
     std::map<std::string, double> valori;
 };
 
-std::vector<RigaTabella> leggiTabella(const std::string& percorso, std::vector<RigaTabella> righe = {}) {
+std::vector<RigaTabella> leggiTabella(const std::string& percorso,
+                                      std::vector<RigaTabella> righe = {}) {
     std::ifstream in(percorso);
     std::string testo;
     std::getline(in, testo);
     std::vector<std::string> colonne;
     {
         std::istringstream ss(testo);
-        for (std::string c; std::getline(ss, c, '\t');) colonne.push_back(c);
+        for (std::string c; std::getline(ss, c, '\t');)
+            colonne.push_back(c);
     }
     while (std::getline(in, testo)) {
         std::istringstream ss(testo);
         RigaTabella r;
         std::string c;
         for (size_t i = 0; std::getline(ss, c, '\t') && i < colonne.size(); ++i) {
-            if (i == 0) r.fluido = c;
-            else if (colonne[i] != "status") r.valori[colonne[i]] = std::stod(c);
+            if (i == 0)
+                r.fluido = c;
+            else if (colonne[i] != "status")
+                r.valori[colonne[i]] = std::stod(c);
         }
         righe.push_back(r);
     }
@@ -49,9 +54,12 @@ std::vector<RigaTabella> leggiTabella(const std::string& percorso, std::vector<R
 
 // The table names three fluids as the compilation does; catalogues use the designation.
 std::string codice(const std::string& nome) {
-    if (nome == "n-Propane") return "R290";
-    if (nome == "CarbonDioxide") return "R744";
-    if (nome == "IsoButane") return "R600a";
+    if (nome == "n-Propane")
+        return "R290";
+    if (nome == "CarbonDioxide")
+        return "R744";
+    if (nome == "IsoButane")
+        return "R600a";
     return nome;
 }
 
@@ -67,8 +75,10 @@ protected:
         // it, never in CI.
         if (!std::filesystem::exists(Tabella) || !std::filesystem::exists(TabellaMiscele)) {
             const char* ci = std::getenv("CI");
-            if (ci && std::string(ci) == "true") FAIL() << "shared test data missing in CI: " << Tabella;
-            GTEST_SKIP() << "shared test data missing: " << Tabella << " (skipped on this machine; CI fails)";
+            if (ci && std::string(ci) == "true")
+                FAIL() << "shared test data missing in CI: " << Tabella;
+            GTEST_SKIP() << "shared test data missing: " << Tabella
+                         << " (skipped on this machine; CI fails)";
         }
         ASSERT_EQ(ILK_Set_Fluids(Reflibs.c_str()), ILK_OK) << ILK_Ultimo_Errore();
     }
@@ -94,7 +104,8 @@ TEST_P(TabellaRiferimento, OgniRiga) {
         Scarti s;
         auto relativo = [](double a, double b) { return std::abs(a / b - 1); };
         for (const RigaTabella& r : righe) {
-            if (r.fluido != nome) continue;
+            if (r.fluido != nome)
+                continue;
             ++s.righe;
             const double T = r.valori.at("T_K");
             SCOPED_TRACE(gas + " T = " + std::to_string(T));
@@ -131,8 +142,8 @@ TEST_P(TabellaRiferimento, OgniRiga) {
             }
         }
         EXPECT_GT(s.righe, 0) << nome;
-        std::printf("%-14s rows %2d  max |dp/p| %.2e  max |dv/v| %.2e  max |dh| %.2e J/kg\n", nome.c_str(),
-                    s.righe, s.p, s.v, s.h);
+        std::printf("%-14s rows %2d  max |dp/p| %.2e  max |dv/v| %.2e  max |dh| %.2e J/kg\n",
+                    nome.c_str(), s.righe, s.p, s.v, s.h);
     }
 }
 
@@ -147,12 +158,16 @@ const std::vector<std::string> Gruppi[] = {
 };
 
 std::string nomeGruppo(const ::testing::TestParamInfo<std::vector<std::string>>& info) {
-    static const char* nomi[] = {"Puri_HFC_HCFC", "PseudoPuri", "Idrocarburi_HFO", "R744",
-                                 "Miscele_R448A_R449A_R452A", "Miscele_R454A_R454C_R455A",
+    static const char* nomi[] = {"Puri_HFC_HCFC",
+                                 "PseudoPuri",
+                                 "Idrocarburi_HFO",
+                                 "R744",
+                                 "Miscele_R448A_R449A_R452A",
+                                 "Miscele_R454A_R454C_R455A",
                                  "Miscele_R513A_R407F_R450A"};
     return nomi[info.index];
 }
 
 INSTANTIATE_TEST_SUITE_P(Gruppi, TabellaRiferimento, ::testing::ValuesIn(Gruppi), nomeGruppo);
 
-}  // namespace
+} // namespace

@@ -3,23 +3,23 @@
 #include "app/MDIUser.h"
 #include "platform/ArchivioImpostazioni.h"
 
-#include "tests/supporto/CatalogoDiProva.h"
 #include "catalogue/Catalogo.h"
 #include "platform/Twips.h"
+#include "tests/supporto/CatalogoDiProva.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QRegularExpression>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -37,8 +37,8 @@ private:
         s.lingua.Didascalie[0] = "Caratteristiche tecniche";
         s.lingua.Didascalie[2] = "Calcoli su compressore ";
         s.lingua.Didascalie[9] = "Risultati ";
-        s.lingua.EtichetteCondizioni = {"T. uscita evap.", "T. liquido", "T. aspirazione",
-                                        "Surr. evap.", "Sottoraffr.", "Surr. aspir."};
+        s.lingua.EtichetteCondizioni = {"T. uscita evap.", "T. liquido",  "T. aspirazione",
+                                        "Surr. evap.",     "Sottoraffr.", "Surr. aspir."};
         CondFunz& c = s.motore.condFunz;
         c.TE = -10;
         c.TC = 40;
@@ -94,9 +94,11 @@ private slots:
         QVERIFY(cartella.isValid());
         // The catalogue is also the report's data file, beside the report templates.
         const QString a = cartella.filePath("ZODIRARA.MDB"), b = cartella.filePath("vuoto.db");
-        QVERIFY(QFile::copy(SELCOMP_SOURCE_DIR "/browse/rapporti/Dav02.rpt", cartella.filePath("Dav02.rpt")));
+        QVERIFY(QFile::copy(SELCOMP_SOURCE_DIR "/browse/rapporti/Dav02.rpt",
+                            cartella.filePath("Dav02.rpt")));
         QString errore;
-        QVERIFY2(creaCatalogoDiProva(SELCOMP_TEST_DATA "/risultati.sql", a, &errore), qPrintable(errore));
+        QVERIFY2(creaCatalogoDiProva(SELCOMP_TEST_DATA "/risultati.sql", a, &errore),
+                 qPrintable(errore));
         QVERIFY2(creaCatalogoDiProva(SELCOMP_TEST_DATA "/senza_compressori.sql", b, &errore),
                  qPrintable(errore));
         catalogo = Catalogo::apri(a, &errore);
@@ -133,7 +135,12 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("indice");
         QTest::addColumn<QString>("atteso");
-        const struct { const char* nome; const char* loc; int i; const char* t; } righe[] = {
+        const struct {
+            const char* nome;
+            const char* loc;
+            int i;
+            const char* t;
+        } righe[] = {
             {"required 12500 W in kW, en", "en_US", 13, "12.50"},
             {"required 12500 W in kW, it", "it_IT", 13, "12,50"},
             {"COP 2.5 with 0.###", "en_US", 4, "2.5"},
@@ -164,7 +171,9 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(cella(w, indice), atteso);
         QCOMPARE(w.Panel3D2[size_t(indice)]->alignment() & Qt::AlignHorizontal_Mask,
-                 indice == 11 ? Qt::AlignLeft : indice == 35 ? Qt::AlignHCenter : Qt::AlignRight);
+                 indice == 11   ? Qt::AlignLeft
+                 : indice == 35 ? Qt::AlignHCenter
+                                : Qt::AlignRight);
     }
 
     void requiredCapacityBelowOneKilowatt() {
@@ -258,8 +267,12 @@ private slots:
         QStringList aperti;
         cfrmResults w(s);
         w.impostaAperture({
-            [&](QWidget*) { aperti << "k:" + QString::fromStdString(s.motore.codiceProdottoCorrente); },
-            [&](QWidget*) { aperti << "n:" + QString::fromStdString(s.motore.codiceProdottoCorrente); },
+            [&](QWidget*) {
+                aperti << "k:" + QString::fromStdString(s.motore.codiceProdottoCorrente);
+            },
+            [&](QWidget*) {
+                aperti << "n:" + QString::fromStdString(s.motore.codiceProdottoCorrente);
+            },
             [&](QWidget*) { aperti << "gas"; },
             [&](QWidget*) { aperti << "stampa"; },
         });
@@ -293,11 +306,11 @@ private slots:
         const QString t = QString::fromUtf8(p.readAllStandardOutput());
         if (qEnvironmentVariableIsSet("SELCOMP_IMMAGINI"))
             QFile::copy(pdf, qEnvironmentVariable("SELCOMP_IMMAGINI") + "/risultati.pdf");
-        for (const char* atteso : {"Didaz", "Page 1 of 1", "D4-110", "R134a", "Cooling capacity",
-                                   "12,345.68", "Required capacity", "12.50", "Evaporating temp.",
-                                   "-10", "Surr. aspir.", "30 K", "440-480 V / 3 / 60Hz",
-                                   "Next smaller compressor", "D3-80", "8.5", "1.75",
-                                   "39.00 m³/h (60 Hz)"})
+        for (const char* atteso :
+             {"Didaz", "Page 1 of 1", "D4-110", "R134a", "Cooling capacity", "12,345.68",
+              "Required capacity", "12.50", "Evaporating temp.", "-10", "Surr. aspir.", "30 K",
+              "440-480 V / 3 / 60Hz", "Next smaller compressor", "D3-80", "8.5", "1.75",
+              "39.00 m³/h (60 Hz)"})
             QVERIFY2(t.contains(QString::fromUtf8(atteso)), atteso);
     }
 
@@ -309,7 +322,9 @@ private slots:
         QTest::addColumn<QStringList>("attesi");
         QTest::addColumn<QStringList>("assenti");
         QTest::newRow("Italian, 380-420 V 50 Hz")
-            << 0 << 0 << QStringList{"Risultati del calcolo / Rating results", "Famiglia D4", "32.50 m³/h (50 Hz)"}
+            << 0 << 0
+            << QStringList{"Risultati del calcolo / Rating results", "Famiglia D4",
+                           "32.50 m³/h (50 Hz)"}
             << QStringList{"60 Hz)"};
         QTest::newRow("English, 440-480 V 60 Hz")
             << 1 << 2 << QStringList{"Rating results", "Series D4", "39.00 m³/h (60 Hz)"}
@@ -407,7 +422,8 @@ private slots:
         const bool pdf = !QStandardPaths::findExecutable("pdftotext").isEmpty();
         if (pdf) {
             const QString t = testoPdf(w.parametriStampa());
-            QVERIFY2(t.contains("(dew temp.)") && t.contains(QString::fromUtf8("-14.6 / 35.4 °C")), qPrintable(t));
+            QVERIFY2(t.contains("(dew temp.)") && t.contains(QString::fromUtf8("-14.6 / 35.4 °C")),
+                     qPrintable(t));
         }
 
         // Typed at dew points: the note stays, the bubble row goes.
@@ -461,7 +477,8 @@ private slots:
         QProcess info;
         info.start("pdfinfo", {pdf});
         if (info.waitForFinished(30000)) {
-            const auto m = QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(info.readAllStandardOutput()));
+            const auto m = QRegularExpression("Pages:\\s+(\\d+)")
+                               .match(QString::fromUtf8(info.readAllStandardOutput()));
             QVERIFY(m.hasMatch());
             QCOMPARE(pagine->pageCount(), m.captured(1).toInt());
         }
@@ -513,8 +530,10 @@ private slots:
             if (!l->isVisibleTo(w) || l->text().isEmpty())
                 continue;
             const QSize serve = l->minimumSizeHint();
-            QVERIFY2(l->width() >= serve.width() && l->height() >= serve.height(), qPrintable(l->text()));
-            QVERIFY2(w->rect().contains(QRect(l->mapTo(w, QPoint(0, 0)), l->size())), qPrintable(l->text()));
+            QVERIFY2(l->width() >= serve.width() && l->height() >= serve.height(),
+                     qPrintable(l->text()));
+            QVERIFY2(w->rect().contains(QRect(l->mapTo(w, QPoint(0, 0)), l->size())),
+                     qPrintable(l->text()));
         }
     }
 

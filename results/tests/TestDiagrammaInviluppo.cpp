@@ -1,8 +1,8 @@
 // The envelope diagram: its outline from the band columns, the point judged by the
 // engine's own checks at the band edges, the reason of a refusal, and the mark's colour.
 
-#include "results/DiagrammaInviluppo.h"
 #include "results/Confronto.h"
+#include "results/DiagrammaInviluppo.h"
 #include "results/cfrmConfronto.h"
 
 #include <QAbstractItemModelTester>
@@ -26,8 +26,13 @@ InviluppoCompressore inviluppo(const Bande& bande) {
 }
 
 // A typical envelope: 30..60, narrowing as TC rises.
-const InviluppoCompressore Tipico = inviluppo(
-    {{30, -40, 10}, {35, -40, 10}, {40, -35, 7.5}, {45, -30, 5}, {50, -25, 5}, {55, -20, 0}, {60, -15, 0}});
+const InviluppoCompressore Tipico = inviluppo({{30, -40, 10},
+                                               {35, -40, 10},
+                                               {40, -35, 7.5},
+                                               {45, -30, 5},
+                                               {50, -25, 5},
+                                               {55, -20, 0},
+                                               {60, -15, 0}});
 
 int pixelRossi(const QImage& img) {
     int n = 0;
@@ -64,20 +69,49 @@ private slots:
         using P = QPolygonF;
         QTest::newRow("two bands: the last adds its lower edge only")
             << inviluppo({{40, -30, 5}, {45, -25, 0}})
-            << QList<P>{P({{-30, 40}, {-30, 45}, {-25, 45}, {-25, 45}, {0, 45}, {0, 45}, {5, 45}, {5, 40}})};
+            << QList<P>{P({{-30, 40},
+                           {-30, 45},
+                           {-25, 45},
+                           {-25, 45},
+                           {0, 45},
+                           {0, 45},
+                           {5, 45},
+                           {5, 40}})};
         QTest::newRow("Null bands around are outside the TC range")
-            << inviluppo({{30, std::nullopt, std::nullopt}, {50, -20, 0}, {55, -10, 0}, {65, std::nullopt, std::nullopt}})
-            << QList<P>{P({{-20, 50}, {-20, 55}, {-10, 55}, {-10, 55}, {0, 55}, {0, 55}, {0, 55}, {0, 50}})};
+            << inviluppo({{30, std::nullopt, std::nullopt},
+                          {50, -20, 0},
+                          {55, -10, 0},
+                          {65, std::nullopt, std::nullopt}})
+            << QList<P>{P({{-20, 50},
+                           {-20, 55},
+                           {-10, 55},
+                           {-10, 55},
+                           {0, 55},
+                           {0, 55},
+                           {0, 55},
+                           {0, 50}})};
         QTest::newRow("a single band is a segment at its TC")
-            << inviluppo({{40, -30, 5}})
-            << QList<P>{P({{-30, 40}, {-30, 40}, {5, 40}, {5, 40}})};
+            << inviluppo({{40, -30, 5}}) << QList<P>{P({{-30, 40}, {-30, 40}, {5, 40}, {5, 40}})};
         QTest::newRow("a Null maximum inside the range counts as 0")
             << inviluppo({{30, -40, std::nullopt}, {35, -40, 10}})
-            << QList<P>{P({{-40, 30}, {-40, 35}, {-40, 35}, {-40, 35}, {10, 35}, {10, 35}, {0, 35}, {0, 30}})};
+            << QList<P>{P({{-40, 30},
+                           {-40, 35},
+                           {-40, 35},
+                           {-40, 35},
+                           {10, 35},
+                           {10, 35},
+                           {0, 35},
+                           {0, 30}})};
         QTest::newRow("a band with minimum above maximum splits the outline")
             << inviluppo({{30, -40, 10}, {35, 5, -5}, {40, -30, 0}, {45, -20, 0}})
-            << QList<P>{P({{-40, 30}, {-40, 35}, {10, 35}, {10, 30}}),
-                        P({{-30, 40}, {-30, 45}, {-20, 45}, {-20, 45}, {0, 45}, {0, 45}, {0, 45}, {0, 40}})};
+            << QList<P>{P({{-40, 30}, {-40, 35}, {10, 35}, {10, 30}}), P({{-30, 40},
+                                                                          {-30, 45},
+                                                                          {-20, 45},
+                                                                          {-20, 45},
+                                                                          {0, 45},
+                                                                          {0, 45},
+                                                                          {0, 45},
+                                                                          {0, 40}})};
         QTest::newRow("no columns: nothing") << InviluppoCompressore{} << QList<P>{};
     }
     void poligono() {
@@ -133,8 +167,9 @@ private slots:
         QFETCH(double, tc);
         QFETCH(QString, atteso);
         const EsitoPunto e = VerificaPuntoInviluppo(Tipico, te, tc);
-        QCOMPARE(MotivoFuoriInviluppo(e, te, tc, e.codice ? QString("Err%1").arg(e.codice) : QString()),
-                 atteso);
+        QCOMPARE(
+            MotivoFuoriInviluppo(e, te, tc, e.codice ? QString("Err%1").arg(e.codice) : QString()),
+            atteso);
     }
 
     // The mark turns red outside; inside nothing on the picture is red.
@@ -156,10 +191,12 @@ private slots:
     void confrontoMiglioriEOrdine() {
         ModelloConfronto m(1, 5000); // 5 kW required
         QAbstractItemModelTester tester(&m);
-        m.imposta({colonna("A", 4.0, 2.0, 4.0), colonna("B", 6.0, 2.5, 5.0), colonna("C", 5.2, 2.4, 4.8)});
+        m.imposta({colonna("A", 4.0, 2.0, 4.0), colonna("B", 6.0, 2.5, 5.0),
+                   colonna("C", 5.2, 2.4, 4.8)});
         auto migliore = [&](RigaConfronto r) {
             for (int c = 0; c < m.columnCount(); ++c)
-                if (m.index(int(r), c).data(Qt::FontRole).isValid()) return m.headerData(c, Qt::Horizontal).toString();
+                if (m.index(int(r), c).data(Qt::FontRole).isValid())
+                    return m.headerData(c, Qt::Horizontal).toString();
             return QString();
         };
         QCOMPARE(migliore(RigaConfronto::Resa), "B");
@@ -167,12 +204,13 @@ private slots:
         QCOMPARE(migliore(RigaConfronto::Corrente), "A");
         QCOMPARE(migliore(RigaConfronto::Quota), "C"); // the smallest that reaches 100 %
         QCOMPARE(m.index(int(RigaConfronto::Quota), 0).data().toString(), "80.0");
-        QVERIFY(m.index(int(RigaConfronto::Quota), 0).data(Qt::ForegroundRole).isValid()); // A: unmet
+        QVERIFY(
+            m.index(int(RigaConfronto::Quota), 0).data(Qt::ForegroundRole).isValid()); // A: unmet
         QVERIFY(!m.index(int(RigaConfronto::Quota), 2).data(Qt::ForegroundRole).isValid());
         m.ordina(RigaConfronto::COP, Qt::DescendingOrder);
         QCOMPARE(m.headerData(0, Qt::Horizontal).toString(), "B"); // COP 2.4
         QCOMPARE(m.headerData(2, Qt::Horizontal).toString(), "A"); // COP 2.0
-        QCOMPARE(migliore(RigaConfronto::Potenza), "A");             // the mark followed
+        QCOMPARE(migliore(RigaConfronto::Potenza), "A");           // the mark followed
     }
 
     void nessunaRichiestaNessunaQuota() {

@@ -13,7 +13,8 @@
 // kept there to look at.
 QString testoPdf(const QString& pdf) {
     if (qEnvironmentVariableIsSet("SELCOMP_IMMAGINI"))
-        QFile::copy(pdf, qEnvironmentVariable("SELCOMP_IMMAGINI") + "/" + QFileInfo(pdf).fileName());
+        QFile::copy(pdf,
+                    qEnvironmentVariable("SELCOMP_IMMAGINI") + "/" + QFileInfo(pdf).fileName());
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     if (!p.waitForFinished(30000))
@@ -47,7 +48,8 @@ private slots:
         QVERIFY(cartella.isValid());
         dati = cartella.filePath("ZODIRARA.MDB");
         QString errore;
-        QVERIFY2(creaCatalogoDiProva(SELCOMP_TEST_DATA "/stampa.sql", dati, &errore), qPrintable(errore));
+        QVERIFY2(creaCatalogoDiProva(SELCOMP_TEST_DATA "/stampa.sql", dati, &errore),
+                 qPrintable(errore));
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed");
     }
@@ -59,9 +61,9 @@ private slots:
         QString errore;
         QVERIFY2(eseguiRapporto(p, pdf, &errore), qPrintable(errore));
         const QString t = testoPdf(pdf);
-        for (const char* atteso : {"Didaz", "selcomp", "14/03/26", "Pagina 1 di 1", "4DZ-220", "DZ4",
-                                   "38,10", "46,00", "42 mm", "182", "R134a", "70",
-                                   "Resistenza olio", "Head fan", "S400Y"})
+        for (const char* atteso :
+             {"Didaz", "selcomp", "14/03/26", "Pagina 1 di 1", "4DZ-220", "DZ4", "38,10", "46,00",
+              "42 mm", "182", "R134a", "70", "Resistenza olio", "Head fan", "S400Y"})
             QVERIFY2(t.contains(QString::fromUtf8(atteso)), atteso);
         QVERIFY(!t.contains("2DZ-005")); // the sheet is about the one model
         // The options standard first: flStandard -1 sorts before 0.
@@ -75,20 +77,26 @@ private slots:
         QTest::addColumn<QStringList>("attesi");
         QTest::addColumn<QStringList>("assenti");
         QTest::newRow("Italian") << 0
-            << QStringList{"Caratteristiche tecniche / Technical data", "Carica Olio / Oil charge (kg)",
-                           "Alesaggio / Bore (mm)", "Resistenza olio / Crankcase heater"}
-            << QStringList{"(l)"};
+                                 << QStringList{"Caratteristiche tecniche / Technical data",
+                                                "Carica Olio / Oil charge (kg)",
+                                                "Alesaggio / Bore (mm)",
+                                                "Resistenza olio / Crankcase heater"}
+                                 << QStringList{"(l)"};
         QTest::newRow("English") << 1
-            << QStringList{"Technical data", "Oil charge (kg)", "Bore (mm)", "Crankcase heater"}
-            << QStringList{"(l)", "Carica", "Oil charge / Oil charge", "Resistenza", "Caratteristiche"};
+                                 << QStringList{"Technical data", "Oil charge (kg)", "Bore (mm)",
+                                                "Crankcase heater"}
+                                 << QStringList{"(l)", "Carica", "Oil charge / Oil charge",
+                                                "Resistenza", "Caratteristiche"};
         QTest::newRow("French, a Lingue label before the template's")
             << 2
-            << QStringList{"Caractéristiques techniques / Technical data", "Huile, charge / Oil charge (kg)",
-                           "Alésage / Bore (mm)", "Résistance de carter / Crankcase heater", "Page 1 sur 1"}
+            << QStringList{"Caractéristiques techniques / Technical data",
+                           "Huile, charge / Oil charge (kg)", "Alésage / Bore (mm)",
+                           "Résistance de carter / Crankcase heater", "Page 1 sur 1"}
             << QStringList{"(l)", "Carica", "Alesaggio", "Resistenza", "Charge d'huile", "Pagina"};
         QTest::newRow("German") << 3
-            << QStringList{"Technische Daten / Technical data", "Ölfüllung / Oil charge (kg)"}
-            << QStringList{"Carica", "Caratteristiche"};
+                                << QStringList{"Technische Daten / Technical data",
+                                               "Ölfüllung / Oil charge (kg)"}
+                                << QStringList{"Carica", "Caratteristiche"};
     }
     void dataSheetInTheLanguageOfTheProgram() {
         QFETCH(int, lingua);
@@ -112,10 +120,13 @@ private slots:
         QTest::addColumn<int>("lingua");
         QTest::addColumn<QString>("data");
         QTest::addColumn<QString>("assente");
-        QTest::newRow("Italian") << 0 << "14 mar 2026" << "Mar 2026";
-        QTest::newRow("French") << 2 << "14 mars 2026" << "Mar 2026";
+        QTest::newRow("Italian") << 0 << "14 mar 2026"
+                                 << "Mar 2026";
+        QTest::newRow("French") << 2 << "14 mars 2026"
+                                << "Mar 2026";
         QTest::newRow("German") << 3 << QString::fromUtf8("14 März 2026") << "Mar 2026";
-        QTest::newRow("English") << 1 << "14 Mar 2026" << "mar 2026";
+        QTest::newRow("English") << 1 << "14 Mar 2026"
+                                 << "mar 2026";
     }
     void dateInTheLanguageOfTheReport() {
         QFETCH(int, lingua);
@@ -169,7 +180,8 @@ private slots:
             QVERIFY2(componiRapporto(p, d, &errore), qPrintable(errore));
             const int riferimento = pagine(d, p, 300);
             for (int dpi : {72, 1200})
-                QVERIFY2(pagine(d, p, dpi) == riferimento, qPrintable(QString("%1 voci, %2 dpi").arg(n).arg(dpi)));
+                QVERIFY2(pagine(d, p, dpi) == riferimento,
+                         qPrintable(QString("%1 voci, %2 dpi").arg(n).arg(dpi)));
             massimo = std::max(massimo, riferimento);
         }
         QVERIFY(massimo > 2);
@@ -180,27 +192,56 @@ private slots:
         QTest::addColumn<QString>("dati");
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QString>("messaggio");
-        QTest::newRow("missing template") << "Assente.rpt" << "" << "" << "Modello di stampa non trovato";
-        QTest::newRow("missing data file") << "Dav01.rpt" << "/nessuna/cartella/ZODIRARA.MDB" << ""
+        QTest::newRow("missing template") << "Assente.rpt"
+                                          << ""
+                                          << ""
+                                          << "Modello di stampa non trovato";
+        QTest::newRow("missing data file") << "Dav01.rpt"
+                                           << "/nessuna/cartella/ZODIRARA.MDB"
+                                           << ""
                                            << "File dati della stampa non trovato";
-        QTest::newRow("no format line") << "" << "" << "titolo x\n" << "riga 1: la prima riga";
-        QTest::newRow("empty template") << "" << "" << "# nothing\n" << "il modello è vuoto";
-        QTest::newRow("unknown directive") << "" << "" << "rapporto 1\n\ntitoloo x\n"
+        QTest::newRow("no format line") << ""
+                                        << ""
+                                        << "titolo x\n"
+                                        << "riga 1: la prima riga";
+        QTest::newRow("empty template") << ""
+                                        << ""
+                                        << "# nothing\n"
+                                        << "il modello è vuoto";
+        QTest::newRow("unknown directive") << ""
+                                           << ""
+                                           << "rapporto 1\n\ntitoloo x\n"
                                            << "riga 3: direttiva sconosciuta \"titoloo\"";
-        QTest::newRow("block without end") << "" << "" << "rapporto 1\ncampi\n a | b\n"
+        QTest::newRow("block without end") << ""
+                                           << ""
+                                           << "rapporto 1\ncampi\n a | b\n"
                                            << "riga 2: blocco \"campi\" senza \"fine\"";
-        QTest::newRow("se without end") << "" << "" << "rapporto 1\nse modello\ntesto a\n"
+        QTest::newRow("se without end") << ""
+                                        << ""
+                                        << "rapporto 1\nse modello\ntesto a\n"
                                         << "blocco \"se\" senza \"fine\"";
-        QTest::newRow("unknown field") << "" << "" << "rapporto 1\ntesto {comp.Serie}\n"
+        QTest::newRow("unknown field") << ""
+                                       << ""
+                                       << "rapporto 1\ntesto {comp.Serie}\n"
                                        << "riga 2: campo sconosciuto {comp.Serie}";
-        QTest::newRow("unknown column") << "" << ""
-                                        << "rapporto 1\nquery comp select * from Compressori\ntesto {comp.Colore}\n"
-                                        << "riga 3: campo sconosciuto {comp.Colore}";
-        QTest::newRow("broken sql") << "" << "" << "rapporto 1\nquery q select * from Nessuna\n"
+        QTest::newRow("unknown column")
+            << ""
+            << ""
+            << "rapporto 1\nquery comp select * from Compressori\ntesto {comp.Colore}\n"
+            << "riga 3: campo sconosciuto {comp.Colore}";
+        QTest::newRow("broken sql") << ""
+                                    << ""
+                                    << "rapporto 1\nquery q select * from Nessuna\n"
                                     << "riga 2: la query \"q\" non riesce";
-        QTest::newRow("unknown table query") << "" << "" << "rapporto 1\ntabella q\n a | {b}\nfine\n"
+        QTest::newRow("unknown table query") << ""
+                                             << ""
+                                             << "rapporto 1\ntabella q\n a | {b}\nfine\n"
                                              << "riga 2: query sconosciuta \"q\"";
-        QTest::newRow("model not in data file") << "Dav01.rpt" << "" << "" << "Il modello XX-1 non si trova nel file ZODIRARA.MDB.";
+        QTest::newRow("model not in data file")
+            << "Dav01.rpt"
+            << ""
+            << ""
+            << "Il modello XX-1 non si trova nel file ZODIRARA.MDB.";
     }
     void failuresGiveOneClearMessage() {
         QFETCH(QString, modello);

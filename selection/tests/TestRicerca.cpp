@@ -10,7 +10,8 @@ namespace {
 // Candidates rated 100, 200, ... W at positions 1, 2, ...
 EsitoBisezione cerca(int N, double richiesta, std::vector<int>* caricati = nullptr) {
     return Bisezione(N, richiesta, [&](int p, double& w) {
-        if (caricati) caricati->push_back(p);
+        if (caricati)
+            caricati->push_back(p);
         EXPECT_GE(p, 1);
         EXPECT_LE(p, N);
         w = 100.0 * p;
@@ -107,7 +108,8 @@ RigaCompressore riga(int i, double resaW) {
 
 std::vector<RigaCompressore> dieci() {
     std::vector<RigaCompressore> v;
-    for (int i = 1; i <= 10; ++i) v.push_back(riga(i, 100.0 * i));
+    for (int i = 1; i <= 10; ++i)
+        v.push_back(riga(i, 100.0 * i));
     return v;
 }
 
@@ -154,9 +156,9 @@ TEST(SelezionaCompressore, EnvelopeScan) {
     righe[0].inviluppo.TEMax[2] = -10.0001; // band 40: just outside
     righe[1].inviluppo.TEMax[2] = -10;      // exactly at the limit
     righe[2].inviluppo.TEMin[2] = -10;
-    righe[3].inviluppo.TEMin[2].reset();    // Null pair: 0 .. 0
+    righe[3].inviluppo.TEMin[2].reset(); // Null pair: 0 .. 0
     righe[3].inviluppo.TEMax[2].reset();
-    righe[4].inviluppo.TEMin[1] = 100;      // band 35 unusable, not looked at for TC 40
+    righe[4].inviluppo.TEMin[1] = 100; // band 35 unusable, not looked at for TC 40
     StatoMotore s = statoSelezione(450);
     RisultatoSelezione r;
     ASSERT_TRUE(SelezionaCompressore(s, righe, r).ok());
@@ -199,7 +201,8 @@ TEST(SelezionaCompressore, NoCandidateLeavesOutputs) {
 
 TEST(SelezionaCompressore, MoreThanTwoHundredCandidates) {
     std::vector<RigaCompressore> righe;
-    for (int i = 1; i <= 250; ++i) righe.push_back(riga(i, 100.0 * i));
+    for (int i = 1; i <= 250; ++i)
+        righe.push_back(riga(i, 100.0 * i));
     StatoMotore s = statoSelezione(24010);
     RisultatoSelezione r;
     ASSERT_TRUE(SelezionaCompressore(s, righe, r).ok());
@@ -214,7 +217,8 @@ TEST(SelezionaCompressore, MotorTableOfTheCandidateOnly) {
         righe[3].W[k] = 100.0 * (k + 1);
         righe[3].A[k] = k + 1.0;
     }
-    for (int k = 2; k < 22; ++k) righe[4].A[k].reset(); // M5 has two points
+    for (int k = 2; k < 22; ++k)
+        righe[4].A[k].reset(); // M5 has two points
     righe[4].W[5] = 123;
     StatoMotore s = statoSelezione(450);
     RisultatoSelezione r;
@@ -229,7 +233,8 @@ struct SorgenteProva : SorgenteCandidati {
     std::vector<RigaCompressore> righe;
     int chiamate = 0;
     std::string gas;
-    Esito candidati(const std::string& codiceGas, double, std::vector<RigaCompressore>& out) override {
+    Esito candidati(const std::string& codiceGas, double,
+                    std::vector<RigaCompressore>& out) override {
         ++chiamate;
         gas = codiceGas;
         out = righe;
@@ -286,7 +291,8 @@ TEST(SelezionaCompressore, CandidateWithoutMotorData) {
     StatoMotore scelto = statoSelezione(400);
     ASSERT_TRUE(SelezionaCompressore(scelto, righe, r).ok());
     EXPECT_EQ(scelto.condFunz.CodiceProdotto, "M4");
-    EXPECT_DOUBLE_EQ(scelto.risultati.PotenzaAssorbita, scelto.risultati.ResaStd / scelto.risultati.COPStd);
+    EXPECT_DOUBLE_EQ(scelto.risultati.PotenzaAssorbita,
+                     scelto.risultati.ResaStd / scelto.risultati.COPStd);
     EXPECT_TRUE(std::isnan(scelto.risultati.CorrenteAssorbita));
     EXPECT_EQ(scelto.codiceProdottoInferiore, "M3");
 }

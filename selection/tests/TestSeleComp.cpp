@@ -1,14 +1,14 @@
 // The selection screen driven through its widgets on the calculation tests' small
 // catalogue (calculation/tests/data/catalogo_calcoli.sql).
 
-#include "tests/supporto/Digitazione.h"
 #include "calculation/PannelloCondizioni.h"
-#include "tests/supporto/CatalogoDiProva.h"
-#include "dati/SorgenteDati.h"
 #include "dati/ComboDati.h"
 #include "dati/EtichettaDati.h"
-#include "tests/supporto/MessaggiDiProva.h"
+#include "dati/SorgenteDati.h"
 #include "selection/cfrmSeleComp.h"
+#include "tests/supporto/CatalogoDiProva.h"
+#include "tests/supporto/Digitazione.h"
+#include "tests/supporto/MessaggiDiProva.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -54,7 +54,8 @@ private slots:
         QVERIFY(cartella.isValid());
         QString errore;
         catalogo = catalogoDaScript(
-            cartella, QString(SELCOMP_SOURCE_DIR) + "/calculation/tests/data/catalogo_calcoli.sql", &errore);
+            cartella, QString(SELCOMP_SOURCE_DIR) + "/calculation/tests/data/catalogo_calcoli.sql",
+            &errore);
         QVERIFY2(catalogo, qPrintable(errore));
     }
     void init() {
@@ -63,7 +64,8 @@ private slots:
         stato->catalogo = catalogo.get();
         stato->lingua.Didascalie[3] = "Selezione compressore ";
         stato->lingua.Didascalie[10] = "Esegui";
-        stato->motore.fattoriTensione = {{{1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {}}};
+        stato->motore.fattoriTensione = {
+            {{1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {1, 1, 1}, {}}};
         messaggi = std::make_unique<MessaggiDiProva>();
         risultatiAperti = 0;
         risultatiChiusi = 0;
@@ -152,7 +154,8 @@ private slots:
         scrivi(p.Text1[1], "70"); // above CAPTCMAX 60
         QTest::mouseClick(w->cm3Naviga[5], Qt::LeftButton);
         QCOMPARE(stato->motore.condFunz.CodiceErrore, int16_t(2));
-        for (int i = 2; i < 5; ++i) QCOMPARE(p.Text1[size_t(i)]->text(), QString("9999,9"));
+        for (int i = 2; i < 5; ++i)
+            QCOMPARE(p.Text1[size_t(i)]->text(), QString("9999,9"));
         QCOMPARE(w->P3DInformazioni->text(), QString("Err2-ita"));
         QCOMPARE(messaggi->beeps, 1);
         QCOMPARE(risultatiChiusi, 1); // an older run's results never stay beside these conditions

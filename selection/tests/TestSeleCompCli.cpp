@@ -1,15 +1,15 @@
 // The selection screen and `selcomp-cli select --json` choose the same compressors with the
 // same figures on the bundled demo catalogue: both go through the one selection path.
 
-#include "tests/supporto/Digitazione.h"
 #include "calculation/PannelloCondizioni.h"
 #include "catalogue/Catalogo.h"
-#include "engine/Prestazioni.h"
-#include "dati/SorgenteDati.h"
 #include "dati/ComboDati.h"
-#include "tests/supporto/MessaggiDiProva.h"
+#include "dati/SorgenteDati.h"
+#include "engine/Prestazioni.h"
 #include "reflib/ILK.h"
 #include "selection/cfrmSeleComp.h"
+#include "tests/supporto/Digitazione.h"
+#include "tests/supporto/MessaggiDiProva.h"
 #include "tools/cli/Comandi.h"
 
 #include <QCheckBox>
@@ -28,7 +28,6 @@ class TestSeleCompCli : public QObject {
     const QString demo = QString(SELCOMP_RUNTIME_DIR) + "/zodirara.mdb";
     const QString reflibs = QString(SELCOMP_RUNTIME_DIR) + "/Reflibs";
 
-
 private slots:
     void initTestCase() {
         // Both are build outputs.
@@ -42,10 +41,22 @@ private slots:
         QTest::addColumn<QString>("te");
         QTest::addColumn<QString>("tc");
         QTest::addColumn<bool>("standard");
-        QTest::newRow("R404A 12 kW -10/45 standard") << "R404A" << "12000" << "-10" << "45" << true;
-        QTest::newRow("R404A 12 kW -10/45 corrected") << "R404A" << "12000" << "-10" << "45" << false;
-        QTest::newRow("R404A 4 kW -25/40 corrected") << "R404A" << "4000" << "-25" << "40" << false;
-        QTest::newRow("R134a 8 kW 0/50 corrected") << "R134a" << "8000" << "0" << "50" << false;
+        QTest::newRow("R404A 12 kW -10/45 standard") << "R404A"
+                                                     << "12000"
+                                                     << "-10"
+                                                     << "45" << true;
+        QTest::newRow("R404A 12 kW -10/45 corrected") << "R404A"
+                                                      << "12000"
+                                                      << "-10"
+                                                      << "45" << false;
+        QTest::newRow("R404A 4 kW -25/40 corrected") << "R404A"
+                                                     << "4000"
+                                                     << "-25"
+                                                     << "40" << false;
+        QTest::newRow("R134a 8 kW 0/50 corrected") << "R134a"
+                                                   << "8000"
+                                                   << "0"
+                                                   << "50" << false;
     }
     void stessaScelta() {
         QFETCH(QString, gas);
@@ -72,7 +83,8 @@ private slots:
         p.CSCombo2->setCurrentIndex(i);
         emit p.CSCombo2->activated(i);
         if (!standard)
-            QTest::mouseClick(p.chkStandard, Qt::LeftButton, {}, QPoint(8, p.chkStandard->height() / 2));
+            QTest::mouseClick(p.chkStandard, Qt::LeftButton, {},
+                              QPoint(8, p.chkStandard->height() / 2));
         scrivi(w.Text1_6, potenza);
         scrivi(p.Text1[0], te);
         scrivi(p.Text1[1], tc);
@@ -80,14 +92,20 @@ private slots:
         QCOMPARE(aperti, 1);
 
         std::ostringstream out, err;
-        std::vector<std::string> argomenti = {"--catalogue", demo.toStdString(), "--reflibs",
-                                              reflibs.toStdString(), "--json", "select", "--gas",
-                                              gas.toStdString(), "--capacity", potenza.toStdString(),
-                                              "--te", te.toStdString(), "--tc", tc.toStdString()};
-        if (standard) argomenti.push_back("--standard");
+        std::vector<std::string> argomenti = {"--catalogue", demo.toStdString(),
+                                              "--reflibs",   reflibs.toStdString(),
+                                              "--json",      "select",
+                                              "--gas",       gas.toStdString(),
+                                              "--capacity",  potenza.toStdString(),
+                                              "--te",        te.toStdString(),
+                                              "--tc",        tc.toStdString()};
+        if (standard)
+            argomenti.push_back("--standard");
         QCOMPARE(eseguiCli(argomenti, out, err, SELCOMP_RUNTIME_DIR), 0);
-        const QJsonObject j = QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
-        QCOMPARE(QString::fromStdString(stato.motore.condFunz.CodiceProdotto), j["CodiceProdotto"].toString());
+        const QJsonObject j =
+            QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
+        QCOMPARE(QString::fromStdString(stato.motore.condFunz.CodiceProdotto),
+                 j["CodiceProdotto"].toString());
         QCOMPARE(QString::fromStdString(stato.motore.codiceProdottoInferiore),
                  j["CodiceProdottoInferiore"].toString());
         const QJsonObject r = j["Risultati"].toObject();

@@ -2,16 +2,14 @@
 // reused while open), the R407C window, the capacity chart, the bundled pictures, and
 // the openings the calculation screen's buttons use.
 
+#include "app/FinestreTabelle.h"
 #include "app/MDIUser.h"
 #include "calculation/cfrmCalcoli.h"
 #include "catalogue/Catalogo.h"
 #include "catalogue/RigheCatalogo.h"
-#include "platform/ArchivioImpostazioni.h"
-#include "tests/supporto/CalcoliFinti.h"
-#include "tests/supporto/MessaggiDiProva.h"
 #include "dati/SorgenteDati.h"
 #include "engine/Prestazioni.h"
-#include "app/FinestreTabelle.h"
+#include "platform/ArchivioImpostazioni.h"
 #include "tables/Form1.h"
 #include "tables/GrigliaResa.h"
 #include "tables/InfoRefrigerante.h"
@@ -19,6 +17,8 @@
 #include "tables/cFrmDatiComp.h"
 #include "tables/frmNoteGas.h"
 #include "tables/frmResa.h"
+#include "tests/supporto/CalcoliFinti.h"
+#include "tests/supporto/MessaggiDiProva.h"
 
 #include <QChart>
 #include <QChartView>
@@ -30,8 +30,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QValueAxis>
 #include <QTest>
+#include <QValueAxis>
 
 #include <cmath>
 #include <functional>
@@ -52,14 +52,16 @@ int16_t pRugiada(const char*, double T, double* p) {
     return 0;
 }
 int16_t pBolla(const char* gas, double T, double* p) {
-    if (QByteArray(gas) == "RX") return 1;
+    if (QByteArray(gas) == "RX")
+        return 1;
     return pRugiada(gas, T + 4 + 0.05 * (T - 263.15), p);
 }
 
 bool haColore(const QImage& img, int y0, int y1) {
     for (int y = y0; y < y1; ++y)
         for (int x = 0; x < img.width(); ++x)
-            if (img.pixelColor(x, y) != Qt::white) return true;
+            if (img.pixelColor(x, y) != Qt::white)
+                return true;
     return false;
 }
 } // namespace
@@ -153,21 +155,30 @@ private slots:
             const char* titolo;
             std::vector<const char*> attesi;
         } casi[] = {
-            {0, "R448A", "Informazioni su R448A",
-             {"Il refrigerante R448A è una miscela zeotropica, composta da R32, R125, R1234yf, R134a e "
+            {0,
+             "R448A",
+             "Informazioni su R448A",
+             {"Il refrigerante R448A è una miscela zeotropica, composta da R32, R125, R1234yf, "
+              "R134a e "
               "R1234ze(E) (26/26/20/21/7 %)",
               "di -10 °C: 3.8 K; di 40 °C: 6.2 K", "temperature di rugiada"}},
-            {1, "R-407C", "About R-407C",
+            {1,
+             "R-407C",
+             "About R-407C",
              {"The refrigerant R-407C is a zeotropic blend of R32, R125 and R134a (23/25/52 %)",
               "-10 °C: 3.8 K; of 40 °C: 6.2 K", "dew-point temperatures"}},
-            {3, "RX", "Informationen zu RX", {"Das Kältemittel RX ist ein zeotropes Gemisch. ", "-10 °C: – K"}},
+            {3,
+             "RX",
+             "Informationen zu RX",
+             {"Das Kältemittel RX ist ein zeotropes Gemisch. ", "-10 °C: – K"}},
         };
         const QLocale prima;
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         for (const auto& c : casi) {
             const QString t = testoInfo(infoRefrigerante(lib, c.gas, c.lingua), c.lingua);
             QCOMPARE(titoloInfo(c.gas, c.lingua), QString::fromUtf8(c.titolo));
-            for (const char* a : c.attesi) QVERIFY2(t.contains(QString::fromUtf8(a)), qPrintable(t));
+            for (const char* a : c.attesi)
+                QVERIFY2(t.contains(QString::fromUtf8(a)), qPrintable(t));
         }
         QLocale::setDefault(prima);
     }
@@ -176,7 +187,8 @@ private slots:
     // down to -40 °C); capacity in W rising with Te and falling with Tc; points 4 K apart
     // from the envelope minimum, the last one at the envelope maximum.
     void graficoResa() {
-        const Istantanea righe = cat->interroga("select * from CollCompGasQry where CodiceProdotto = 'TAB-1' and CodiceGas = 'R404A'");
+        const Istantanea righe = cat->interroga(
+            "select * from CollCompGasQry where CodiceProdotto = 'TAB-1' and CodiceGas = 'R404A'");
         QCOMPARE(righe.numeroRighe(), 1);
         const RigaCompressore riga = rigaCompressore(righe, 0);
         const auto curve = grigliaResa(riga);
@@ -189,7 +201,8 @@ private slots:
             for (size_t p = 1; p < c.punti.size(); ++p) {
                 const double passo = c.punti[p].Te - c.punti[p - 1].Te;
                 QVERIFY(passo > 0 && passo <= 4.0);
-                if (p + 1 < c.punti.size()) QCOMPARE(passo, 4.0);
+                if (p + 1 < c.punti.size())
+                    QCOMPARE(passo, 4.0);
                 QVERIFY(c.punti[p].resa > c.punti[p - 1].resa);
             }
         }
@@ -208,7 +221,8 @@ private slots:
         QCOMPARE(serie.size(), 9);
         QCOMPARE(serie.first()->name(), QString::fromUtf8("Tc 30 °C"));
         // The horizontal axis spans the whole envelope.
-        const auto* asseTe = qobject_cast<QValueAxis*>(f->Picture1->chart()->axes(Qt::Horizontal).first());
+        const auto* asseTe =
+            qobject_cast<QValueAxis*>(f->Picture1->chart()->axes(Qt::Horizontal).first());
         QVERIFY(asseTe->min() <= -40 && asseTe->max() >= 15);
         QCOMPARE(f->Label3[0]->text(), QString("Watt"));
         QCOMPARE(f->Label2->text(), QString("Evap"));
@@ -234,7 +248,8 @@ private slots:
         QPointer<cFrmDatiComp> t = mostraTabelle(w, calc);
         QCOMPARE(t->Data1(1).numeroRecord(), 12);
         int quante = 0;
-        for (QWidget* f : w.findChildren<cFrmDatiComp*>()) quante += f != nullptr;
+        for (QWidget* f : w.findChildren<cFrmDatiComp*>())
+            quante += f != nullptr;
         QCOMPARE(quante, 1);
         QTest::mouseClick(t->cm3Naviga, Qt::LeftButton);
         QTRY_VERIFY(t.isNull());
@@ -254,7 +269,8 @@ private slots:
         qApp->removeEventFilter(&filtro);
         QVERIFY(!caricamento.isNull());
         QVERIFY2((caricamento.center() - w.frameGeometry().center()).manhattanLength() <= 2,
-                 qPrintable(QString("%1,%2").arg(caricamento.center().x()).arg(caricamento.center().y())));
+                 qPrintable(
+                     QString("%1,%2").arg(caricamento.center().x()).arg(caricamento.center().y())));
         QTest::mouseClick(t->cm3Naviga, Qt::LeftButton);
         QTRY_VERIFY(t.isNull());
 

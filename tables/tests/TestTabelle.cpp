@@ -3,15 +3,15 @@
 // survive, and equality with selcomp-cli.
 
 #include "catalogue/Catalogo.h"
+#include "dati/SorgenteDati.h"
 #include "engine/Prestazioni.h"
 #include "platform/FormatoNumero.h"
-#include "tests/supporto/CalcoliFinti.h"
-#include "tests/supporto/MessaggiDiProva.h"
-#include "dati/SorgenteDati.h"
 #include "tables/ModelloTabella.h"
 #include "tables/RiempimentoTabelle.h"
 #include "tables/cFrmCaricam.h"
 #include "tables/cFrmDatiComp.h"
+#include "tests/supporto/CalcoliFinti.h"
+#include "tests/supporto/MessaggiDiProva.h"
 
 #include <QAbstractItemModelTester>
 #include <QJsonArray>
@@ -29,7 +29,8 @@
 
 namespace {
 
-const char* const Colonne[9] = {"Tc30", "Tc35", "Tc40", "Tc45", "Tc50", "Tc55", "Tc60", "Tc65", "Tc70"};
+const char* const Colonne[9] = {"Tc30", "Tc35", "Tc40", "Tc45", "Tc50",
+                                "Tc55", "Tc60", "Tc65", "Tc70"};
 
 // Value of a working-table cell as the grid's source holds it (null: empty cell).
 QVariant cella(cFrmDatiComp& s, int tabella, int riga, int tc) {
@@ -39,7 +40,8 @@ QVariant cella(cFrmDatiComp& s, int tabella, int riga, int tc) {
 QList<int> righeTvap(cFrmDatiComp& s, int tabella) {
     QList<int> r;
     const Istantanea& t = s.Data1(tabella + 1).righe();
-    for (int i = 0; i < t.numeroRighe(); ++i) r << t.valore(i, "Tvap").toInt();
+    for (int i = 0; i < t.numeroRighe(); ++i)
+        r << t.valore(i, "Tvap").toInt();
     return r;
 }
 
@@ -53,9 +55,11 @@ class TestTabelle : public QObject {
 
     std::unique_ptr<cFrmDatiComp> apri(CalcoliFinti& c) {
         auto s = std::make_unique<cFrmDatiComp>(stato, c);
-        for (int k = 0; k < 4; ++k) new QAbstractItemModelTester(s->modello(k), s.get());
+        for (int k = 0; k < 4; ++k)
+            new QAbstractItemModelTester(s->modello(k), s.get());
         s->show();
-        if (!QTest::qWaitForWindowExposed(s.get())) qWarning("screen not exposed");
+        if (!QTest::qWaitForWindowExposed(s.get()))
+            qWarning("screen not exposed");
         return s;
     }
 
@@ -84,9 +88,11 @@ private slots:
         auto s = apri(c);
         QVERIFY(messaggi->messaggi.isEmpty());
         QVERIFY(!s->bCaricamentoTabelle());
-        for (cFrmCaricam* c : s->findChildren<cFrmCaricam*>()) QVERIFY(!c->isVisible()); // closed when filled
+        for (cFrmCaricam* c : s->findChildren<cFrmCaricam*>())
+            QVERIFY(!c->isVisible()); // closed when filled
         const QList<int> attese = {-40, -35, -30, -25, -20, -15, -10, -5, 0, 5, 10, 15};
-        for (int k = 0; k < 4; ++k) QCOMPARE(righeTvap(*s, k), attese);
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(righeTvap(*s, k), attese);
         for (int k = 0; k < 4; ++k)
             for (int r = 0; r < attese.size(); ++r) {
                 const int te = attese[r];
@@ -105,7 +111,8 @@ private slots:
                  formatoNumero(cella(*s, 0, 0, 30).toDouble(), "#,###.00", QLocale()));
         QCOMPARE(m->data(m->index(0, 0)).toString(), QString("-40"));
         QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QString());
-        QCOMPARE(m->data(m->index(0, 0), Qt::BackgroundRole).value<QBrush>().color(), QColor(0xC0, 0xC0, 0xC0));
+        QCOMPARE(m->data(m->index(0, 0), Qt::BackgroundRole).value<QBrush>().color(),
+                 QColor(0xC0, 0xC0, 0xC0));
         QCOMPARE(s->modello(2)->schema(), QString("#,##0.00"));
         QCOMPARE(s->modello(3)->schema(), QString("#,###.00"));
         QCOMPARE(s->SSTab1->currentIndex(), 0);
@@ -121,7 +128,8 @@ private slots:
         QCOMPARE(righeTvap(*s, 0), (QList<int>{-30, -25, -20, -15, -10, -5, 0, 5}));
         for (int k = 0; k < 4; ++k)
             for (int r = 0; r < 8; ++r) {
-                for (int tc : {30, 35, 65, 70}) QVERIFY(cella(*s, k, r, tc).isNull());
+                for (int tc : {30, 35, 65, 70})
+                    QVERIFY(cella(*s, k, r, tc).isNull());
                 QVERIFY(!cella(*s, k, r, 50).isNull() || r < 1);
             }
         // Null WR3 reads as 0, a Null WMAX as the table's 21 segments
@@ -138,7 +146,8 @@ private slots:
         auto s = apri(c);
         QList<double> prima[4];
         for (int k = 0; k < 4; ++k)
-            for (int r = 0; r < 11; ++r) prima[k] << cella(*s, k, r, 30).toDouble();
+            for (int r = 0; r < 11; ++r)
+                prima[k] << cella(*s, k, r, 30).toDouble();
         s->SSTab1->setCurrentIndex(2);
         QTest::mouseClick(s->optUM[1], Qt::LeftButton);
         QVERIFY(!s->bKW());
@@ -149,13 +158,18 @@ private slots:
         for (int k = 0; k < 4; ++k)
             for (int r = 0; r < 11; ++r) {
                 const double f = k < 2 ? 1000 : 1;
-                QVERIFY(std::abs(cella(*s, k, r, 30).toDouble() - prima[k][r] * f) <= 1e-9 * std::abs(prima[k][r] * f));
+                QVERIFY(std::abs(cella(*s, k, r, 30).toDouble() - prima[k][r] * f) <=
+                        1e-9 * std::abs(prima[k][r] * f));
             }
         for (int k : {0, 1}) {
             QCOMPARE(s->modello(k)->schema(), QString("#,###"));
             const double v = cella(*s, k, 0, 30).toDouble();
-            QCOMPARE(s->modello(k)->data(s->modello(k)->index(0, 1)).toString(), formatoNumero(v, "#,###", QLocale()));
-            QVERIFY(!s->modello(k)->data(s->modello(k)->index(0, 1)).toString().contains(QLocale().decimalPoint()));
+            QCOMPARE(s->modello(k)->data(s->modello(k)->index(0, 1)).toString(),
+                     formatoNumero(v, "#,###", QLocale()));
+            QVERIFY(!s->modello(k)
+                         ->data(s->modello(k)->index(0, 1))
+                         .toString()
+                         .contains(QLocale().decimalPoint()));
         }
         QTest::mouseClick(s->optUM[0], Qt::LeftButton);
         QVERIFY(s->bKW());
@@ -170,13 +184,16 @@ private slots:
         auto s = apri(c);
         QCOMPARE(s->IndiceTensioneTabelle(), 0);
         QList<double> prima[4];
-        for (int k = 0; k < 4; ++k) prima[k] << cella(*s, k, 3, 40).toDouble() << cella(*s, k, 8, 55).toDouble();
+        for (int k = 0; k < 4; ++k)
+            prima[k] << cella(*s, k, 3, 40).toDouble() << cella(*s, k, 8, 55).toDouble();
         int azzeramenti[4];
-        for (int k = 0; k < 4; ++k) azzeramenti[k] = s->modello(k)->numeroAzzeramenti();
+        for (int k = 0; k < 4; ++k)
+            azzeramenti[k] = s->modello(k)->numeroAzzeramenti();
         QTest::mouseClick(s->optTensioni[4], Qt::LeftButton);
         QCOMPARE(s->IndiceTensioneTabelle(), 4);
         QCOMPARE(int(stato.motore.condFunz.IndiceTensione), 0);
-        for (int k = 0; k < 4; ++k) QCOMPARE(s->modello(k)->numeroAzzeramenti(), azzeramenti[k] + 1);
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(s->modello(k)->numeroAzzeramenti(), azzeramenti[k] + 1);
         const double fattori[4] = {1.18, 1.2, 2.08, 1.18};
         for (int k = 0; k < 4; ++k) {
             const double dopo[2] = {cella(*s, k, 3, 40).toDouble(), cella(*s, k, 8, 55).toDouble()};
@@ -192,7 +209,8 @@ private slots:
             stato.schermi.bk8 = k8;
             CalcoliFinti c(cat.get(), "R404A", "TAB-1");
             auto s = apri(c);
-            for (int i = 0; i < 5; ++i) QCOMPARE(s->optTensioni[size_t(i)]->isHidden(), k8 && i != 0 && i != 2);
+            for (int i = 0; i < 5; ++i)
+                QCOMPARE(s->optTensioni[size_t(i)]->isHidden(), k8 && i != 0 && i != 2);
             QCOMPARE(s->optTensioni[0]->text(), QString("380-420 V / 3 / 50Hz"));
             QCOMPARE(s->optTensioni[4]->text(), QString("220-240 V /3 / 60Hz"));
             QVERIFY(s->optTensioni[0]->isChecked());
@@ -218,10 +236,13 @@ private slots:
         CalcoliFinti c(cat.get(), "R404A", "TAB-9");
         auto s = apri(c);
         QVERIFY2(messaggi->messaggi.isEmpty(), qPrintable(messaggi->testi().join('\n')));
-        for (int k = 0; k < 4; ++k) QCOMPARE(righeTvap(*s, k).size(), 12);
-        for (int k : {0, 1, 3}) QVERIFY2(!cella(*s, k, 0, 30).isNull(), qPrintable(QString::number(k)));
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(righeTvap(*s, k).size(), 12);
+        for (int k : {0, 1, 3})
+            QVERIFY2(!cella(*s, k, 0, 30).isNull(), qPrintable(QString::number(k)));
         for (int r = 0; r < 12; ++r)
-            for (int tc = 30; tc <= 70; tc += 5) QVERIFY(cella(*s, 2, r, tc).isNull());
+            for (int tc = 30; tc <= 70; tc += 5)
+                QVERIFY(cella(*s, 2, r, tc).isNull());
         CalcoliFinti conMotore(cat.get(), "R404A", "TAB-1");
         auto s1 = apri(conMotore);
         QCOMPARE(cella(*s, 0, 3, 45), cella(*s1, 0, 3, 45));
@@ -262,9 +283,12 @@ private slots:
     void senzaInviluppo_data() {
         QTest::addColumn<QString>("gas");
         QTest::addColumn<QString>("modello");
-        QTest::newRow("no envelope") << "R404A" << "TAB-0";
-        QTest::newRow("no such model") << "R404A" << "NESSUNO";
-        QTest::newRow("no such refrigerant") << "R999" << "TAB-1";
+        QTest::newRow("no envelope") << "R404A"
+                                     << "TAB-0";
+        QTest::newRow("no such model") << "R404A"
+                                       << "NESSUNO";
+        QTest::newRow("no such refrigerant") << "R999"
+                                             << "TAB-1";
     }
     void senzaInviluppo() {
         QFETCH(QString, gas);
@@ -272,7 +296,8 @@ private slots:
         QVERIFY(cat->aggiungiRiga("tmpWA", {{"Tvap", 5}}));
         CalcoliFinti c(cat.get(), gas, modello);
         auto s = apri(c);
-        for (int k = 0; k < 4; ++k) QCOMPARE(s->Data1(k + 1).numeroRecord(), 0);
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(s->Data1(k + 1).numeroRecord(), 0);
         QCOMPARE(messaggi->messaggi.size(), 1);
         QVERIFY(messaggi->testi().first().contains(modello));
         QTest::mouseClick(s->optTensioni[2], Qt::LeftButton); // still no failure
@@ -292,9 +317,11 @@ private slots:
         QFETCH(QString, modello);
         QFETCH(int, tensione);
         QFETCH(bool, watt);
-        QStringList argomenti{"tables", "--json", "--catalogue", SELCOMP_CATALOGO_TABELLE, "--gas", "R404A",
-                              "--model", modello, "--voltage", QString::number(tensione)};
-        if (watt) argomenti << "--watt";
+        QStringList argomenti{
+            "tables",  "--json", "--catalogue", SELCOMP_CATALOGO_TABELLE, "--gas", "R404A",
+            "--model", modello,  "--voltage",   QString::number(tensione)};
+        if (watt)
+            argomenti << "--watt";
         QProcess cli;
         cli.start(SELCOMP_CLI, argomenti);
         QVERIFY(cli.waitForFinished(30000));
@@ -304,7 +331,8 @@ private slots:
         stato.motore.condFunz.IndiceTensione = int16_t(tensione);
         CalcoliFinti c(cat.get(), "R404A", modello);
         auto s = apri(c);
-        if (watt) QTest::mouseClick(s->optUM[1], Qt::LeftButton);
+        if (watt)
+            QTest::mouseClick(s->optUM[1], Qt::LeftButton);
         const QJsonObject tabelle = json.value("Tabelle").toObject();
         for (int k = 0; k < 4; ++k) {
             const QJsonArray righe = tabelle.value(TabelleLavoro[size_t(k)]).toArray();
@@ -317,7 +345,8 @@ private slots:
                     const QJsonValue v = riga.value(col);
                     const QVariant m = mie.valore(r, col);
                     QCOMPARE(m.isNull(), v.isNull() || v.isUndefined());
-                    if (!m.isNull()) QCOMPARE(m.toDouble(), v.toDouble());
+                    if (!m.isNull())
+                        QCOMPARE(m.toDouble(), v.toDouble());
                 }
             }
         }
@@ -328,11 +357,13 @@ private slots:
         CalcoliFinti c(cat.get(), "R404A", "TAB-1");
         auto s = apri(c);
         Istantanea attese[4];
-        for (int k = 0; k < 4; ++k) attese[k] = cat->interroga("select * from " + TabelleLavoro[size_t(k)]);
+        for (int k = 0; k < 4; ++k)
+            attese[k] = cat->interroga("select * from " + TabelleLavoro[size_t(k)]);
         InviluppoCompressore inv;
         QVERIFY(inviluppoDaRiga(s->Data1(0).righe(), 0, inv));
         QString errore;
-        QVERIFY2(scriviPerCella(*cat, s->dati(), inv, stato.motore.fattoriTensione, 0, true, {}, &errore),
+        QVERIFY2(scriviPerCella(*cat, s->dati(), inv, stato.motore.fattoriTensione, 0, true, {},
+                                &errore),
                  qPrintable(errore));
         for (int k = 0; k < 4; ++k) {
             const Istantanea t = cat->interroga("select * from " + TabelleLavoro[size_t(k)]);

@@ -24,27 +24,26 @@ const std::map<std::string, const char*> aiuti = {
      "Example:\n"
      "  selcomp-cli --json select --gas R404A --capacity 12000 --te -10 --tc 45 --standard\n"},
     {"tables",
-     "selcomp-cli tables --gas CODE --model CODE [--voltage N] [--watt] [--xlsx FILE] [--csv FILE]\n"
+     "selcomp-cli tables --gas CODE --model CODE [--voltage N] [--watt] [--xlsx FILE] [--csv "
+     "FILE]\n"
      "Capacity, power input, current and mass flow at rating conditions over the envelope\n"
      "(rows every 5 K of TE, columns TC 30..70 °C). --xlsx writes a workbook with one sheet\n"
      "per table, --csv a CSV file (decimal point), both as the screens export them.\n"
      "Example:\n"
      "  selcomp-cli tables --gas R134a --model 4DZ-039 --xlsx 4DZ-039.xlsx\n"},
-    {"list",
-     "selcomp-cli list [--gas CODE]\n"
-     "The catalogue's refrigerants and models (with --gas: the models rated with it).\n"
-     "Example:\n"
-     "  selcomp-cli list --gas R404A\n"},
-    {"props",
-     "selcomp-cli props --gas CODE --t T_K [--p PA]\n"
-     "Calls the refrigerant property library's functions at one temperature (K).\n"
-     "Example:\n"
-     "  selcomp-cli props --gas R407C --t 263.15\n"},
-    {"report",
-     "selcomp-cli report --template NAME --data FILE --out FILE.pdf [--model CODE]\n"
-     "Runs a report template headless and writes the PDF.\n"
-     "Example:\n"
-     "  selcomp-cli report --template Dav01.rpt --data zodirara.mdb --out sheet.pdf --model 4DZ-039\n"},
+    {"list", "selcomp-cli list [--gas CODE]\n"
+             "The catalogue's refrigerants and models (with --gas: the models rated with it).\n"
+             "Example:\n"
+             "  selcomp-cli list --gas R404A\n"},
+    {"props", "selcomp-cli props --gas CODE --t T_K [--p PA]\n"
+              "Calls the refrigerant property library's functions at one temperature (K).\n"
+              "Example:\n"
+              "  selcomp-cli props --gas R407C --t 263.15\n"},
+    {"report", "selcomp-cli report --template NAME --data FILE --out FILE.pdf [--model CODE]\n"
+               "Runs a report template headless and writes the PDF.\n"
+               "Example:\n"
+               "  selcomp-cli report --template Dav01.rpt --data zodirara.mdb --out sheet.pdf "
+               "--model 4DZ-039\n"},
     {"coefficients",
      "selcomp-cli coefficients --gas CODE [--model CODE] [--standard en12900|ahri540]\n"
      "                         [--format csv|json]\n"
@@ -68,7 +67,9 @@ const std::map<std::string, const char*> aiuti = {
      "stops the batch; the exit status is 0 unless the batch itself cannot run. Global\n"
      "options (--catalogue, --lang, --reflibs) go before the command.\n"
      "Example:\n"
-     "  echo '{\"command\":\"rate\",\"gas\":\"R404A\",\"model\":\"4DZ-039\",\"te\":-10,\"tc\":40,\"ta\":20,\"tl\":35}' |\n"
+     "  echo "
+     "'{\"command\":\"rate\",\"gas\":\"R404A\",\"model\":\"4DZ-039\",\"te\":-10,\"tc\":40,\"ta\":"
+     "20,\"tl\":35}' |\n"
      "    selcomp-cli batch\n"},
 };
 } // namespace

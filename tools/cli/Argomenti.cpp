@@ -22,27 +22,33 @@ const char* const TestoUso =
 
 namespace {
 constexpr std::string_view opzioniConValore[] = {
-    "--catalogue", "--lang",  "--reflibs", "--gas",      "--model", "--te",     "--tc",
-    "--tu",        "--tl",    "--ta",      "--voltage",  "--capacity", "--t",   "--p",
-    "--template",  "--data",  "--out",     "--in",       "--format", "--xlsx",  "--csv"};
-constexpr std::string_view opzioniSenzaValore[] = {"--json", "--standard", "--differential", "--bubble", "--watt",
-                                                   "--help"};
-constexpr std::string_view nomiComandi[] = {"rate",   "select", "tables",       "list",
-                                            "props",  "report", "coefficients", "batch"};
+    "--catalogue", "--lang", "--reflibs", "--gas",     "--model",    "--te",   "--tc",
+    "--tu",        "--tl",   "--ta",      "--voltage", "--capacity", "--t",    "--p",
+    "--template",  "--data", "--out",     "--in",      "--format",   "--xlsx", "--csv"};
+constexpr std::string_view opzioniSenzaValore[] = {"--json",   "--standard", "--differential",
+                                                   "--bubble", "--watt",     "--help"};
+constexpr std::string_view nomiComandi[] = {"rate",  "select", "tables",       "list",
+                                            "props", "report", "coefficients", "batch"};
 
-template <size_t N>
-bool tra(const std::string_view (&elenco)[N], std::string_view s) {
+template <size_t N> bool tra(const std::string_view (&elenco)[N], std::string_view s) {
     return std::find(std::begin(elenco), std::end(elenco), s) != std::end(elenco);
 }
 } // namespace
 
-bool eInterruttore(std::string_view opzione) { return tra(opzioniSenzaValore, opzione); }
-bool conValore(std::string_view opzione) { return tra(opzioniConValore, opzione); }
-bool eComando(std::string_view parola) { return tra(nomiComandi, parola); }
+bool eInterruttore(std::string_view opzione) {
+    return tra(opzioniSenzaValore, opzione);
+}
+bool conValore(std::string_view opzione) {
+    return tra(opzioniConValore, opzione);
+}
+bool eComando(std::string_view parola) {
+    return tra(nomiComandi, parola);
+}
 
 const std::string* Argomenti::trova(std::string_view opzione) const {
     for (const auto& [nome, v] : valori)
-        if (nome == opzione) return &v;
+        if (nome == opzione)
+            return &v;
     return nullptr;
 }
 
@@ -51,7 +57,8 @@ bool Argomenti::acceso(std::string_view opzione) const {
 }
 
 std::optional<std::string> Argomenti::valore(std::string_view opzione) const {
-    if (const std::string* v = trova(opzione)) return *v;
+    if (const std::string* v = trova(opzione))
+        return *v;
     return std::nullopt;
 }
 
@@ -65,7 +72,8 @@ void Argomenti::imposta(std::string_view opzione, std::string_view v) {
 }
 
 void Argomenti::accendi(std::string_view opzione) {
-    if (!acceso(opzione)) interruttori.emplace_back(opzione);
+    if (!acceso(opzione))
+        interruttori.emplace_back(opzione);
 }
 
 void Argomenti::svuota() {
@@ -108,9 +116,11 @@ Argomenti leggiArgomenti(const std::vector<std::string>& a) {
 std::optional<double> numeroDaTesto(const std::string& t) {
     const char* inizio = t.data();
     const char* fine = t.data() + t.size();
-    if (inizio != fine && *inizio == '+') ++inizio;
+    if (inizio != fine && *inizio == '+')
+        ++inizio;
     double v = 0;
     auto r = std::from_chars(inizio, fine, v);
-    if (r.ec != std::errc() || r.ptr != fine || !std::isfinite(v)) return std::nullopt;
+    if (r.ec != std::errc() || r.ptr != fine || !std::isfinite(v))
+        return std::nullopt;
     return v;
 }

@@ -7,7 +7,8 @@ constexpr int Esponenti[10][2] = {{0, 0}, {1, 0}, {0, 1}, {2, 0}, {1, 1},
 
 int indiceTermine(int i, int j) {
     for (int k = 0; k < 10; ++k)
-        if (Esponenti[k][0] == i && Esponenti[k][1] == j) return k;
+        if (Esponenti[k][0] == i && Esponenti[k][1] == j)
+            return k;
     return -1;
 }
 
@@ -41,6 +42,7 @@ Coefficienti10 InFahrenheit(const Coefficienti10& c, double fattore) {
             for (int q = 0; q <= Esponenti[k][1]; ++q)
                 r[indiceTermine(p, q)] += c[k] * px[p] * py[q];
     }
-    for (double& x : r) x *= fattore;
+    for (double& x : r)
+        x *= fattore;
     return r;
 }

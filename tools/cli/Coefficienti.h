@@ -22,5 +22,9 @@ double ValutaPolinomio10(const Coefficienti10& c, double x, double y);
 Coefficienti10 InFahrenheit(const Coefficienti10& c, double fattore);
 
 // A temperature and a temperature difference in °F.
-inline double GradiFahrenheit(double celsius) { return celsius * 1.8 + 32; }
-inline double DifferenzaFahrenheit(double kelvin) { return kelvin * 1.8; }
+inline double GradiFahrenheit(double celsius) {
+    return celsius * 1.8 + 32;
+}
+inline double DifferenzaFahrenheit(double kelvin) {
+    return kelvin * 1.8;
+}

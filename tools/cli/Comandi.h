@@ -14,10 +14,10 @@ struct Argomenti;
 enum CodiceUscita {
     UscitaOk = 0,
     UscitaUso = 1,
-    UscitaDati = 2,        // catalogue or data error: missing file, unknown model or refrigerant
-    UscitaRifiutato = 3,   // operating point rejected (codes 1..5)
-    UscitaNessuno = 4,     // no compressor found
-    UscitaCalcolo = 5,     // calculation fault
+    UscitaDati = 2,      // catalogue or data error: missing file, unknown model or refrigerant
+    UscitaRifiutato = 3, // operating point rejected (codes 1..5)
+    UscitaNessuno = 4,   // no compressor found
+    UscitaCalcolo = 5,   // calculation fault
 };
 
 // Reports paint pages, which needs a QGuiApplication; the other commands do with a

@@ -5,8 +5,8 @@
 #include "tools/cli/Json.h"
 
 #include <rapidjson/document.h>
-#include <rapidjson/reader.h>
 #include <rapidjson/error/en.h>
+#include <rapidjson/reader.h>
 
 #include <algorithm>
 #include <cctype>
@@ -29,16 +29,38 @@ const std::set<std::string> vietate = {"catalogue", "lang", "reflibs", "json", "
                                        "in",        "out",  "xlsx",    "csv",  "format"};
 
 // The figures of a CSV answer: paths into the single command's JSON object.
-const char* const colonneCsv[] = {
-    "Riga", "Uscita", "ok", "Messaggio", "CodiceErrore", "CodiceProdotto", "NomeGas",
-    "CondFunz.TE", "CondFunz.TC", "CondFunz.TU", "CondFunz.TL", "CondFunz.TA",
-    "CondFunz.IndiceTensione", "Correzioni.CoeffResa", "Correzioni.CoeffResaCompressore",
-    "Correzioni.VA0", "Correzioni.VA", "Risultati.ResaStd", "Risultati.ResaEvaporatore",
-    "Risultati.ResaCompressore", "Risultati.PotenzaAssorbita", "Risultati.CorrenteStd",
-    "Risultati.CorrenteAssorbita", "Risultati.PortataMassaStd", "Risultati.PortataMassa",
-    "Risultati.COP", "Risultati.COPStd", "Risultati.CaloreCondensatore",
-    "Risultati.CaloreCondensatoreStd", "PotenzaRichiesta", "NumCandidati",
-    "CodiceProdottoInferiore"};
+const char* const colonneCsv[] = {"Riga",
+                                  "Uscita",
+                                  "ok",
+                                  "Messaggio",
+                                  "CodiceErrore",
+                                  "CodiceProdotto",
+                                  "NomeGas",
+                                  "CondFunz.TE",
+                                  "CondFunz.TC",
+                                  "CondFunz.TU",
+                                  "CondFunz.TL",
+                                  "CondFunz.TA",
+                                  "CondFunz.IndiceTensione",
+                                  "Correzioni.CoeffResa",
+                                  "Correzioni.CoeffResaCompressore",
+                                  "Correzioni.VA0",
+                                  "Correzioni.VA",
+                                  "Risultati.ResaStd",
+                                  "Risultati.ResaEvaporatore",
+                                  "Risultati.ResaCompressore",
+                                  "Risultati.PotenzaAssorbita",
+                                  "Risultati.CorrenteStd",
+                                  "Risultati.CorrenteAssorbita",
+                                  "Risultati.PortataMassaStd",
+                                  "Risultati.PortataMassa",
+                                  "Risultati.COP",
+                                  "Risultati.COPStd",
+                                  "Risultati.CaloreCondensatore",
+                                  "Risultati.CaloreCondensatoreStd",
+                                  "PotenzaRichiesta",
+                                  "NumCandidati",
+                                  "CodiceProdottoInferiore"};
 
 bool vuota(const std::string& riga) {
     return std::all_of(riga.begin(), riga.end(), [](unsigned char c) { return std::isspace(c); });
@@ -62,8 +84,8 @@ struct Richiesta {
     }
 };
 
-bool aggiungiOpzione(Richiesta& r, std::string_view nome, std::string_view valore, bool interruttore,
-                     bool acceso) {
+bool aggiungiOpzione(Richiesta& r, std::string_view nome, std::string_view valore,
+                     bool interruttore, bool acceso) {
     if (nome == "command") {
         r.comandi.push_back(valore);
         return true;
@@ -101,7 +123,8 @@ struct LettoreRichiesta : rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Lettor
         profondita = 0;
     }
     bool valore(Tipo t, std::string_view testo = {}) {
-        if (profondita == 1) membri.push_back({chiave, t, testo});
+        if (profondita == 1)
+            membri.push_back({chiave, t, testo});
         return true;
     }
     bool Null() { return valore(Nullo); }
@@ -110,12 +133,15 @@ struct LettoreRichiesta : rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Lettor
     bool RawNumber(const char* t, rapidjson::SizeType n, bool) { return valore(Testo, {t, n}); }
     bool String(const char* t, rapidjson::SizeType n, bool) { return valore(Testo, {t, n}); }
     bool Key(const char* t, rapidjson::SizeType n, bool) {
-        if (profondita == 1) chiave = {t, n};
+        if (profondita == 1)
+            chiave = {t, n};
         return true;
     }
     bool StartObject() {
-        if (profondita == 0) oggetto = true;
-        else valore(Composto);
+        if (profondita == 0)
+            oggetto = true;
+        else
+            valore(Composto);
         ++profondita;
         return true;
     }
@@ -136,8 +162,9 @@ void daJson(std::string& riga, rapidjson::Reader& lettore, LettoreRichiesta& mem
     lettore.Parse<rapidjson::kParseInsituFlag | rapidjson::kParseNumbersAsStringsFlag |
                   rapidjson::kParseStopWhenDoneFlag>(flusso, membri);
     if (lettore.HasParseError()) {
-        r.errore = std::string("malformed JSON request: ") + rapidjson::GetParseError_En(lettore.GetParseErrorCode()) +
-                   " (offset " + std::to_string(lettore.GetErrorOffset()) + ")";
+        r.errore = std::string("malformed JSON request: ") +
+                   rapidjson::GetParseError_En(lettore.GetParseErrorCode()) + " (offset " +
+                   std::to_string(lettore.GetErrorOffset()) + ")";
         return;
     }
     if (!membri.oggetto) {
@@ -153,17 +180,21 @@ void daJson(std::string& riga, rapidjson::Reader& lettore, LettoreRichiesta& mem
             }
             comando = true;
         }
-        if (m.tipo == LettoreRichiesta::Nullo) continue; // absent, as an empty field
+        if (m.tipo == LettoreRichiesta::Nullo)
+            continue; // absent, as an empty field
         if (m.tipo == LettoreRichiesta::Vero || m.tipo == LettoreRichiesta::Falso) {
-            if (!aggiungiOpzione(r, m.nome, "", true, m.tipo == LettoreRichiesta::Vero)) return;
+            if (!aggiungiOpzione(r, m.nome, "", true, m.tipo == LettoreRichiesta::Vero))
+                return;
         } else if (m.tipo == LettoreRichiesta::Testo) {
-            if (!aggiungiOpzione(r, m.nome, m.testo, false, false)) return;
+            if (!aggiungiOpzione(r, m.nome, m.testo, false, false))
+                return;
         } else {
             r.errore = "option " + std::string(m.nome) + " takes a number or a text";
             return;
         }
     }
-    if (!comando) r.errore = "no command given";
+    if (!comando)
+        r.errore = "no command given";
 }
 
 // One CSV record of a line (fields may be quoted; no line breaks inside a field).
@@ -173,9 +204,12 @@ std::vector<std::string> campiCsv(const std::string& riga, char separatore) {
     for (size_t i = 0; i < riga.size(); ++i) {
         const char c = riga[i];
         if (virgolette) {
-            if (c == '"' && i + 1 < riga.size() && riga[i + 1] == '"') campi.back() += '"', ++i;
-            else if (c == '"') virgolette = false;
-            else campi.back() += c;
+            if (c == '"' && i + 1 < riga.size() && riga[i + 1] == '"')
+                campi.back() += '"', ++i;
+            else if (c == '"')
+                virgolette = false;
+            else
+                campi.back() += c;
         } else if (c == '"') {
             virgolette = true;
         } else if (c == separatore) {
@@ -191,7 +225,8 @@ std::vector<std::string> campiCsv(const std::string& riga, char separatore) {
     return campi;
 }
 
-void daCsv(const std::vector<std::string>& intestazione, const std::vector<std::string>& campi, Richiesta& r) {
+void daCsv(const std::vector<std::string>& intestazione, const std::vector<std::string>& campi,
+           Richiesta& r) {
     r.svuota();
     if (campi.size() > intestazione.size()) {
         r.errore = "more fields than columns";
@@ -201,29 +236,35 @@ void daCsv(const std::vector<std::string>& intestazione, const std::vector<std::
     for (size_t i = 0; i < campi.size(); ++i) {
         const std::string& nome = intestazione[i];
         const std::string& v = campi[i];
-        if (v.empty()) continue;
-        if (nome == "command") comando = true;
+        if (v.empty())
+            continue;
+        if (nome == "command")
+            comando = true;
         if (eInterruttore("--" + nome)) {
             std::string t = v;
-            for (auto& ch : t) ch = char(std::tolower(static_cast<unsigned char>(ch)));
+            for (auto& ch : t)
+                ch = char(std::tolower(static_cast<unsigned char>(ch)));
             const bool acceso = t == "1" || t == "true" || t == "yes" || t == "x";
             if (!acceso && t != "0" && t != "false" && t != "no") {
                 r.errore = "option " + nome + " takes true or false";
                 return;
             }
-            if (!aggiungiOpzione(r, nome, "", true, acceso)) return;
+            if (!aggiungiOpzione(r, nome, "", true, acceso))
+                return;
         } else if (!aggiungiOpzione(r, nome, v, false, false)) {
             return;
         }
     }
-    if (!comando) r.errore = "no command given";
+    if (!comando)
+        r.errore = "no command given";
 }
 
 // The first line of what the command wrote on stderr, without the tool's prefix.
 std::string primaRiga(const std::string& testo) {
     std::string r = testo.substr(0, testo.find('\n'));
     const std::string prefisso = "selcomp-cli: ";
-    if (r.rfind(prefisso, 0) == 0) r.erase(0, prefisso.size());
+    if (r.rfind(prefisso, 0) == 0)
+        r.erase(0, prefisso.size());
     return r;
 }
 
@@ -238,7 +279,8 @@ protected:
         return n;
     }
     int_type overflow(int_type c) override {
-        if (!traits_type::eq_int_type(c, traits_type::eof())) testo.push_back(traits_type::to_char_type(c));
+        if (!traits_type::eq_int_type(c, traits_type::eof()))
+            testo.push_back(traits_type::to_char_type(c));
         return traits_type::not_eof(c);
     }
 };
@@ -248,20 +290,24 @@ public:
     Batch(const Argomenti& a, ContestoCli& contesto, std::ostream& out)
         : contesto(contesto), out(out), flussoOut(&bufOut), flussoErr(&bufErr) {
         for (const char* g : {"--catalogue", "--lang", "--reflibs"})
-            if (auto v = a.valore(g)) globali.insert(globali.end(), {g, *v});
+            if (auto v = a.valore(g))
+                globali.insert(globali.end(), {g, *v});
         globali.push_back("--json");
         csv = a.valore("--format").value_or("jsonl") == "csv";
-        globaliSemplici = std::find(globali.begin(), globali.end(), "coefficients") == globali.end();
+        globaliSemplici =
+            std::find(globali.begin(), globali.end(), "coefficients") == globali.end();
     }
 
     void esegui(std::istream& in) {
         std::string riga;
         long long numero = 0;
         std::vector<std::string> intestazione, campi;
-        if (csv) scriviIntestazioneCsv();
+        if (csv)
+            scriviIntestazioneCsv();
         while (std::getline(in, riga)) {
             ++numero;
-            if (vuota(riga)) continue;
+            if (vuota(riga))
+                continue;
             if (csv && intestazione.empty()) {
                 intestazione = campiCsv(riga, separatoreDi(riga));
                 continue;
@@ -274,7 +320,8 @@ public:
             }
             rispondi(numero, richiesta);
             // Streaming: whatever is answered goes out before the next wait for input.
-            if (in.rdbuf()->in_avail() <= 0) out.flush();
+            if (in.rdbuf()->in_avail() <= 0)
+                out.flush();
         }
         out.flush();
     }
@@ -308,31 +355,40 @@ private:
     // that reading is plain (one batch command, known options, no value that changes how
     // the line reads), otherwise through the command line itself.
     void componi(const Richiesta& r, Argomenti& a) {
-        bool semplice = globaliSemplici && r.comandi.size() == 1 && comandiBatch.count(std::string(r.comandi[0]));
+        bool semplice = globaliSemplici && r.comandi.size() == 1 &&
+                        comandiBatch.count(std::string(r.comandi[0]));
         for (const auto& o : r.opzioni) {
-            if (!semplice) break;
-            semplice = o.valore != "coefficients" && (o.interruttore || conValore("--" + std::string(o.nome)));
+            if (!semplice)
+                break;
+            semplice = o.valore != "coefficients" &&
+                       (o.interruttore || conValore("--" + std::string(o.nome)));
         }
         if (!semplice) {
             riga = globali;
-            for (auto c = r.comandi.rbegin(); c != r.comandi.rend(); ++c) riga.emplace_back(*c);
+            for (auto c = r.comandi.rbegin(); c != r.comandi.rend(); ++c)
+                riga.emplace_back(*c);
             for (const auto& o : r.opzioni) {
-                if (!o.interruttore) riga.insert(riga.end(), {"--" + std::string(o.nome), std::string(o.valore)});
-                else if (o.acceso) riga.push_back("--" + std::string(o.nome));
+                if (!o.interruttore)
+                    riga.insert(riga.end(), {"--" + std::string(o.nome), std::string(o.valore)});
+                else if (o.acceso)
+                    riga.push_back("--" + std::string(o.nome));
             }
             a = leggiArgomenti(riga);
             return;
         }
         a.svuota();
-        for (size_t i = 0; i + 1 < globali.size(); i += 2) a.imposta(globali[i], globali[i + 1]);
+        for (size_t i = 0; i + 1 < globali.size(); i += 2)
+            a.imposta(globali[i], globali[i + 1]);
         a.accendi("--json");
         a.comando.assign(r.comandi[0]);
         std::string opzione = "--";
         for (const auto& o : r.opzioni) {
             opzione.resize(2);
             opzione.append(o.nome);
-            if (!o.interruttore) a.imposta(opzione, o.valore);
-            else if (o.acceso) a.accendi(opzione);
+            if (!o.interruttore)
+                a.imposta(opzione, o.valore);
+            else if (o.acceso)
+                a.accendi(opzione);
         }
     }
 
@@ -352,13 +408,17 @@ private:
                 bufErr.testo.clear();
                 uscita = eseguiComando(a, contesto, flussoOut, flussoErr);
                 oggetto = bufOut.testo;
-                if (!bufErr.testo.empty()) messaggio = primaRiga(bufErr.testo);
+                if (!bufErr.testo.empty())
+                    messaggio = primaRiga(bufErr.testo);
             }
         }
-        while (!oggetto.empty() && (oggetto.back() == '\n' || oggetto.back() == '\r')) oggetto.remove_suffix(1);
+        while (!oggetto.empty() && (oggetto.back() == '\n' || oggetto.back() == '\r'))
+            oggetto.remove_suffix(1);
         char cifre[24];
-        risposta.assign("{\"Riga\":").append(cifre, std::to_chars(cifre, cifre + sizeof cifre, numero).ptr);
-        risposta.append(",\"Uscita\":").append(cifre, std::to_chars(cifre, cifre + sizeof cifre, uscita).ptr);
+        risposta.assign("{\"Riga\":")
+            .append(cifre, std::to_chars(cifre, cifre + sizeof cifre, numero).ptr);
+        risposta.append(",\"Uscita\":")
+            .append(cifre, std::to_chars(cifre, cifre + sizeof cifre, uscita).ptr);
         if (oggetto.size() > 2 && oggetto.front() == '{') {
             risposta.append(",").append(oggetto.substr(1));
         } else {
@@ -367,14 +427,17 @@ private:
                 .append(ScrittoreJson::virgolette(messaggio))
                 .append("}");
         }
-        if (csv) scriviRigaCsv(risposta);
-        else out.write(risposta.data(), std::streamsize(risposta.size())).put('\n');
+        if (csv)
+            scriviRigaCsv(risposta);
+        else
+            out.write(risposta.data(), std::streamsize(risposta.size())).put('\n');
     }
 
     void scriviIntestazioneCsv() {
         std::string t;
         for (const char* c : colonneCsv) {
-            if (!t.empty()) t += ',';
+            if (!t.empty())
+                t += ',';
             const char* punto = std::strrchr(c, '.');
             t += punto ? punto + 1 : c;
         }
@@ -388,7 +451,8 @@ private:
         std::string t;
         bool primo = true;
         for (const char* c : colonneCsv) {
-            if (!primo) t += ',';
+            if (!primo)
+                t += ',';
             primo = false;
             const rapidjson::Value* v = &d;
             std::string percorso = c;
@@ -398,15 +462,19 @@ private:
                 v = v->IsObject() && v->HasMember(nome.c_str()) ? &(*v)[nome.c_str()] : nullptr;
                 i = j == std::string::npos ? j : j + 1;
             }
-            if (!v || v->IsNull()) continue;
-            if (v->IsBool()) t += v->GetBool() ? "true" : "false";
+            if (!v || v->IsNull())
+                continue;
+            if (v->IsBool())
+                t += v->GetBool() ? "true" : "false";
             else if (v->IsString()) {
                 const std::string s(v->GetString(), v->GetStringLength());
                 const bool quota = s.find_first_of(",\"\n\r") != std::string::npos;
-                if (!quota) t += s;
+                if (!quota)
+                    t += s;
                 else {
                     t += '"';
-                    for (char ch : s) t += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+                    for (char ch : s)
+                        t += ch == '"' ? std::string("\"\"") : std::string(1, ch);
                     t += '"';
                 }
             }

@@ -1,7 +1,7 @@
 #include "tools/cli/ComandoReport.h"
 
-#include "platform/Percorsi.h"
 #include "dati/Rapporto.h"
+#include "platform/Percorsi.h"
 #include "tools/cli/Comandi.h"
 
 #include <QFileInfo>

@@ -18,11 +18,13 @@ namespace {
 class SorgenteRicordata : public SorgenteCandidati {
 public:
     explicit SorgenteRicordata(const Catalogo& c) : vera(c) {}
-    Esito candidati(const std::string& gas, double TC, std::vector<RigaCompressore>& righe) override {
+    Esito candidati(const std::string& gas, double TC,
+                    std::vector<RigaCompressore>& righe) override {
         auto chiave = std::make_pair(gas, TC);
         auto it = memoria.find(chiave);
         if (it == memoria.end()) {
-            if (memoria.size() >= 4096) memoria.clear();
+            if (memoria.size() >= 4096)
+                memoria.clear();
             Risposta r;
             r.esito = vera.candidati(gas, TC, r.righe);
             it = memoria.emplace(std::move(chiave), std::move(r)).first;
@@ -60,9 +62,11 @@ QString ContestoCli::Dati::percorsoCatalogo(const std::string* scelto) {
             impostazioni.leggi("ParametriGenerali", "DatabasePath").value_or(QString());
         if (!cartellaDb.isEmpty()) {
             const QString f = trovaPercorso(cartellaDb, "zodirara.mdb");
-            if (QFileInfo::exists(f)) predefinito = f;
+            if (QFileInfo::exists(f))
+                predefinito = f;
         }
-        if (!predefinito) predefinito = trovaPercorso(QString::fromStdString(cartella), "zodirara.mdb");
+        if (!predefinito)
+            predefinito = trovaPercorso(QString::fromStdString(cartella), "zodirara.mdb");
     }
     return *predefinito;
 }
@@ -86,17 +90,21 @@ const Catalogo* ContestoCli::Dati::catalogo(const QString& percorso, QString& er
 
 const Istantanea& ContestoCli::Dati::interroga(const QString& sql, const QVariantList& parametri) {
     QString chiave = sql;
-    for (const QVariant& p : parametri) chiave += QChar(0x1f) + p.toString();
+    for (const QVariant& p : parametri)
+        chiave += QChar(0x1f) + p.toString();
     auto it = interrogazioni.find(chiave);
-    if (it == interrogazioni.end()) it = interrogazioni.emplace(chiave, cat->interroga(sql, parametri)).first;
+    if (it == interrogazioni.end())
+        it = interrogazioni.emplace(chiave, cat->interroga(sql, parametri)).first;
     return it->second;
 }
 
 const Istantanea& ContestoCli::Dati::interroga(const char* sql, const std::string* parametro) {
     chiaveRapida.assign(sql);
-    if (parametro) chiaveRapida.append(1, '\x1f').append(*parametro);
+    if (parametro)
+        chiaveRapida.append(1, '\x1f').append(*parametro);
     auto it = rapide.find(chiaveRapida);
-    if (it != rapide.end()) return *it->second;
+    if (it != rapide.end())
+        return *it->second;
     const Istantanea& r = parametro ? interroga(QString(sql), {QString::fromStdString(*parametro)})
                                     : interroga(QString(sql));
     rapide.emplace(chiaveRapida, &r);
@@ -106,12 +114,14 @@ const Istantanea& ContestoCli::Dati::interroga(const char* sql, const std::strin
 namespace {
 bool soloAscii(const std::string& t) {
     for (unsigned char c : t)
-        if (c >= 0x80) return false;
+        if (c >= 0x80)
+            return false;
     return true;
 }
 void minuscolo(std::string& t) {
     for (char& c : t)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
 }
 } // namespace
 
@@ -135,7 +145,8 @@ int ContestoCli::Dati::rigaPerCodice(const Istantanea& ist, int col, const std::
     if (!indice.ascii || !soloAscii(codice)) {
         const QString cercato = QString::fromStdString(codice);
         for (int i = 0; i < ist.numeroRighe(); ++i)
-            if (testo(i).compare(cercato, Qt::CaseInsensitive) == 0) return i;
+            if (testo(i).compare(cercato, Qt::CaseInsensitive) == 0)
+                return i;
         return -1;
     }
     codiceMinuscolo = codice;
@@ -146,7 +157,8 @@ int ContestoCli::Dati::rigaPerCodice(const Istantanea& ist, int col, const std::
 
 int ContestoCli::Dati::colonna(const Istantanea& ist, const char* nome) {
     auto [it, nuovo] = colonne.try_emplace(std::make_pair(&ist, std::string_view(nome)), 0);
-    if (nuovo) it->second = ist.indiceColonna(QString(nome));
+    if (nuovo)
+        it->second = ist.indiceColonna(QString(nome));
     return it->second;
 }
 
@@ -161,14 +173,16 @@ bool ContestoCli::Dati::vero(const Istantanea& ist, int riga, const char* nome) 
 }
 
 const std::string& ContestoCli::Dati::cartellaReflibs() {
-    if (!reflibs) reflibs = trovaPercorso(QString::fromStdString(cartella), "Reflibs").toStdString();
+    if (!reflibs)
+        reflibs = trovaPercorso(QString::fromStdString(cartella), "Reflibs").toStdString();
     return *reflibs;
 }
 
 const RigaCompressore& ContestoCli::Dati::riga(const Istantanea& ist, int indice) {
     const auto chiave = std::make_pair(&ist, indice);
     auto it = righe.find(chiave);
-    if (it == righe.end()) it = righe.emplace(chiave, rigaCompressore(ist, indice)).first;
+    if (it == righe.end())
+        it = righe.emplace(chiave, rigaCompressore(ist, indice)).first;
     return it->second;
 }
 
@@ -176,14 +190,18 @@ bool ContestoCli::Dati::libreria(const std::string& dir, int lingua, LibreriaPro
     if (statoLibreria == 0 || dir != cartellaLibreria) {
         cartellaLibreria = dir;
         statoLibreria = ILK_Set_Fluids(dir.c_str()) == 0 ? 1 : -1;
-        if (statoLibreria > 0) lib = libreriaRicordata({ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V, ILK_p_B});
-        else avvisi << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
+        if (statoLibreria > 0)
+            lib = libreriaRicordata({ILK_p_D, ILK_h_L, ILK_h_V, ILK_V_V, ILK_p_B});
+        else
+            avvisi << testoCli(TestoCli::LibreriaNonConfigurata, lingua) << "\n";
     }
-    if (statoLibreria > 0) uscita = lib;
+    if (statoLibreria > 0)
+        uscita = lib;
     return statoLibreria > 0;
 }
 
 SorgenteCandidati& ContestoCli::Dati::candidati() {
-    if (!sorgente) sorgente = std::make_unique<SorgenteRicordata>(*cat);
+    if (!sorgente)
+        sorgente = std::make_unique<SorgenteRicordata>(*cat);
     return *sorgente;
 }

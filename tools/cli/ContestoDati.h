@@ -21,7 +21,8 @@
 #include <vector>
 
 struct ContestoCli::Dati {
-    Dati(std::string cartella, std::ostream& avvisi) : cartella(std::move(cartella)), avvisi(avvisi) {}
+    Dati(std::string cartella, std::ostream& avvisi)
+        : cartella(std::move(cartella)), avvisi(avvisi) {}
 
     std::string cartella; // the program's folder
     std::ostream& avvisi;

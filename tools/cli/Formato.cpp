@@ -6,6 +6,7 @@
 #include <cmath>
 
 std::string formatoSchema(double v, const std::string& schema) {
-    if (!std::isfinite(v)) return "-"; // a figure the rating did not reach
+    if (!std::isfinite(v))
+        return "-"; // a figure the rating did not reach
     return formatoNumero(v, QString::fromStdString(schema), QLocale::c()).toStdString();
 }

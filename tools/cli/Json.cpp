@@ -36,15 +36,26 @@ void ScrittoreJson::aggiungiVirgolette(std::string& s, const char* t, size_t n) 
     size_t inizio = 0;
     for (size_t i = 0; i < n; ++i) {
         const unsigned char c = static_cast<unsigned char>(t[i]);
-        if (c >= 0x20 && c != '"' && c != '\\') continue;
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
         s.append(t + inizio, i - inizio);
         inizio = i + 1;
         switch (c) {
-        case '"': s += "\\\""; break;
-        case '\\': s += "\\\\"; break;
-        case '\n': s += "\\n"; break;
-        case '\r': s += "\\r"; break;
-        case '\t': s += "\\t"; break;
+        case '"':
+            s += "\\\"";
+            break;
+        case '\\':
+            s += "\\\\";
+            break;
+        case '\n':
+            s += "\\n";
+            break;
+        case '\r':
+            s += "\\r";
+            break;
+        case '\t':
+            s += "\\t";
+            break;
         default: {
             char buf[8];
             std::snprintf(buf, sizeof buf, "\\u%04x", c);
@@ -63,7 +74,8 @@ std::string ScrittoreJson::virgolette(const std::string& t) {
 }
 
 void ScrittoreJson::chiave(const char* nome) {
-    if (primo.back() == '0') out += ',';
+    if (primo.back() == '0')
+        out += ',';
     primo.back() = '0';
     if (nome) {
         aggiungiVirgolette(out, nome, std::strlen(nome));

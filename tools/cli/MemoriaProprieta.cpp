@@ -59,17 +59,21 @@ int16_t ricorda(Tabella& t, const char* gas, double T, double p, double* r, Chia
     // Only answers that succeeded are kept: a failure may depend on what the caller left
     // in the result, and failures are rare enough to ask again.
     const int16_t stato = chiama(r);
-    if (stato != 0 || !r || !gas) return stato;
-    if (t.size() >= MassimoRisposte) t.clear();
+    if (stato != 0 || !r || !gas)
+        return stato;
+    if (t.size() >= MassimoRisposte)
+        t.clear();
     t.emplace(k, Risposta{stato, *r});
     return stato;
 }
 
 int16_t ricordaPD(const char* gas, double T, double* p) {
-    return ricorda(memoria().p_D, gas, T, 0, p, [&](double* r) { return memoria().vera.p_D(gas, T, r); });
+    return ricorda(memoria().p_D, gas, T, 0, p,
+                   [&](double* r) { return memoria().vera.p_D(gas, T, r); });
 }
 int16_t ricordaHL(const char* gas, double T, double* h) {
-    return ricorda(memoria().h_L, gas, T, 0, h, [&](double* r) { return memoria().vera.h_L(gas, T, r); });
+    return ricorda(memoria().h_L, gas, T, 0, h,
+                   [&](double* r) { return memoria().vera.h_L(gas, T, r); });
 }
 int16_t ricordaHV(const char* gas, double T, double p, double* h) {
     return ricorda(memoria().h_V, gas, T, p, h,
@@ -81,7 +85,8 @@ int16_t ricordaVV(const char* gas, double T, double p, double* v) {
 }
 
 int16_t ricordaPB(const char* gas, double T, double* p) {
-    return ricorda(memoria().p_B, gas, T, 0, p, [&](double* r) { return memoria().vera.p_B(gas, T, r); });
+    return ricorda(memoria().p_B, gas, T, 0, p,
+                   [&](double* r) { return memoria().vera.p_B(gas, T, r); });
 }
 
 } // namespace
@@ -99,4 +104,6 @@ LibreriaProprieta libreriaRicordata(const LibreriaProprieta& vera) {
     return {ricordaPD, ricordaHL, ricordaHV, ricordaVV, vera.p_B ? ricordaPB : nullptr};
 }
 
-ContaMemoria contaMemoriaProprieta() { return memoria().conta; }
+ContaMemoria contaMemoriaProprieta() {
+    return memoria().conta;
+}

@@ -2,8 +2,9 @@
 
 namespace {
 const char* const testi[][5] = {
-    {"Impossibile aprire il catalogo", "Cannot open the catalogue", "Impossible d'ouvrir le catalogue",
-     "Katalog kann nicht geöffnet werden", "No se puede abrir el catálogo"},
+    {"Impossibile aprire il catalogo", "Cannot open the catalogue",
+     "Impossible d'ouvrir le catalogue", "Katalog kann nicht geöffnet werden",
+     "No se puede abrir el catálogo"},
     {"Refrigerante sconosciuto:", "Unknown refrigerant:", "Réfrigérant inconnu :",
      "Unbekanntes Kältemittel:", "Refrigerante desconocido:"},
     {"Refrigerante non previsto per la selezione:", "Refrigerant not offered for selection:",
@@ -29,6 +30,7 @@ const char* const testi[][5] = {
 } // namespace
 
 std::string testoCli(TestoCli testo, int lingua) {
-    if (lingua < 0 || lingua > 4) lingua = 0;
+    if (lingua < 0 || lingua > 4)
+        lingua = 0;
     return testi[static_cast<int>(testo)][lingua];
 }

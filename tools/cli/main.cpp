@@ -9,7 +9,9 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> argomenti(argv + 1, argv + argc);
-    auto ha = [&](const char* s) { return std::find(argomenti.begin(), argomenti.end(), s) != argomenti.end(); };
+    auto ha = [&](const char* s) {
+        return std::find(argomenti.begin(), argomenti.end(), s) != argomenti.end();
+    };
     // A batch reads and writes through the streams' own buffers; without this every
     // line would go through C stdio one by one.
     if (ha("batch")) {

@@ -10,19 +10,19 @@ struct RigaGasCostruita {
     QString gas;
     std::array<std::optional<FasciaTE>, kBande> inviluppo;
     double minTC = 0, maxTC = 0;
-    CurveCatalogo curve;                        // as written, ten significant digits
+    CurveCatalogo curve; // as written, ten significant digits
     Deviazione dResa, dPotenza, dPortata;
-    std::vector<PuntoModello> punti;            // the in-envelope grid
+    std::vector<PuntoModello> punti; // the in-envelope grid
 };
 
 struct CompressoreCostruito {
     ModelloDescritto modello;
     SerieDescritta serie;
     int ordinamento = 0;
-    double vd50 = 0, vd60 = 0;                 // m3/h
-    double potenzaMassima = 0;                 // W, over every rated refrigerant
+    double vd50 = 0, vd60 = 0; // m3/h
+    double potenzaMassima = 0; // W, over every rated refrigerant
     double fla50 = 0, fla60 = 0, lra50 = 0, lra60 = 0;
-    std::array<double, 22> w{}, a{};           // motor table (when the model has one)
+    std::array<double, 22> w{}, a{}; // motor table (when the model has one)
     QList<RigaGasCostruita> righe;
 };
 
@@ -33,10 +33,12 @@ struct CatalogoCostruito {
 // Grid of the envelope: condensing temperatures at each band's start and middle (and
 // its end for the last band), evaporating temperatures from TEMin to TEMax in steps of
 // `passo`.
-std::vector<PuntoMisura> grigliaInviluppo(const std::array<std::optional<FasciaTE>, kBande>& inviluppo, double passo);
+std::vector<PuntoMisura>
+grigliaInviluppo(const std::array<std::optional<FasciaTE>, kBande>& inviluppo, double passo);
 
 // Current of the motor at power p from a 22-point table, as the rating engine reads it.
-double correnteDaTabella(const std::array<double, 22>& w, const std::array<double, 22>& a, double p);
+double correnteDaTabella(const std::array<double, 22>& w, const std::array<double, 22>& a,
+                         double p);
 
 // Computes, fits and checks the whole range; false and the first fault's message.
 bool costruisciCatalogo(const Gamma& gamma, CatalogoCostruito* catalogo, QString* errore);

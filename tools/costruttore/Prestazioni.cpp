@@ -15,6 +15,7 @@ PuntoModello prestazione(const StatoPunto& s, double te, double tc, const Parame
     p.lambda = c.riempimento * (1 - c.spazioNocivo * (std::pow(pi, 1 / g.esponente) - 1));
     p.portata = c.cilindrataM3h / 3600 * p.lambda / s.vAspirazione;
     p.resa = p.portata * (s.hAspirazione - s.hLiquido);
-    p.potenza = p.portata * s.lavoroIsentropico / (rendimentoIsentropico(pi, g) * c.rendimentoMotore);
+    p.potenza =
+        p.portata * s.lavoroIsentropico / (rendimentoIsentropico(pi, g) * c.rendimentoMotore);
     return p;
 }

@@ -10,17 +10,22 @@ bool leggiPunti(const QString& testo, std::vector<PuntoMisurato>* punti, QString
     for (const QString& grezza : testo.split('\n')) {
         ++riga;
         const QString r = grezza.trimmed();
-        if (r.isEmpty() || r.startsWith('#')) continue;
+        if (r.isEmpty() || r.startsWith('#'))
+            continue;
         const QStringList campi = r.split(separatori);
         double v[5] = {};
         bool numeri = campi.size() == 5;
-        for (int i = 0; numeri && i < 5; ++i) v[i] = campi[i].trimmed().toDouble(&numeri);
+        for (int i = 0; numeri && i < 5; ++i)
+            v[i] = campi[i].trimmed().toDouble(&numeri);
         if (!numeri) {
             if (primaRiga) {
                 primaRiga = false;
                 continue; // header
             }
-            *errore = QString("line %1: expected five numbers TE, TC, capacity W, power W, mass flow kg/s").arg(riga);
+            *errore =
+                QString(
+                    "line %1: expected five numbers TE, TC, capacity W, power W, mass flow kg/s")
+                    .arg(riga);
             return false;
         }
         primaRiga = false;
@@ -33,8 +38,8 @@ bool leggiPunti(const QString& testo, std::vector<PuntoMisurato>* punti, QString
     return true;
 }
 
-EsitoPunti adattaPunti(const QString& chi, const std::vector<PuntoMisurato>& punti, const QString& gas,
-                       double tAspirazione) {
+EsitoPunti adattaPunti(const QString& chi, const std::vector<PuntoMisurato>& punti,
+                       const QString& gas, double tAspirazione) {
     EsitoPunti e;
     std::vector<PuntoMisura> q, p, m;
     for (const auto& x : punti) {
@@ -43,8 +48,9 @@ EsitoPunti adattaPunti(const QString& chi, const std::vector<PuntoMisurato>& pun
         m.push_back({x.te, x.tc, x.portata});
     }
     Coefficienti grezzi;
-    for (auto [dati, curva, dev] : {std::tuple{&q, &e.curve.wr, &e.dResa}, std::tuple{&p, &e.curve.wa, &e.dPotenza},
-                                    std::tuple{&m, &e.curve.pm, &e.dPortata}}) {
+    for (auto [dati, curva, dev] :
+         {std::tuple{&q, &e.curve.wr, &e.dResa}, std::tuple{&p, &e.curve.wa, &e.dPotenza},
+          std::tuple{&m, &e.curve.pm, &e.dPortata}}) {
         if (!adatta(*dati, &grezzi, &e.errore)) {
             e.errore = chi + ": " + e.errore;
             return e;
@@ -53,7 +59,8 @@ EsitoPunti adattaPunti(const QString& chi, const std::vector<PuntoMisurato>& pun
         *dev = deviazione(*curva, *dati);
     }
     e.errore = controllaAndamenti(chi, e.curve, q);
-    if (!e.errore.isEmpty() || gas.isEmpty()) return e;
+    if (!e.errore.isEmpty() || gas.isEmpty())
+        return e;
     std::vector<PuntoModello> stati;
     for (const auto& x : punti) {
         PuntoModello s;
@@ -82,13 +89,16 @@ void scriviEsito(QTextStream& out, const EsitoPunti& e, int numeroPunti, bool js
                           QString("\"punti\":%1").arg(numeroPunti)};
         for (const auto& c : curve) {
             QStringList n;
-            for (double x : *c.c) n << numeroTesto(x);
+            for (double x : *c.c)
+                n << numeroTesto(x);
             parti << QString("\"%1\":{\"coefficienti\":[%2],\"rms\":%3,\"max\":%4}")
-                         .arg(c.nome, n.join(','), numeroTesto(c.d->rms), numeroTesto(c.d->massima));
+                         .arg(c.nome, n.join(','), numeroTesto(c.d->rms),
+                              numeroTesto(c.d->massima));
         }
         QString errore = e.errore;
         errore.replace('\\', "\\\\").replace('"', "\\\"");
-        parti << (e.errore.isEmpty() ? QString("\"errore\":null") : QString("\"errore\":\"%1\"").arg(errore));
+        parti << (e.errore.isEmpty() ? QString("\"errore\":null")
+                                     : QString("\"errore\":\"%1\"").arg(errore));
         out << '{' << parti.join(',') << "}\n";
         return;
     }
@@ -96,6 +106,8 @@ void scriviEsito(QTextStream& out, const EsitoPunti& e, int numeroPunti, bool js
     for (const auto& c : curve) {
         out << c.testo << ": rms " << QString::number(100 * c.d->rms, 'f', 3) << " %, max "
             << QString::number(100 * c.d->massima, 'f', 3) << " %\n";
-        for (int i = 0; i < 10; ++i) out << "  " << c.nome << (c.nome[0] == 'P' ? i + 1 : i) << " = " << numeroTesto((*c.c)[i]) << '\n';
+        for (int i = 0; i < 10; ++i)
+            out << "  " << c.nome << (c.nome[0] == 'P' ? i + 1 : i) << " = "
+                << numeroTesto((*c.c)[i]) << '\n';
     }
 }

@@ -22,7 +22,7 @@ struct EsitoPunti {
 
 // Fits the three curves and checks them; with a refrigerant (non-empty `gas`) also the
 // energy balance against its states at suction gas temperature tAspirazione.
-EsitoPunti adattaPunti(const QString& chi, const std::vector<PuntoMisurato>& punti, const QString& gas,
-                       double tAspirazione);
+EsitoPunti adattaPunti(const QString& chi, const std::vector<PuntoMisurato>& punti,
+                       const QString& gas, double tAspirazione);
 
 void scriviEsito(QTextStream& out, const EsitoPunti& e, int numeroPunti, bool json);

@@ -25,9 +25,11 @@ int16_t entalpiaVapore(const QByteArray& nome, double T_K, double p, double* h) 
     for (int giu = 1; stato == ILK_ERR_FUORI_CAMPO && giu <= 20; ++giu) {
         double h0 = 0, h1 = 0;
         stato = ILK_h_V(nome.constData(), T_K - giu, p, &h0);
-        if (stato != ILK_OK) continue;
+        if (stato != ILK_OK)
+            continue;
         stato = ILK_h_V(nome.constData(), T_K - giu - 1, p, &h1);
-        if (stato == ILK_OK) *h = h0 + (h0 - h1) * giu;
+        if (stato == ILK_OK)
+            *h = h0 + (h0 - h1) * giu;
     }
     return stato;
 }
@@ -46,7 +48,10 @@ bool temperaturaScarico(const QString& gas, const StatoPunto& s, double tc, cons
         double h0 = 0, h1 = 0;
         if (ILK_h_V(nome.constData(), t, s.pCondensazionePa, &h0) != ILK_OK ||
             ILK_h_V(nome.constData(), t + 0.5, s.pCondensazionePa, &h1) != ILK_OK) {
-            *errore = QString("%1: discharge state at %2 K: %3").arg(gas).arg(t).arg(QString::fromUtf8(ILK_Ultimo_Errore()));
+            *errore = QString("%1: discharge state at %2 K: %3")
+                          .arg(gas)
+                          .arg(t)
+                          .arg(QString::fromUtf8(ILK_Ultimo_Errore()));
             return false;
         }
         const double passo = (h - h0) / ((h1 - h0) / 0.5);
@@ -63,10 +68,12 @@ bool temperaturaScarico(const QString& gas, const StatoPunto& s, double tc, cons
 bool limitaScarico(Gamma* gamma, QString* errore) {
     const DatiGenerali& g = gamma->generali;
     for (GasDescritto& gas : gamma->gas) {
-        if (!gas.limiteScarico) continue;
+        if (!gas.limiteScarico)
+            continue;
         for (int i = 0; i < kBande; ++i) {
             std::optional<FasciaTE>& banda = gas.inviluppo[i];
-            if (!banda) continue;
+            if (!banda)
+                continue;
             const double tc = bandaTC(i) + 5;
             // Discharge gas is at least as hot as the condensing temperature.
             if (*gas.limiteScarico <= tc) {
@@ -80,15 +87,20 @@ bool limitaScarico(Gamma* gamma, QString* errore) {
                 double hLimite = 0;
                 // An application envelope holds for the usual suction superheat; with the rating
                 // conditions' suction gas temperature a low-temperature point needs extra cooling.
-                if (!statoPunto(gas.codice, banda->teMin, tc, banda->teMin + g.surriscaldamentoScarico, &s, errore))
+                if (!statoPunto(gas.codice, banda->teMin, tc,
+                                banda->teMin + g.surriscaldamentoScarico, &s, errore))
                     return false;
                 const QByteArray nome = gas.codice.toUtf8();
-                if (entalpiaVapore(nome, *gas.limiteScarico + kZero, s.pCondensazionePa, &hLimite) != ILK_OK) {
+                if (entalpiaVapore(nome, *gas.limiteScarico + kZero, s.pCondensazionePa,
+                                   &hLimite) != ILK_OK) {
                     *errore = QString("%1: discharge limit at %2 degC: %3")
-                                  .arg(gas.codice).arg(*gas.limiteScarico).arg(QString::fromUtf8(ILK_Ultimo_Errore()));
+                                  .arg(gas.codice)
+                                  .arg(*gas.limiteScarico)
+                                  .arg(QString::fromUtf8(ILK_Ultimo_Errore()));
                     return false;
                 }
-                if (entalpiaScarico(s, g) <= hLimite) break;
+                if (entalpiaScarico(s, g) <= hLimite)
+                    break;
                 banda->teMin += g.passoTE;
                 if (banda->teMin >= banda->teMax) {
                     banda.reset();

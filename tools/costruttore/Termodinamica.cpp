@@ -16,12 +16,15 @@ QString guasto(const char* funzione, double t, const std::string& errore) {
 } // namespace
 
 bool caricaRefrigeranti(const QString& cartella, QString* errore) {
-    if (ILK_Set_Fluids(cartella.toLocal8Bit().constData()) == ILK_OK) return true;
-    *errore = QString("refrigerant data in %1: %2").arg(cartella, QString::fromUtf8(ILK_Ultimo_Errore()));
+    if (ILK_Set_Fluids(cartella.toLocal8Bit().constData()) == ILK_OK)
+        return true;
+    *errore =
+        QString("refrigerant data in %1: %2").arg(cartella, QString::fromUtf8(ILK_Ultimo_Errore()));
     return false;
 }
 
-bool statoPunto(const QString& nome, double te, double tc, double tAspirazione, StatoPunto* s, QString* errore) {
+bool statoPunto(const QString& nome, double te, double tc, double tAspirazione, StatoPunto* s,
+                QString* errore) {
     const QByteArray gas = nome.toUtf8();
     int esito = 0;
     reflib::Refrigerante* r = reflib::libreriaProcesso().trova(gas.constData(), esito);

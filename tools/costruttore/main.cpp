@@ -30,25 +30,29 @@ QTextStream& err() {
 
 bool leggi(const QString& percorso, QString* testo) {
     QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly)) return false;
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
     *testo = QString::fromUtf8(f.readAll());
     return true;
 }
 
 bool scrivi(const QString& percorso, const QString& testo) {
     QFile f(percorso);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(testo.toUtf8()) >= 0 && f.flush();
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(testo.toUtf8()) >= 0 &&
+           f.flush();
 }
 
 QString cartellaRefrigeranti(const QString& scelta) {
-    if (!scelta.isEmpty()) return scelta;
+    if (!scelta.isEmpty())
+        return scelta;
     const QString accanto = QCoreApplication::applicationDirPath() + "/Reflibs";
     return QDir(accanto).exists() ? accanto : QString(SELCOMP_REFLIBS_SORGENTE);
 }
 
 int uso() {
     err() << "usage: selcomp-costruttore DESCRIPTION [--out FOLDER] [--reflibs FOLDER]\n"
-             "       selcomp-costruttore --points FILE.csv [--gas CODE] [--tuestd DEGC] [--json] [--reflibs FOLDER]\n";
+             "       selcomp-costruttore --points FILE.csv [--gas CODE] [--tuestd DEGC] [--json] "
+             "[--reflibs FOLDER]\n";
     return 1;
 }
 
@@ -66,7 +70,8 @@ int puntiMisurati(const QString& file, const QString& gas, double tAspirazione, 
     const EsitoPunti e = adattaPunti(QFileInfo(file).completeBaseName(), punti, gas, tAspirazione);
     QTextStream out(stdout);
     scriviEsito(out, e, int(punti.size()), json);
-    if (e.errore.isEmpty()) return 0;
+    if (e.errore.isEmpty())
+        return 0;
     out.flush();
     err() << e.errore << '\n';
     return 3;
@@ -88,7 +93,8 @@ int catalogo(const QString& descrizione, QString cartellaUscita) {
         err() << errore << '\n';
         return 3;
     }
-    if (cartellaUscita.isEmpty()) cartellaUscita = QFileInfo(descrizione).absolutePath();
+    if (cartellaUscita.isEmpty())
+        cartellaUscita = QFileInfo(descrizione).absolutePath();
     const QString nome = QFileInfo(descrizione).fileName();
     QDir().mkpath(cartellaUscita);
     for (const auto& [file, sql] : {std::pair{QString("compressori.sql"), sqlCompressori(c, nome)},
@@ -113,19 +119,28 @@ int main(int argc, char** argv) {
     for (int i = 0; i < a.size(); ++i) {
         const QString& x = a[i];
         const bool valore = i + 1 < a.size();
-        if (x == "--json") json = true;
-        else if (x == "--points" && valore) punti = a[++i];
-        else if (x == "--gas" && valore) gas = a[++i];
-        else if (x == "--reflibs" && valore) reflibs = a[++i];
-        else if (x == "--out" && valore) uscita = a[++i];
+        if (x == "--json")
+            json = true;
+        else if (x == "--points" && valore)
+            punti = a[++i];
+        else if (x == "--gas" && valore)
+            gas = a[++i];
+        else if (x == "--reflibs" && valore)
+            reflibs = a[++i];
+        else if (x == "--out" && valore)
+            uscita = a[++i];
         else if (x == "--tuestd" && valore) {
             bool ok = false;
             tAspirazione = a[++i].toDouble(&ok);
-            if (!ok) return uso();
-        } else if (!x.startsWith("--") && descrizione.isEmpty()) descrizione = x;
-        else return uso();
+            if (!ok)
+                return uso();
+        } else if (!x.startsWith("--") && descrizione.isEmpty())
+            descrizione = x;
+        else
+            return uso();
     }
-    if (punti.isEmpty() == descrizione.isEmpty()) return uso();
+    if (punti.isEmpty() == descrizione.isEmpty())
+        return uso();
     // Measured points need the refrigerant's properties only for the energy balance.
     if (!descrizione.isEmpty() || !gas.isEmpty()) {
         QString errore;
@@ -134,5 +149,6 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    return punti.isEmpty() ? catalogo(descrizione, uscita) : puntiMisurati(punti, gas, tAspirazione, json);
+    return punti.isEmpty() ? catalogo(descrizione, uscita)
+                           : puntiMisurati(punti, gas, tAspirazione, json);
 }

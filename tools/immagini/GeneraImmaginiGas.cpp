@@ -40,14 +40,17 @@ Campo campoDelGas(const Catalogo& cat, const QString& gas) {
         for (int b = 0; b < Bande; ++b) {
             const QVariant lo = r.valore(i, QStringLiteral("TEMin%1").arg(30 + 5 * b));
             const QVariant hi = r.valore(i, QStringLiteral("TEMax%1").arg(30 + 5 * b));
-            if (lo.isNull() || hi.isNull()) continue;
+            if (lo.isNull() || hi.isNull())
+                continue;
             const double l = lo.toDouble(), h = hi.toDouble();
-            if (!std::isfinite(l) || !std::isfinite(h) || l > h) continue;
+            if (!std::isfinite(l) || !std::isfinite(h) || l > h)
+                continue;
             c.minimo[b] = c.minimo[b] ? std::min(*c.minimo[b], l) : l;
             c.massimo[b] = c.massimo[b] ? std::max(*c.massimo[b], h) : h;
             qualcosa = true;
         }
-        if (qualcosa) ++c.compressori;
+        if (qualcosa)
+            ++c.compressori;
     }
     return c;
 }
@@ -70,7 +73,8 @@ QImage disegna(const QString& gas, const Campo& c) {
         p.setPen(QPen(QColor(220, 220, 220), 1));
         p.drawLine(QPointF(x(te), area.top()), QPointF(x(te), area.bottom()));
         p.setPen(Qt::black);
-        p.drawText(QRectF(x(te) - 15, area.bottom() + 4, 30, 14), Qt::AlignCenter, QString::number(te));
+        p.drawText(QRectF(x(te) - 15, area.bottom() + 4, 30, 14), Qt::AlignCenter,
+                   QString::number(te));
     }
     for (int tc = 25; tc <= 75; tc += 5) {
         p.setPen(QPen(QColor(220, 220, 220), 1));
@@ -85,9 +89,11 @@ QImage disegna(const QString& gas, const Campo& c) {
     // the field: lower limits going up the condensing temperatures, upper ones coming down
     QPolygonF campo;
     for (int b = 0; b < Bande; ++b)
-        if (c.minimo[b]) campo << QPointF(x(*c.minimo[b]), y(30 + 5 * b));
+        if (c.minimo[b])
+            campo << QPointF(x(*c.minimo[b]), y(30 + 5 * b));
     for (int b = Bande - 1; b >= 0; --b)
-        if (c.massimo[b]) campo << QPointF(x(*c.massimo[b]), y(30 + 5 * b));
+        if (c.massimo[b])
+            campo << QPointF(x(*c.massimo[b]), y(30 + 5 * b));
     if (campo.size() >= 3) {
         p.setPen(QPen(QColor(0, 70, 160), 2.5));
         p.setBrush(QColor(90, 150, 230, 110));
@@ -126,7 +132,8 @@ QImage disegna(const QString& gas, const Campo& c) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: selcomp-immagini-gas <catalogue> <output folder>\n");
@@ -149,7 +156,8 @@ int main(int argc, char** argv) {
         const QString codice = gas.valore(i, 0).toString();
         // NomeDis is a plain file name of the program's folder.
         const QString nome = QFileInfo(gas.testo(i, "NomeDis").replace('\\', '/')).fileName();
-        if (nome.isEmpty()) continue;
+        if (nome.isEmpty())
+            continue;
         const QString file = uscita.filePath(nome);
         if (!disegna(codice, campoDelGas(*cat, codice)).save(file)) {
             std::fprintf(stderr, "selcomp-immagini-gas: cannot write %s\n", qPrintable(file));

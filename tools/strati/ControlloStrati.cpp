@@ -25,7 +25,8 @@ namespace {
 // Tests and build folders include whatever they exercise; they are not a layer.
 bool fuoriDagliStrati(const fs::path& relativo) {
     for (const auto& parte : relativo)
-        if (parte == "tests" || parte.string().starts_with('.') || parte.string().starts_with("build"))
+        if (parte == "tests" || parte.string().starts_with('.') ||
+            parte.string().starts_with("build"))
             return true;
     return false;
 }
@@ -52,7 +53,8 @@ void leggiFile(const fs::path& radice, const fs::path& file, std::vector<Inclusi
 
 std::vector<Inclusione> leggiInclusioni(const fs::path& radice) {
     std::vector<Inclusione> esito;
-    for (auto it = fs::recursive_directory_iterator(radice); it != fs::recursive_directory_iterator(); ++it) {
+    for (auto it = fs::recursive_directory_iterator(radice);
+         it != fs::recursive_directory_iterator(); ++it) {
         const fs::path relativo = fs::relative(it->path(), radice);
         if (fuoriDagliStrati(relativo)) {
             if (it->is_directory())
@@ -60,7 +62,8 @@ std::vector<Inclusione> leggiInclusioni(const fs::path& radice) {
             continue;
         }
         // A file at the top folder belongs to no layer.
-        if (it->is_regular_file() && sorgente(it->path()) && std::distance(relativo.begin(), relativo.end()) > 1)
+        if (it->is_regular_file() && sorgente(it->path()) &&
+            std::distance(relativo.begin(), relativo.end()) > 1)
             leggiFile(radice, it->path(), esito);
     }
     std::sort(esito.begin(), esito.end(), [](const Inclusione& a, const Inclusione& b) {
@@ -87,8 +90,8 @@ namespace {
 using Grafo = std::map<std::string, std::set<std::string>>;
 
 // A path from `da` back to `verso` in the graph, if any (depth first).
-bool cammino(const Grafo& g, const std::string& da, const std::string& verso, std::set<std::string>& visti,
-             std::vector<std::string>& percorso) {
+bool cammino(const Grafo& g, const std::string& da, const std::string& verso,
+             std::set<std::string>& visti, std::vector<std::string>& percorso) {
     percorso.push_back(da);
     if (da == verso)
         return true;
@@ -110,8 +113,9 @@ std::string unisci(const std::vector<std::string>& parti) {
 
 } // namespace
 
-std::vector<std::string> controlla(const std::map<std::string, int>& strati, const std::vector<Inclusione>& inclusioni,
-                                   const std::vector<std::pair<std::string, std::string>>& eccezioni) {
+std::vector<std::string>
+controlla(const std::map<std::string, int>& strati, const std::vector<Inclusione>& inclusioni,
+          const std::vector<std::pair<std::string, std::string>>& eccezioni) {
     std::vector<std::string> guasti;
     std::set<std::pair<std::string, std::string>> usate;
     Grafo laterali; // includes between folders of the same layer
@@ -119,11 +123,13 @@ std::vector<std::string> controlla(const std::map<std::string, int>& strati, con
         const std::string dove = i.file + ":" + std::to_string(i.riga);
         const auto da = strati.find(i.da), verso = strati.find(i.verso);
         if (da == strati.end()) {
-            guasti.push_back(dove + ": folder '" + i.da + "' has no layer in the README's layout table");
+            guasti.push_back(dove + ": folder '" + i.da +
+                             "' has no layer in the README's layout table");
             continue;
         }
         if (verso == strati.end()) {
-            guasti.push_back(dove + ": includes folder '" + i.verso + "', which has no layer in the layout table");
+            guasti.push_back(dove + ": includes folder '" + i.verso +
+                             "', which has no layer in the layout table");
             continue;
         }
         const std::pair<std::string, std::string> chiave{i.file, i.verso};
@@ -132,8 +138,9 @@ std::vector<std::string> controlla(const std::map<std::string, int>& strati, con
             continue;
         }
         if (verso->second > da->second)
-            guasti.push_back(dove + ": '" + i.da + "' (layer " + std::to_string(da->second) + ") includes '" +
-                             i.verso + "' (layer " + std::to_string(verso->second) + "), above it");
+            guasti.push_back(dove + ": '" + i.da + "' (layer " + std::to_string(da->second) +
+                             ") includes '" + i.verso + "' (layer " +
+                             std::to_string(verso->second) + "), above it");
         else if (verso->second == da->second)
             laterali[i.da].insert(i.verso);
     }
@@ -142,8 +149,8 @@ std::vector<std::string> controlla(const std::map<std::string, int>& strati, con
         for (const auto& verso : versi) {
             std::set<std::string> visti;
             std::vector<std::string> percorso{da};
-            if (cammino(laterali, verso, da, visti, percorso) && segnalati.insert(*std::min_element(
-                                                                    percorso.begin(), percorso.end())).second)
+            if (cammino(laterali, verso, da, visti, percorso) &&
+                segnalati.insert(*std::min_element(percorso.begin(), percorso.end())).second)
                 guasti.push_back("cycle between folders: " + unisci(percorso));
         }
     for (const auto& e : eccezioni)

@@ -28,8 +28,8 @@ std::vector<Inclusione> leggiInclusioni(const std::filesystem::path& radice);
 std::vector<std::pair<std::string, std::string>> leggiEccezioni(const std::filesystem::path& file);
 
 // The faults found, one sentence each; empty when the tree keeps its layers.
-std::vector<std::string> controlla(const std::map<std::string, int>& strati,
-                                   const std::vector<Inclusione>& inclusioni,
-                                   const std::vector<std::pair<std::string, std::string>>& eccezioni);
+std::vector<std::string>
+controlla(const std::map<std::string, int>& strati, const std::vector<Inclusione>& inclusioni,
+          const std::vector<std::pair<std::string, std::string>>& eccezioni);
 
 } // namespace strati

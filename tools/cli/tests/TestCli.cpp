@@ -33,14 +33,16 @@ std::string leggi(const std::string& file) {
 
 Uscita cli(const std::string& argomenti, bool conCatalogo = true) {
     // A folder of this process: other builds on the machine run the same test.
-    const auto dir = std::filesystem::temp_directory_path() / ("selcomp_cli_" + std::to_string(getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("selcomp_cli_" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     const std::string out = (dir / "selcomp_cli_out.txt").string();
     const std::string err = (dir / "selcomp_cli_err.txt").string();
     // An empty settings folder, so no user's DatabasePath leaks in.
-    std::string comando = "XDG_CONFIG_HOME=" + (dir / "selcomp_cli_cfg").string() + " HOME=" +
-                          (dir / "selcomp_cli_cfg").string() + " '" SELCOMP_CLI "' ";
-    if (conCatalogo) comando += "--catalogue '" CATALOGO_CLI "' ";
+    std::string comando = "XDG_CONFIG_HOME=" + (dir / "selcomp_cli_cfg").string() +
+                          " HOME=" + (dir / "selcomp_cli_cfg").string() + " '" SELCOMP_CLI "' ";
+    if (conCatalogo)
+        comando += "--catalogue '" CATALOGO_CLI "' ";
     comando += argomenti + " >" + out + " 2>" + err;
     const int stato = std::system(comando.c_str());
     Uscita u;
@@ -67,7 +69,8 @@ TEST(SelcompCli, ExitStatusesAndMessages) {
         {"unknown option", "rate --bogus", 1, "unknown option --bogus"},
         {"text where a number belongs", "rate --gas R404A --model T05 --te abc --tc 40", 1,
          "Valore non numerico per --te: abc"},
-        {"text for the capacity, English", "--lang 1 select --gas R404A --capacity 4,5kW --te -10 --tc 40", 1,
+        {"text for the capacity, English",
+         "--lang 1 select --gas R404A --capacity 4,5kW --te -10 --tc 40", 1,
          "Not a number for --capacity: 4,5kW"},
         {"voltage out of range", "rate --gas R404A --model T05 --te -10 --tc 40 --voltage 5", 1,
          "--voltage takes 0..4"},
@@ -78,18 +81,24 @@ TEST(SelcompCli, ExitStatusesAndMessages) {
         {"refrigerant not offered for selection",
          "select --gas R-22 --capacity 4500" + std::string(standard), 2,
          "Refrigerante non previsto per la selezione: R-22"},
-        {"condensing beyond the envelope", "rate --gas R404A --model T05 --te -10 --tc 52 --standard",
-         3, "Temperatura di condensazione fuori campo"},
-        {"evaporating outside, English", "--lang 1 rate --gas R404A --model T05 --te 6 --tc 40 --standard",
-         3, "Evaporating temperature out of range"},
-        {"suction not below condensing", "rate --gas R404A --model T05 --te -10 --tc 40 --tu -5 --tl 30 --ta 40", 3,
+        {"condensing beyond the envelope",
+         "rate --gas R404A --model T05 --te -10 --tc 52 --standard", 3,
+         "Temperatura di condensazione fuori campo"},
+        {"evaporating outside, English",
+         "--lang 1 rate --gas R404A --model T05 --te 6 --tc 40 --standard", 3,
+         "Evaporating temperature out of range"},
+        {"suction not below condensing",
+         "rate --gas R404A --model T05 --te -10 --tc 40 --tu -5 --tl 30 --ta 40", 3,
          "Temperatura di aspirazione non valida"},
-        {"no compressor for the refrigerant", "select --gas R134a --capacity 4500" + std::string(standard),
-         4, "Nessun compressore trovato"},
-        {"voltage the model does not offer", "--lang 1 rate --gas R404A --model T10 --voltage 4" +
-         std::string(standard), 3, "Supply voltage not offered for this model: T10, 220-240 V"},
-        {"tables at a voltage the model does not offer", "tables --gas R404A --model T10 --voltage 1",
-         3, "Tensione non prevista per questo modello: T10"},
+        {"no compressor for the refrigerant",
+         "select --gas R134a --capacity 4500" + std::string(standard), 4,
+         "Nessun compressore trovato"},
+        {"voltage the model does not offer",
+         "--lang 1 rate --gas R404A --model T10 --voltage 4" + std::string(standard), 3,
+         "Supply voltage not offered for this model: T10, 220-240 V"},
+        {"tables at a voltage the model does not offer",
+         "tables --gas R404A --model T10 --voltage 1", 3,
+         "Tensione non prevista per questo modello: T10"},
     };
     for (const auto& c : casi) {
         const Uscita u = cli(c.argomenti);
@@ -109,10 +118,10 @@ TEST(SelcompCli, RateJson) {
     const Uscita u = cli("--json rate --gas r404a --model t05 --voltage 4" + std::string(standard));
     ASSERT_EQ(u.codice, 0) << u.err;
     for (const char* parte :
-         {"\"ok\":true", "\"CodiceErrore\":0", "\"CodiceProdotto\":\"T05\"", "\"NomeGas\":\"R404A\"",
-          "\"TcMin\":30,\"TcMax\":50", "\"TU\":20,\"TL\":40,\"TA\":20", "\"IndiceTensione\":4",
-          "\"CondizioniStandard\":true", "\"CoeffResa\":1,", "\"ResaStd\":5.9,",
-          "\"PotenzaAssorbita\":2.4"})
+         {"\"ok\":true", "\"CodiceErrore\":0", "\"CodiceProdotto\":\"T05\"",
+          "\"NomeGas\":\"R404A\"", "\"TcMin\":30,\"TcMax\":50", "\"TU\":20,\"TL\":40,\"TA\":20",
+          "\"IndiceTensione\":4", "\"CondizioniStandard\":true", "\"CoeffResa\":1,",
+          "\"ResaStd\":5.9,", "\"PotenzaAssorbita\":2.4"})
         EXPECT_TRUE(contiene(u.out, parte)) << parte << " in " << u.out;
 }
 
@@ -153,8 +162,10 @@ TEST(SelcompCli, ModelWithoutMotorTable) {
     EXPECT_EQ(riga.find_first_of("0123456789"), std::string::npos) << riga;
     u = cli("--json rate --gas R404A --model T07" + std::string(standard));
     ASSERT_EQ(u.codice, 0) << u.err;
-    EXPECT_TRUE(contiene(u.out, "\"PotenzaAssorbita\":2.8,\"CorrenteStd\":null,\"CorrenteAssorbita\":null,"
-                                "\"PortataMassaStd\":126")) << u.out;
+    EXPECT_TRUE(contiene(u.out,
+                         "\"PotenzaAssorbita\":2.8,\"CorrenteStd\":null,\"CorrenteAssorbita\":null,"
+                         "\"PortataMassaStd\":126"))
+        << u.out;
     u = cli("--json tables --gas R404A --model T07");
     ASSERT_EQ(u.codice, 0) << u.err;
     EXPECT_TRUE(contiene(u.out, "\"tmpCA\":[{\"Tvap\":-40,\"Tc30\":null")) << u.out;
@@ -165,7 +176,8 @@ TEST(SelcompCli, ModelWithoutMotorTable) {
 // option passes it by.
 TEST(SelcompCli, SupplyOptionsOfTheModel) {
     EXPECT_EQ(cli("rate --gas R404A --model T10 --voltage 2" + std::string(standard)).codice, 0);
-    const Uscita u = cli("--json select --gas R404A --capacity 9500 --voltage 3" + std::string(standard));
+    const Uscita u =
+        cli("--json select --gas R404A --capacity 9500 --voltage 3" + std::string(standard));
     ASSERT_EQ(u.codice, 0) << u.err;
     EXPECT_TRUE(contiene(u.out, "\"CodiceProdotto\":\"T09\"")) << u.out;
     EXPECT_FALSE(contiene(u.out, "\"T10\"")) << u.out;
@@ -176,7 +188,8 @@ TEST(SelcompCli, RequiredCapacityNotReached) {
     Uscita u = cli("--json select --gas R404A --capacity 12500" + std::string(standard));
     ASSERT_EQ(u.codice, 0) << u.err;
     EXPECT_TRUE(contiene(u.out, "\"CodiceProdotto\":\"T10\"")) << u.out;
-    EXPECT_TRUE(contiene(u.out, "\"PotenzaRichiesta\":12500,\"RichiestaSoddisfatta\":false")) << u.out;
+    EXPECT_TRUE(contiene(u.out, "\"PotenzaRichiesta\":12500,\"RichiestaSoddisfatta\":false"))
+        << u.out;
     u = cli("--json select --gas R404A --capacity 4500" + std::string(standard));
     EXPECT_TRUE(contiene(u.out, "\"RichiestaSoddisfatta\":true")) << u.out;
     u = cli("--lang 1 select --gas R404A --capacity 12500" + std::string(standard));
@@ -200,8 +213,9 @@ TEST(SelcompCli, TablesAndList) {
     Uscita u = cli("--json tables --gas R404A --model T02 --watt");
     ASSERT_EQ(u.codice, 0) << u.err;
     EXPECT_TRUE(contiene(u.out, "\"kW\":false")) << u.out;
-    EXPECT_TRUE(contiene(u.out, "\"tmpWR\":[{\"Tvap\":-40,\"Tc30\":2000,\"Tc35\":2000,\"Tc40\":2000,"
-                                "\"Tc45\":2000,\"Tc50\":2000,\"Tc55\":null"))
+    EXPECT_TRUE(contiene(u.out,
+                         "\"tmpWR\":[{\"Tvap\":-40,\"Tc30\":2000,\"Tc35\":2000,\"Tc40\":2000,"
+                         "\"Tc45\":2000,\"Tc50\":2000,\"Tc55\":null"))
         << u.out;
     u = cli("--json list --gas R404A");
     ASSERT_EQ(u.codice, 0) << u.err;
@@ -269,11 +283,17 @@ TEST(FormatoSchema, Patterns) {
         double v;
         const char* schema;
         const char* atteso;
-    } casi[] = {{1234.567, "#,##0.##", "1,234.57"}, {10, "#,##0.##", "10."},   {0, "#,##0.##", "0."},
-                {2.5, "0.###", "2.5"},              {0.25, "#,###.00", ".25"}, {1234567, "#,###", "1,234,567"},
-                {-0.001, "#,##0.##", "0."},         {2.675, "0.##", "2.68"},
+    } casi[] = {{1234.567, "#,##0.##", "1,234.57"},
+                {10, "#,##0.##", "10."},
+                {0, "#,##0.##", "0."},
+                {2.5, "0.###", "2.5"},
+                {0.25, "#,###.00", ".25"},
+                {1234567, "#,###", "1,234,567"},
+                {-0.001, "#,##0.##", "0."},
+                {2.675, "0.##", "2.68"},
                 {std::nan(""), "#,##0.##", "-"}};
-    for (const auto& c : casi) EXPECT_EQ(formatoSchema(c.v, c.schema), c.atteso) << c.v << " " << c.schema;
+    for (const auto& c : casi)
+        EXPECT_EQ(formatoSchema(c.v, c.schema), c.atteso) << c.v << " " << c.schema;
 }
 
 } // namespace

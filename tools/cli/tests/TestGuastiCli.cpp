@@ -27,7 +27,8 @@ protected:
         static int argc = 1;
         static char nome[] = "test_guasti_cli";
         static char* argv[] = {nome, nullptr};
-        if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+        if (!QCoreApplication::instance())
+            new QCoreApplication(argc, argv);
     }
 
     // The test catalogue with one more statement, written anew.
@@ -51,13 +52,16 @@ protected:
 TEST_F(GuastiCli, RateGivesAFigureOrTheEngineMessage) {
     const Caso casi[] = {
         {"coefficients of 1e300",
-         "UPDATE CollCompGas SET WR0 = 1e300, WA0 = 1e300, PM1 = 1e300 WHERE CodiceProdotto = 'T05'", false},
+         "UPDATE CollCompGas SET WR0 = 1e300, WA0 = 1e300, PM1 = 1e300 WHERE CodiceProdotto = "
+         "'T05'",
+         false},
         {"coefficients that overflow",
-         "UPDATE CollCompGas SET WR0 = 1.7e308, WR1 = 1.7e308, WR3 = 1.7e308 WHERE CodiceProdotto = 'T05'",
+         "UPDATE CollCompGas SET WR0 = 1.7e308, WR1 = 1.7e308, WR3 = 1.7e308 WHERE CodiceProdotto "
+         "= 'T05'",
          true},
         {"zero power", "UPDATE CollCompGas SET WA0 = 0 WHERE CodiceProdotto = 'T05'", true},
-        {"zero capacity and power", "UPDATE CollCompGas SET WR0 = 0, WA0 = 0 WHERE CodiceProdotto = 'T05'",
-         true},
+        {"zero capacity and power",
+         "UPDATE CollCompGas SET WR0 = 0, WA0 = 0 WHERE CodiceProdotto = 'T05'", true},
         {"equal motor points",
          "UPDATE Motori SET W1 = 3000, W2 = 3000, W3 = 3000, W4 = 3000, W5 = 3000, W6 = 3000, "
          "A1 = 6, A2 = 6, A3 = 6, A4 = 6, A5 = 6, A6 = 6 WHERE CodiceMotore = 'MT05'",
@@ -73,9 +77,11 @@ TEST_F(GuastiCli, RateGivesAFigureOrTheEngineMessage) {
         SCOPED_TRACE(c.nome);
         const std::string file = catalogo(c.modifica).toStdString();
         for (const bool json : {false, true}) {
-            std::vector<std::string> argomenti{"--catalogue", file, "rate", "--gas", "R404A", "--model",
-                                               "T05", "--te", "-10", "--tc", "40", "--standard"};
-            if (json) argomenti.push_back("--json");
+            std::vector<std::string> argomenti{"--catalogue", file,      "rate", "--gas",
+                                               "R404A",       "--model", "T05",  "--te",
+                                               "-10",         "--tc",    "40",   "--standard"};
+            if (json)
+                argomenti.push_back("--json");
             std::ostringstream out, err;
             const int codice = eseguiCli(argomenti, out, err, SELCOMP_RUNTIME_DIR);
             if (c.deveFallire) {
@@ -86,10 +92,12 @@ TEST_F(GuastiCli, RateGivesAFigureOrTheEngineMessage) {
             if (codice == UscitaCalcolo) {
                 EXPECT_FALSE(err.str().empty());
             }
-            EXPECT_FALSE(nonNumero.match(QString::fromStdString(out.str())).hasMatch()) << out.str();
-            EXPECT_FALSE(nonNumero.match(QString::fromStdString(err.str())).hasMatch()) << err.str();
+            EXPECT_FALSE(nonNumero.match(QString::fromStdString(out.str())).hasMatch())
+                << out.str();
+            EXPECT_FALSE(nonNumero.match(QString::fromStdString(err.str())).hasMatch())
+                << err.str();
         }
     }
 }
 
-}  // namespace
+} // namespace
