@@ -82,12 +82,13 @@ QString ModelloConfronto::unita(RigaConfronto r) {
 }
 
 QString ModelloConfronto::formato(RigaConfronto r) {
-    // The results screen's patterns; the share with one decimal.
+    // Two decimals always shown, so that columns line up and a whole 3 A does not read
+    // "3."; the COP as on the results screen, the share with one decimal.
     if (r == RigaConfronto::COP)
         return QStringLiteral("0.###");
     if (r == RigaConfronto::Quota)
         return QStringLiteral("#,##0.0");
-    return QStringLiteral("#,##0.##");
+    return QStringLiteral("#,##0.00");
 }
 
 QVariant ModelloConfronto::data(const QModelIndex& i, int ruolo) const {

@@ -153,6 +153,12 @@ private slots:
                                         .arg(valore)
                                         .arg(r[nome].toDouble())));
         }
+        // Every figure reads whole: no cell ends on the decimal separator ("3." for 3 A).
+        for (int riga = 0; riga < m.rowCount(); ++riga)
+            for (int col = 0; col < m.columnCount(); ++col) {
+                const QString t = m.index(riga, col).data().toString();
+                QVERIFY2(!t.endsWith(QLatin1Char('.')), qPrintable(t));
+            }
     }
 
     // A seventh tick is refused; unticking takes a column away.
