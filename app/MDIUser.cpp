@@ -98,10 +98,11 @@ void MDIUser::ImpostaLingua(int16_t n) {
         for (int v = 0; v < NumeroVociMenu; ++v)
             azioni[size_t(v)]->setText(testo(t.menu[size_t(v)]));
         m_stato.lingua.MessaggioInfoK = testo(t.infoK1) + "\r\n" + testo(t.infoK2);
-        setWindowTitle(testo(t.titoloPrincipale));
         // The window system appends the display name to titles that do not end with it:
-        // the main window's own title is the name, so it is never shown twice.
-        QGuiApplication::setApplicationDisplayName(windowTitle());
+        // the main window's own title is the name, so it is never shown twice. The name
+        // goes first: a shown window formats its title when the title is set.
+        QGuiApplication::setApplicationDisplayName(testo(t.titoloPrincipale));
+        setWindowTitle(testo(t.titoloPrincipale));
         applicaTraduzioniQt(n);
         for (int s = 0; s < 12; ++s)
             m_stato.lingua.Didascalie[s] = testo(t.didascalie[size_t(s)]);

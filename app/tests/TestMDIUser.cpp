@@ -142,7 +142,13 @@ private slots:
         ArchivioImpostazioni archivio("selcomp", dir.path());
         StatoApplicazione stato;
         MDIUser w(stato, archivio);
+        // A shown window formats its title as it is set: the display name must already
+        // be the new title then, or the bar shows the new title and the old name.
+        QString nomeAlCambio;
+        connect(&w, &QWidget::windowTitleChanged, this,
+                [&] { nomeAlCambio = QGuiApplication::applicationDisplayName(); });
         w.azioneLingua(lingua)->trigger();
+        QCOMPARE(nomeAlCambio, titolo);
         for (int v = 0; v < NumeroVociMenu; ++v)
             QCOMPARE(w.azione(VoceMenu(v))->text(), menu[v]);
         QCOMPARE(w.windowTitle(), titolo);
