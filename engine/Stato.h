@@ -30,6 +30,13 @@ struct CondFunz {
     double TEBolla = NonDato, TCBolla = NonDato;
 };
 
+// The superheats and the subcooling of the rated point, in K, from its completed
+// temperatures. The typed differences may be stale (a field left empty keeps the last
+// one) or never given (absolute mode); the run's temperatures always hold.
+inline std::array<double, 3> differenzeCondizioni(const CondFunz& c) {
+    return {c.TU - c.TE, c.TC - c.TL, c.TA - c.TE};
+}
+
 // The results of one rating, in kW, A and kg/h. The thirteenth slot is never written
 // by the engine; it is copied with the record like the others.
 struct Risultati {

@@ -415,8 +415,7 @@ void cfrmResults::mostraRigheOpzionali() {
     const bool dif = cf.ValoriDifferenziali;
     const QStringList& et = m_stato.lingua.EtichetteCondizioni;
     const std::array<double, 3> valori =
-        dif ? std::array<double, 3>{cf.DeltaTU, cf.Sottoraffreddamento, cf.Surriscaldamento}
-            : std::array<double, 3>{cf.TU, cf.TL, cf.TA};
+        dif ? differenzeCondizioni(cf) : std::array<double, 3>{cf.TU, cf.TL, cf.TA};
     const QLocale locale;
     for (int i = 0; i < 3; ++i) {
         Label2[4 + i]->setText(et.value(dif ? 3 + i : i));

@@ -43,7 +43,7 @@ private:
         c.TE = -10;
         c.TC = 40;
         c.TU = -10;
-        c.TL = 40;
+        c.TL = 35;
         c.TA = 20;
         c.DeltaTU = 0;
         c.Sottoraffreddamento = 5;
@@ -216,13 +216,30 @@ private slots:
         QCOMPARE(w.Label2[4]->text(), QString("T. uscita evap."));
         QCOMPARE(w.Label2[6]->text(), QString("T. aspirazione"));
         QCOMPARE(cella(w, 7), QString("-10"));
-        QCOMPARE(cella(w, 8), QString("40"));
+        QCOMPARE(cella(w, 8), QString("35"));
         QCOMPARE(cella(w, 9), QString("20"));
 
         QTest::mouseClick(w.chkDifferenziali, Qt::LeftButton);
         QVERIFY(s.motore.condFunz.ValoriDifferenziali);
         QCOMPARE(w.Label3[4]->text(), QString("K"));
         QCOMPARE(cella(w, 9), QString("30"));
+    }
+
+    // The differences shown are those of the run: after an absolute run (or one with
+    // an empty field) the typed differences are stale, the temperatures are not.
+    void differencesOfTheRatedPoint() {
+        StatoApplicazione s = statoCalcolo();
+        CondFunz& c = s.motore.condFunz;
+        c.TU = 20;
+        c.TL = 40 - 8.3;
+        c.TA = -10 + 11.1;
+        c.DeltaTU = c.Sottoraffreddamento = c.Surriscaldamento = 0;
+        cfrmResults w(s);
+        w.show();
+        QTest::mouseClick(w.chkDifferenziali, Qt::LeftButton);
+        QCOMPARE(cella(w, 7), QString("30"));
+        QCOMPARE(cella(w, 8), QString("8.3"));
+        QCOMPARE(cella(w, 9), QString("11.1"));
     }
 
     void standardBoxAndSupplyOptionsOnlyShow() {

@@ -433,12 +433,13 @@ private:
             riga(bolla.empty() ? "Bolla (bubble temp.)" : bolla,
                  testoPredefinito(cf.TEBolla) + " / " + testoPredefinito(cf.TCBolla), "°C");
         }
-        riga(etichetta(diff ? "SUE" : "DescCalc12"), testoPredefinito(diff ? cf.DeltaTU : cf.TU),
+        const std::array<double, 3> dif = differenzeCondizioni(cf);
+        riga(etichetta(diff ? "SUE" : "DescCalc12"), testoPredefinito(diff ? dif[0] : cf.TU),
              diff ? "K" : "°C");
-        riga(etichetta(diff ? "sdl" : "DescCalc13"),
-             testoPredefinito(diff ? cf.Sottoraffreddamento : cf.TL), diff ? "K" : "°C");
-        riga(etichetta(diff ? "sas" : "DescCalc14"),
-             testoPredefinito(diff ? cf.Surriscaldamento : cf.TA), diff ? "K" : "°C");
+        riga(etichetta(diff ? "sdl" : "DescCalc13"), testoPredefinito(diff ? dif[1] : cf.TL),
+             diff ? "K" : "°C");
+        riga(etichetta(diff ? "sas" : "DescCalc14"), testoPredefinito(diff ? dif[2] : cf.TA),
+             diff ? "K" : "°C");
         out << "  [" << (cf.CondizioniStandard ? "x" : " ") << "] " << etichetta("DescCondStd")
             << "   [" << (diff ? "x" : " ") << "] " << etichetta("DescValDif") << "\n";
         out << "  " << etichetta("DescTFF") << ": " << CaptionTensioni[cf.IndiceTensione] << "\n";

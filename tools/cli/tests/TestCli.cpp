@@ -245,6 +245,13 @@ TEST(SelcompCli, CorrectionWithThePropertyLibrary) {
     EXPECT_TRUE(contiene(u.out, " 1.1 °C\n")) << u.out;
     EXPECT_TRUE(contiene(u.out, " 31.7 °C\n")) << u.out;
     EXPECT_FALSE(contiene(u.out, "99999")) << u.out;
+    // In differences, the empty ones are those of the defaults, not zero.
+    u = cli("--reflibs '" + reflibs +
+            "' rate --gas R404A --model T05 --te -10 --tc 40 --differential --tu 5");
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_TRUE(contiene(u.out, " 5 K\n")) << u.out;
+    EXPECT_TRUE(contiene(u.out, " 8.3 K\n")) << u.out;
+    EXPECT_TRUE(contiene(u.out, " 11.1 K\n")) << u.out;
 }
 
 TEST(SelcompCli, PropsCallsTheFiveFunctions) {
