@@ -30,6 +30,12 @@ int comandoReport(const Argomenti& a, const QString& cartellaCatalogo, int lingu
         p.valori["modello"] = QString::fromStdString(*m);
     QString errore;
     if (!eseguiRapporto(p, QString::fromStdString(*pdf), &errore)) {
+        // A template may want values that only a screen hands over (the results
+        // report's figures): say that this command cannot fill it, then why.
+        if (QFileInfo::exists(p.fileModello) && QFileInfo::exists(p.fileDati))
+            err << "selcomp-cli: report: cannot fill "
+                << QFileInfo(p.fileModello).fileName().toStdString()
+                << " from the catalogue and --model alone\n";
         err << errore.toStdString() << "\n";
         return UscitaDati;
     }

@@ -342,4 +342,14 @@ TEST(SelcompCli, ReportWritesTheDataSheetOfTheModel) {
     EXPECT_EQ(u.codice, 2);
     EXPECT_TRUE(contiene(u.err, "manca.rpt")) << u.err;
     EXPECT_EQ(cli("report --template Dav01.rpt", false).codice, 1);
+
+    // The results report takes the figures of the results screen: refused in words,
+    // never a silent stop, and no file left behind.
+    std::filesystem::remove(pdf);
+    u = cli("report --template '" + bin + "/Dav02.rpt' --data '" + bin + "/zodirara.mdb' --out '" +
+                pdf + "' --model 4DZ-039",
+            false);
+    EXPECT_EQ(u.codice, 2);
+    EXPECT_TRUE(contiene(u.err, "cannot fill") && contiene(u.err, "{et.gas}")) << u.err;
+    EXPECT_FALSE(std::filesystem::exists(pdf));
 }
