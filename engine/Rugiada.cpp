@@ -6,6 +6,9 @@ namespace {
 
 constexpr double Kelvin = 273.15;
 
+// One saturation curve of the library: pressure at a temperature, or a status.
+using PressioneSat = int16_t (*)(const char* gas, double T_K, double* p);
+
 Esito guasto(const std::string& gas, const char* funzione, double T_K, int16_t stato) {
     return Esito::errore(TipoEsito::ErroreCalcolo, funzione,
                          gas + ": " + funzione + " a " + std::to_string(T_K) + " K, stato " +
@@ -14,8 +17,8 @@ Esito guasto(const std::string& gas, const char* funzione, double T_K, int16_t s
 
 // The temperature at which `pressione` (one of the two saturation curves) gives pObiettivo,
 // by the secant on ln p, which is nearly linear in T over a few kelvin.
-Esito risolvi(int16_t (*pressione)(const char*, double, double*), const char* nome,
-              const std::string& gas, double pObiettivo, double T0, double& T) {
+Esito risolvi(PressioneSat pressione, const char* nome, const std::string& gas, double pObiettivo,
+              double T0, double& T) {
     const double lnP = std::log(pObiettivo);
     double x0 = T0, x1 = T0 + 1, p = 0;
     if (int16_t s = pressione(gas.c_str(), x0, &p))
@@ -43,38 +46,34 @@ Esito risolvi(int16_t (*pressione)(const char*, double, double*), const char* no
                              std::to_string(pObiettivo) + " Pa non converge");
 }
 
+// The temperature of the other saturation curve at the pressure where `tC` lies on the
+// first: `pressioneDa` gives that pressure, `pressioneA` is solved for the temperature.
+Esito altraSaturazione(PressioneSat pressioneDa, const char* nomeDa, PressioneSat pressioneA,
+                       const char* nomeA, const std::string& gas, double tC, double& altraC) {
+    if (!pressioneDa || !pressioneA) {
+        altraC = tC;
+        return Esito::riuscito();
+    }
+    double p = 0;
+    if (int16_t s = pressioneDa(gas.c_str(), tC + Kelvin, &p))
+        return guasto(gas, nomeDa, tC + Kelvin, s);
+    double T = 0;
+    if (Esito e = risolvi(pressioneA, nomeA, gas, p, tC + Kelvin, T); !e.ok())
+        return e;
+    altraC = T - Kelvin;
+    return Esito::riuscito();
+}
+
 } // namespace
 
 Esito TemperaturaRugiada(const LibreriaProprieta& lib, const std::string& gas, double tBollaC,
                          double& tRugiadaC) {
-    if (!lib.p_B || !lib.p_D) {
-        tRugiadaC = tBollaC;
-        return Esito::riuscito();
-    }
-    double p = 0;
-    if (int16_t s = lib.p_B(gas.c_str(), tBollaC + Kelvin, &p))
-        return guasto(gas, "p_B", tBollaC + Kelvin, s);
-    double T = 0;
-    if (Esito e = risolvi(lib.p_D, "p_D", gas, p, tBollaC + Kelvin, T); !e.ok())
-        return e;
-    tRugiadaC = T - Kelvin;
-    return Esito::riuscito();
+    return altraSaturazione(lib.p_B, "p_B", lib.p_D, "p_D", gas, tBollaC, tRugiadaC);
 }
 
 Esito TemperaturaBolla(const LibreriaProprieta& lib, const std::string& gas, double tRugiadaC,
                        double& tBollaC) {
-    if (!lib.p_B || !lib.p_D) {
-        tBollaC = tRugiadaC;
-        return Esito::riuscito();
-    }
-    double p = 0;
-    if (int16_t s = lib.p_D(gas.c_str(), tRugiadaC + Kelvin, &p))
-        return guasto(gas, "p_D", tRugiadaC + Kelvin, s);
-    double T = 0;
-    if (Esito e = risolvi(lib.p_B, "p_B", gas, p, tRugiadaC + Kelvin, T); !e.ok())
-        return e;
-    tBollaC = T - Kelvin;
-    return Esito::riuscito();
+    return altraSaturazione(lib.p_D, "p_D", lib.p_B, "p_B", gas, tRugiadaC, tBollaC);
 }
 
 Esito RiferisciARugiada(CondFunz& cf, const LibreriaProprieta& lib) {
