@@ -30,8 +30,7 @@ const ValutatoreTau& Fluido::valutatore(double T) {
 
 void Fluido::dimentica() {
     m_sat = Saturazione{};
-    m_vap = {};
-    m_prossimoVap = 0;
+    m_vap.dimentica();
     m_val.dimentica();
 }
 
@@ -344,33 +343,28 @@ int Fluido::densitaVapore(double T, double p, double& rho, std::string& errore) 
 }
 
 int Fluido::vapore(double T, double p, double& h, double& v, std::string& errore) {
-    for (const StatoVapore& s : m_vap)
-        if (T == s.T && p == s.p) {
-            h = s.h;
-            v = s.v;
-            return Ok;
-        }
-    StatoVapore s{T, p, 0, 0};
+    if (m_vap.trova(T, p, h, v))
+        return Ok;
+    double hV = 0, vV = 0;
     if (T == m_sat.T && p == m_sat.pRugiada && m_sat.vaporeNoto) {
         // At its own dew point: the saturated vapour of the phase equilibrium.
-        s.h = m_sat.hV;
-        s.v = m_sat.vV;
+        hV = m_sat.hV;
+        vV = m_sat.vV;
     } else {
         double rho = 0;
         if (int e = densitaVapore(T, p, rho, errore))
             return e;
-        s.h = entalpia(T, rho);
-        s.v = 1 / (rho * eq.M);
+        hV = entalpia(T, rho);
+        vV = 1 / (rho * eq.M);
     }
-    if (!std::isfinite(s.h) || !std::isfinite(s.v)) {
+    if (!std::isfinite(hV) || !std::isfinite(vV)) {
         errore = nome + ": a T = " + std::to_string(T) + " K e p = " + std::to_string(p) +
                  " Pa il vapore non da' un numero finito";
         return NonConverge;
     }
-    m_vap[m_prossimoVap] = s;
-    m_prossimoVap = (m_prossimoVap + 1) % m_vap.size();
-    h = s.h;
-    v = s.v;
+    m_vap.ricorda(T, p, hV, vV);
+    h = hV;
+    v = vV;
     return Ok;
 }
 

@@ -7,6 +7,7 @@
 
 #include "reflib/Equazione.h"
 #include "reflib/Refrigerante.h"
+#include "reflib/UltimiVapori.h"
 
 namespace reflib {
 
@@ -69,12 +70,7 @@ private:
         double T = -1, pRugiada = 0, hL = 0, rhoL = 0, rhoV = 0, hV = 0, vV = 0;
         bool vaporeNoto = false;
     } m_sat;
-    // The correction asks for the enthalpies of three vapour states, then their volumes.
-    struct StatoVapore {
-        double T = -1, p = -1, h = 0, v = 0;
-    };
-    std::array<StatoVapore, 4> m_vap{};
-    size_t m_prossimoVap = 0;
+    UltimiVapori m_vap;
     ValutatoreTau m_val;
 
     // The saturated densities every PassoTabella kelvin, solved once per fluid on first

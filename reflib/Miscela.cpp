@@ -510,8 +510,7 @@ double Miscela::tMaxSaturazione() const {
 }
 
 void Miscela::dimentica() {
-    m_vap = {};
-    m_prossimoVap = 0;
+    m_vap.dimentica();
     m_ultimoT = -1;
     m_ultimoTratto = nullptr;
 }
@@ -818,26 +817,21 @@ int Miscela::densitaVapore(double T, double p, double& rho, std::string& errore)
 }
 
 int Miscela::vapore(double T, double p, double& h, double& v, std::string& errore) {
-    for (const StatoVapore& s : m_vap)
-        if (T == s.T && p == s.p) {
-            h = s.h;
-            v = s.v;
-            return Ok;
-        }
+    if (m_vap.trova(T, p, h, v))
+        return Ok;
     double rho = 0;
     if (int e = densitaVapore(T, p, rho, errore))
         return e;
     StatoMiscela st;
     modello.valuta(T, rho, z.data(), false, st);
-    StatoVapore s{T, p, modello.entalpia(T, rho, z.data(), st) / st.M, 1 / (rho * st.M)};
-    if (!std::isfinite(s.h) || !std::isfinite(s.v)) {
+    const double hV = modello.entalpia(T, rho, z.data(), st) / st.M, vV = 1 / (rho * st.M);
+    if (!std::isfinite(hV) || !std::isfinite(vV)) {
         errore = nome + ": a T = " + numeroK(T) + " il vapore non da' un numero finito";
         return NonConverge;
     }
-    m_vap[m_prossimoVap] = s;
-    m_prossimoVap = (m_prossimoVap + 1) % m_vap.size();
-    h = s.h;
-    v = s.v;
+    m_vap.ricorda(T, p, hV, vV);
+    h = hV;
+    v = vV;
     return Ok;
 }
 

@@ -12,6 +12,7 @@
 #include "reflib/Equazione.h"
 #include "reflib/Fluido.h"
 #include "reflib/Refrigerante.h"
+#include "reflib/UltimiVapori.h"
 
 namespace reflib {
 
@@ -141,11 +142,7 @@ private:
     std::vector<Tratto> m_tratti;
     std::vector<PuntoMarcia> m_marcia;
 
-    struct StatoVapore {
-        double T = -1, p = -1, h = 0, v = 0;
-    };
-    std::array<StatoVapore, 4> m_vap{};
-    size_t m_prossimoVap = 0;
+    UltimiVapori m_vap;
     double m_ultimoT = -1;
     const Tratto* m_ultimoTratto = nullptr;
 
