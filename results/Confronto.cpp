@@ -1,6 +1,7 @@
 #include "results/Confronto.h"
 
 #include "engine/Calcolo.h"
+#include "platform/AvvisoCapacita.h"
 
 #include <cmath>
 #include <limits>
@@ -71,6 +72,6 @@ int migliorConfronto(const std::vector<ColonnaConfronto>& colonne, RigaConfronto
 }
 
 bool richiestaNonRaggiunta(const ColonnaConfronto& c, double potenzaRichiestaW) {
-    const double q = valoreConfronto(c, RigaConfronto::Quota, potenzaRichiestaW);
-    return std::isfinite(q) && q < 100;
+    // The results screen's rule, on the same capacity at the evaporator.
+    return capacitaMancanteKW(potenzaRichiestaW, c.risultati.ResaEvaporatore) > 0;
 }

@@ -1,6 +1,7 @@
 #include "results/cfrmConfronto.h"
 
 #include "dati/Rapporto.h"
+#include "platform/AvvisoCapacita.h"
 #include "platform/EsportazioneGriglia.h"
 #include "platform/FormatoNumero.h"
 #include "platform/ServizioMessaggi.h"
@@ -122,7 +123,8 @@ QVariant ModelloConfronto::data(const QModelIndex& i, int ruolo) const {
         if (!std::isfinite(v) && !c.guasto.empty())
             return QString::fromStdString(c.guasto);
         if (r == RigaConfronto::Quota && richiestaNonRaggiunta(c, m_richiestaW))
-            return testoExtra(TestoExtra::RichiestaNonRaggiunta, m_lingua);
+            return testoCapacitaNonRaggiunta(
+                m_lingua, capacitaMancanteKW(m_richiestaW, c.risultati.ResaEvaporatore), QLocale());
         return {};
     default:
         return {};
