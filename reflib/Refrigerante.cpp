@@ -17,12 +17,20 @@ int temperaturaSaturazione(Refrigerante& r, bool rugiada, double p, double& T,
         y = std::log(ps / p);
         return e;
     };
-    double ta = r.tMinSaturazione(), tb = r.tMaxSaturazione() * (1 - 1e-9);
+    double ta = r.tMinSaturazione(), tb = 0;
     double fa = 0, fb = 0;
     if (int e = f(ta, fa))
         return e;
-    if (int e = f(tb, fb))
-        return e;
+    // The equilibrium solve may fail a hair below the critical point (R1234yf does): the
+    // bracket's upper end backs off until it is solved.
+    for (double scosta : {1e-9, 1e-7, 1e-5, 1e-3, 1e-2}) {
+        tb = r.tMaxSaturazione() * (1 - scosta);
+        const int e = f(tb, fb);
+        if (e == Ok)
+            break;
+        if (scosta == 1e-2)
+            return e;
+    }
     if (fa > 0 || fb < 0) {
         errore = r.nome + ": p = " + std::to_string(p) + " Pa fuori dal campo di saturazione";
         return FuoriCampo;

@@ -315,6 +315,35 @@ TEST_F(Miscele, InterfacciaCpp) {
         EXPECT_GE(tD - tB, g.min) << g.gas;
         EXPECT_LE(tD - tB, g.max) << g.gas;
     }
+    // Every refrigerant, the pure ones included, from the cold end to near the critical point:
+    // the saturation temperatures bracket up to the critical point, where R1234yf's
+    // equilibrium solve once failed and took the glide of every pressure with it.
+    for (const char* gas :
+         {"R22",        "R134a", "R404A", "R407C", "R507A", "R410A", "R448A", "R449A",
+          "R407F",      "R452A", "R454A", "R454C", "R455A", "R513A", "R450A", "R1234yf",
+          "R1234ze(E)", "R290",  "R600a", "R32",   "R125",  "R744"}) {
+        reflib::Refrigerante& r = refrigerante(gas);
+        const bool pura = std::string(gas) == "R22" || std::string(gas) == "R134a" ||
+                          std::string(gas).find("R1234") == 0 || std::string(gas) == "R290" ||
+                          std::string(gas) == "R600a" || std::string(gas) == "R32" ||
+                          std::string(gas) == "R125" || std::string(gas) == "R744";
+        double p263 = 0;
+        std::string e263;
+        r.pressioneRugiada(263.15, p263, e263); // a blend's range is known once its curves are
+        for (double frazione : {0.6, 0.75, 0.9, 0.97}) {
+            const double T =
+                r.tMinSaturazione() + frazione * (r.tMaxSaturazione() - r.tMinSaturazione());
+            std::string errore;
+            double p = 0, tB = 0, tD = 0;
+            ASSERT_EQ(r.pressioneRugiada(T, p, errore), reflib::Ok) << gas << " " << errore;
+            ASSERT_EQ(r.glide(p, tB, tD, errore), reflib::Ok) << gas << " " << T << " " << errore;
+            EXPECT_NEAR(tD, T, 1e-6) << gas;
+            EXPECT_LE(tB, tD + 1e-6) << gas;
+            if (pura) {
+                EXPECT_NEAR(tB, tD, 1e-6) << gas;
+            }
+        }
+    }
     for (const char* gas : {"R448A", "R407C", "R32"}) {
         reflib::Refrigerante& r = refrigerante(gas);
         std::string errore;
