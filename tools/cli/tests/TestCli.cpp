@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -283,6 +284,76 @@ TEST(SelcompCli, DemoCatalogueBesideTheProgram) {
     u = cli("--json select --gas R404A --capacity 10000" + std::string(standard), false);
     EXPECT_EQ(u.codice, 0) << u.err;
     EXPECT_TRUE(contiene(u.out, "\"ok\":true")) << u.out;
+}
+
+// The number after "key": in a JSON text (NaN when the key is missing).
+double numeroJson(const std::string& json, const std::string& chiave) {
+    const auto pos = json.find("\"" + chiave + "\":");
+    return pos == std::string::npos ? std::nan("")
+                                    : std::atof(json.c_str() + pos + chiave.size() + 3);
+}
+
+// Today's refrigerants of the demo catalogue, through the commands a user would type.
+TEST(SelcompCli, TodaysRefrigerantsInTheDemoCatalogue) {
+    for (const char* gas : {"R448A", "R449A", "R407F", "R452A", "R454C", "R455A", "R513A", "R450A",
+                            "R1234yf", "R290"}) {
+        const Uscita u = cli(std::string("--json list --gas ") + gas, false);
+        ASSERT_EQ(u.codice, 0) << gas << u.err;
+        const auto modelli = std::count(u.out.begin(), u.out.end(), '"') / 2 - 3;
+        EXPECT_GE(modelli, 10) << gas << " " << u.out;
+    }
+    for (const char* richiesta : {"--gas R448A --capacity 20000 --te -35 --tc 40",
+                                  "--gas R513A --capacity 10000 --te -10 --tc 45"}) {
+        const Uscita u = cli(std::string("--json select ") + richiesta, false);
+        ASSERT_EQ(u.codice, 0) << richiesta << u.err;
+        EXPECT_TRUE(contiene(u.out, "\"RichiestaSoddisfatta\":true")) << u.out;
+    }
+
+    // 10 K superheat at the compressor (colder than the rated 20 degC suction gas: denser, more
+    // mass flow), then 5 K subcooling on top (more capacity at the same mass flow).
+    const std::string punto = " --model 4DZ-039 --te -10 --tc 40 --tu -5 --ta 0";
+    for (const char* gas : {"R448A", "R455A", "R1234yf", "R290"}) {
+        const Uscita surr =
+            cli(std::string("--json rate --gas ") + gas + punto + " --tl 40", false);
+        const Uscita sott =
+            cli(std::string("--json rate --gas ") + gas + punto + " --tl 35", false);
+        ASSERT_EQ(surr.codice, 0) << gas << surr.err;
+        ASSERT_EQ(sott.codice, 0) << gas << sott.err;
+        EXPECT_GT(numeroJson(surr.out, "PortataMassa"), numeroJson(surr.out, "PortataMassaStd"))
+            << gas;
+        EXPECT_LT(numeroJson(surr.out, "ResaEvaporatore"), numeroJson(surr.out, "ResaStd")) << gas;
+        const double f = numeroJson(surr.out, "CoeffResaCompressore"),
+                     g = numeroJson(sott.out, "CoeffResaCompressore");
+        EXPECT_GT(g, f * 1.03) << gas;
+        EXPECT_EQ(numeroJson(surr.out, "PortataMassa"), numeroJson(sott.out, "PortataMassa"))
+            << gas;
+    }
+}
+
+// --bubble: the typed temperatures are bubble points, rated at the dew points of the same
+// pressures; a refrigerant without glide rates the same either way.
+TEST(SelcompCli, BubblePointTemperatures) {
+    Uscita u = cli("--json rate --gas R448A --model 4DZ-039 --te -16.2 --tc 34.8 --bubble", false);
+    ASSERT_EQ(u.codice, 0) << u.err;
+    EXPECT_NEAR(numeroJson(u.out, "TE"), -10, 0.05) << u.out;
+    EXPECT_NEAR(numeroJson(u.out, "TC"), 40, 0.05) << u.out;
+    EXPECT_EQ(numeroJson(u.out, "TEBolla"), -16.2) << u.out;
+    EXPECT_EQ(numeroJson(u.out, "TCBolla"), 34.8) << u.out;
+    const Uscita rugiada = cli("--json rate --gas R448A --model 4DZ-039 --te -10 --tc 40", false);
+    EXPECT_NEAR(numeroJson(u.out, "ResaStd"), numeroJson(rugiada.out, "ResaStd"), 0.05);
+    u = cli("rate --gas R448A --model 4DZ-039 --te -16.2 --tc 34.8 --bubble", false);
+    EXPECT_TRUE(contiene(u.out, "-16.2 / 34.8 °C")) << u.out;
+    EXPECT_TRUE(contiene(u.out, "(dew temp.)")) << u.out;
+
+    for (const char* gas : {"R134a", "R1234yf", "R290"}) {
+        const std::string comando =
+            std::string("--json rate --model 4DZ-039 --te -10 --tc 45 --gas ") + gas;
+        const Uscita bolla = cli(comando + " --bubble", false), senza = cli(comando, false);
+        ASSERT_EQ(bolla.codice, 0) << gas << bolla.err;
+        EXPECT_EQ(numeroJson(bolla.out, "TE"), -10) << gas;
+        EXPECT_EQ(numeroJson(bolla.out, "TC"), 45) << gas;
+        EXPECT_EQ(numeroJson(bolla.out, "ResaStd"), numeroJson(senza.out, "ResaStd")) << gas;
+    }
 }
 
 TEST(FormatoSchema, Patterns) {
