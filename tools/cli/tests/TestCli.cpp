@@ -330,6 +330,34 @@ TEST(SelcompCli, TodaysRefrigerantsInTheDemoCatalogue) {
     }
 }
 
+// The comparisons a sales engineer makes, at 10 K superheat and a saturated liquid (no
+// subcooling below the bubble point of the condensing pressure): a blend's temperatures typed
+// as bubble points with --bubble, so that the subcooling counts from the bubble point.
+TEST(SelcompCli, TodaysRefrigerantsAgainstTheOnesTheyReplace) {
+    const auto resa = [](const std::string& gas, const std::string& punto) {
+        const Uscita u =
+            cli("--json rate --model 4DZ-039 --differential --tu 10 --ta 10 --tl 0 --gas " + gas +
+                    " " + punto,
+                false);
+        EXPECT_EQ(u.codice, 0) << gas << u.err;
+        return numeroJson(u.out, "ResaCompressore");
+    };
+    // R448A at the bubble points of -35/40 degC dew.
+    const double r404a = resa("R404A", "--te -35 --tc 40");
+    const double r448a = resa("R448A", "--te -41.5 --tc 34.8 --bubble");
+    EXPECT_GT(r448a / r404a, 0.88) << r448a << " " << r404a;
+    EXPECT_LT(r448a / r404a, 1.0);
+    const double r134a = resa("R134a", "--te -10 --tc 45");
+    const double r513a = resa("R513A", "--te -10 --tc 45");
+    const double r1234yf = resa("R1234yf", "--te -10 --tc 45");
+    const double r450a = resa("R450A", "--te -10 --tc 45");
+    EXPECT_NEAR(r513a / r134a, 1, 0.05) << r513a << " " << r134a;
+    EXPECT_GT(r1234yf / r134a, 0.9) << r1234yf << " " << r134a;
+    EXPECT_LT(r1234yf / r134a, 0.99) << r1234yf << " " << r134a;
+    EXPECT_GT(r450a / r134a, 0.8) << r450a << " " << r134a;
+    EXPECT_LT(r450a / r134a, 0.92) << r450a << " " << r134a;
+}
+
 // --bubble: the typed temperatures are bubble points, rated at the dew points of the same
 // pressures; a refrigerant without glide rates the same either way.
 TEST(SelcompCli, BubblePointTemperatures) {
