@@ -32,9 +32,12 @@ struct CondFunz {
 
 // The superheats and the subcooling of the rated point, in K, from its completed
 // temperatures. The typed differences may be stale (a field left empty keeps the last
-// one) or never given (absolute mode); the run's temperatures always hold.
+// one) or never given (absolute mode); the run's temperatures always hold. With TC typed
+// as a bubble point, the subcooling counts from it: a liquid saturated at the condensing
+// pressure is not subcooled, though it is a glide colder than the dew point.
 inline std::array<double, 3> differenzeCondizioni(const CondFunz& c) {
-    return {c.TU - c.TE, c.TC - c.TL, c.TA - c.TE};
+    const double tSaturazioneLiquido = c.TCBolla != NonDato ? c.TCBolla : c.TC;
+    return {c.TU - c.TE, tSaturazioneLiquido - c.TL, c.TA - c.TE};
 }
 
 // The results of one rating, in kW, A and kg/h. The thirteenth slot is never written

@@ -372,6 +372,12 @@ TEST(SelcompCli, BubblePointTemperatures) {
     u = cli("rate --gas R448A --model 4DZ-039 --te -16.2 --tc 34.8 --bubble", false);
     EXPECT_TRUE(contiene(u.out, "-16.2 / 34.8 °C")) << u.out;
     EXPECT_TRUE(contiene(u.out, "(dew temp.)")) << u.out;
+    // Subcooling counts from the bubble point: a saturated liquid, 0 K, is a glide below TC.
+    u = cli("rate --gas R448A --model 4DZ-039 --te -16.2 --tc 34.8 --bubble --differential --tu 10 "
+            "--ta 10 --tl 0",
+            false);
+    EXPECT_TRUE(contiene(u.out, " 0 K\n")) << u.out;
+    EXPECT_FALSE(contiene(u.out, " 5.2 K\n")) << u.out;
 
     for (const char* gas : {"R134a", "R1234yf", "R290"}) {
         const std::string comando =
