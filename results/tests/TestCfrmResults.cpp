@@ -443,6 +443,14 @@ private slots:
                      qPrintable(t));
         }
 
+        // In differences, the subcooling counts from the bubble point: TL 35.4 is saturated.
+        c.ValoriDifferenziali = true;
+        c.TL = 35.4;
+        w.attiva();
+        QCOMPARE(w.Panel3D2[8]->text(), QString("0"));
+        c.ValoriDifferenziali = false;
+        c.TL = 35;
+
         // Typed at dew points: the note stays, the bubble row goes.
         c.TEBolla = c.TCBolla = NonDato;
         w.attiva();
