@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <set>
 #include <string>
 
 #include "reflib/ILK.h"
@@ -323,10 +324,9 @@ TEST_F(Miscele, InterfacciaCpp) {
           "R407F",      "R452A", "R454A", "R454C", "R455A", "R513A", "R450A", "R1234yf",
           "R1234ze(E)", "R290",  "R600a", "R32",   "R125",  "R744"}) {
         reflib::Refrigerante& r = refrigerante(gas);
-        const bool pura = std::string(gas) == "R22" || std::string(gas) == "R134a" ||
-                          std::string(gas).find("R1234") == 0 || std::string(gas) == "R290" ||
-                          std::string(gas) == "R600a" || std::string(gas) == "R32" ||
-                          std::string(gas) == "R125" || std::string(gas) == "R744";
+        const bool pura = std::set<std::string>{"R22",   "R134a", "R1234yf", "R1234ze(E)", "R290",
+                                                "R600a", "R32",   "R125",    "R744"}
+                              .count(gas) > 0;
         double p263 = 0;
         std::string e263;
         r.pressioneRugiada(263.15, p263, e263); // a blend's range is known once its curves are
