@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 
+#include <array>
+
 // The text stops after 255 characters, in the middle of a word, as the window has it.
 const QString Form1::TestoR407C =
     QString::fromUtf8("Il refrigerante R407C è una miscela zeotropica, composta da R32, R125 e "
@@ -79,7 +81,31 @@ void richiamo(QPainter& p, const QPointF& da, const QPointF& a, const QString& t
 
 } // namespace
 
-QImage Form1::disegno() {
+Form1::TestiDisegno Form1::testiDisegno() {
+    return {QStringLiteral("Refrigerant without glide effect"),
+            QStringLiteral("Refrigerant with glide effect"), QStringLiteral("isobare = isoterme"),
+            QStringLiteral("isobare"), QStringLiteral("isoterme")};
+}
+
+Form1::TestiDisegno Form1::testiDisegno(int indiceLingua) {
+    static const std::array<std::array<const char*, 5>, 5> testi = {{
+        {"Refrigerante senza effetto glide", "Refrigerante con effetto glide", "isobare = isoterme",
+         "isobare", "isoterme"},
+        {"Refrigerant without glide", "Refrigerant with glide", "isobars = isotherms", "isobars",
+         "isotherms"},
+        {"Réfrigérant sans glissement", "Réfrigérant avec glissement", "isobares = isothermes",
+         "isobares", "isothermes"},
+        {"Kältemittel ohne Temperaturgleit", "Kältemittel mit Temperaturgleit",
+         "Isobaren = Isothermen", "Isobaren", "Isothermen"},
+        {"Refrigerante sin deslizamiento", "Refrigerante con deslizamiento", "isobaras = isotermas",
+         "isobaras", "isotermas"},
+    }};
+    const auto& t = testi[size_t(indiceLingua >= 0 && indiceLingua <= 4 ? indiceLingua : 0)];
+    return {QString::fromUtf8(t[0]), QString::fromUtf8(t[1]), QString::fromUtf8(t[2]),
+            QString::fromUtf8(t[3]), QString::fromUtf8(t[4])};
+}
+
+QImage Form1::disegno(const TestiDisegno& testi) {
     QImage img(LarghezzaDisegno, AltezzaDisegno, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
@@ -90,32 +116,30 @@ QImage Form1::disegno() {
     titolo.setBold(true);
     p.setFont(titolo);
     p.setPen(Qt::black);
-    p.drawText(QRectF(0, 4, LarghezzaDisegno, 20), Qt::AlignHCenter,
-               "Refrigerant without glide effect");
+    p.drawText(QRectF(0, 4, LarghezzaDisegno, 20), Qt::AlignHCenter, testi.senzaGlide);
     schizzo(p, QRectF(0, 24, LarghezzaDisegno, meta - 30), false);
     // callout of the upper sketch: one line is both isobar and isotherm
     const QRectF su(0, 24, LarghezzaDisegno, meta - 30);
     const QRectF areaSu = su.adjusted(34, 34, -10, -26);
     richiamo(p, QPointF(areaSu.left() + 210, areaSu.top() + 12),
              QPointF(areaSu.left() + 0.6 * areaSu.width(), areaSu.bottom() - 0.5 * areaSu.height()),
-             QString::fromUtf8("isobare = isoterme"));
+             testi.isobaraIsoterma);
 
     p.setFont(titolo);
     p.setPen(Qt::black);
     p.drawLine(QPointF(8, meta), QPointF(LarghezzaDisegno - 8, meta));
-    p.drawText(QRectF(0, meta + 4, LarghezzaDisegno, 20), Qt::AlignHCenter,
-               "Refrigerant with glide effect");
+    p.drawText(QRectF(0, meta + 4, LarghezzaDisegno, 20), Qt::AlignHCenter, testi.conGlide);
     const QRectF giu(0, meta + 24, LarghezzaDisegno, meta - 30);
     schizzo(p, giu, true);
     const QRectF areaGiu = giu.adjusted(34, 34, -10, -26);
     richiamo(
         p, QPointF(areaGiu.left() + 220, areaGiu.top() + 6),
         QPointF(areaGiu.left() + 0.7 * areaGiu.width(), areaGiu.bottom() - 0.5 * areaGiu.height()),
-        QString::fromUtf8("isobare"));
+        testi.isobare);
     richiamo(p, QPointF(areaGiu.left() + 250, areaGiu.top() + 26),
              QPointF(areaGiu.left() + 0.62 * areaGiu.width(),
                      areaGiu.bottom() - 0.40 * areaGiu.height()),
-             QString::fromUtf8("isoterme"));
+             testi.isoterme);
     return img;
 }
 
@@ -142,4 +166,5 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 void Form1::mostra(const InfoRefrigerante& info, int indiceLingua) {
     setWindowTitle(titoloInfo(info.codice, indiceLingua));
     Text1->setPlainText(testoInfo(info, indiceLingua));
+    Picture1->setPixmap(QPixmap::fromImage(disegno(testiDisegno(indiceLingua))));
 }

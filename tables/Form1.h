@@ -1,7 +1,7 @@
 #pragma once
 // Information on a zeotropic refrigerant and its temperature glide: a text and two
 // pressure-enthalpy sketches, without and with the glide. It opens on its design text about
-// R407C; mostra() puts in the current refrigerant's.
+// R407C; mostra() puts in the current refrigerant's, the drawing in the user's language.
 
 #include "tables/InfoRefrigerante.h"
 
@@ -22,8 +22,16 @@ public:
     // Title and text for `info` in language 0..4.
     void mostra(const InfoRefrigerante& info, int indiceLingua);
 
+    // The words of the drawing: two titles and the callouts.
+    struct TestiDisegno {
+        QString senzaGlide, conGlide, isobaraIsoterma, isobare, isoterme;
+    };
+    // The design's words (English titles, Italian callouts), or language 0..4's.
+    static TestiDisegno testiDisegno();
+    static TestiDisegno testiDisegno(int indiceLingua);
+
     // The drawing of the window (also used by the tests).
-    static QImage disegno();
+    static QImage disegno(const TestiDisegno& testi = testiDisegno());
 
     QPlainTextEdit* Text1;
     QLabel* Picture1;

@@ -141,6 +141,16 @@ private slots:
         QVERIFY(haColore(d, 0, 269));
         QVERIFY(haColore(d, 269, 538));
         QCOMPARE(f.windowTitle(), QString("Form1"));
+        QCOMPARE(f.Picture1->pixmap().toImage(), QPixmap::fromImage(d).toImage());
+
+        // Shown for a refrigerant, the drawing speaks the user's language too.
+        InfoRefrigerante info;
+        info.codice = "R448A";
+        f.mostra(info, 3);
+        const QImage tedesco = f.Picture1->pixmap().toImage();
+        QCOMPARE(tedesco, QPixmap::fromImage(Form1::disegno(Form1::testiDisegno(3))).toImage());
+        QVERIFY(tedesco != QPixmap::fromImage(d).toImage());
+        QCOMPARE(Form1::testiDisegno(3).isoterme, QString("Isothermen"));
     }
 
     // The information window of the current blend: its components and its glide from the
